@@ -218,7 +218,8 @@ void LxLibChecker::checkLogic(const LxLibLogic& logic, const QSet<QString>& pinN
     const QString part = quoted(logic.GetName());
     for (const LxLibTruthTableRecord* r : logic.GetTruthTable()) {
         ++m_count;
-        checkVector(r, r->GetVector(), QStringLiteral("truth table row of part %1").arg(part), index.controlColumns);
+        checkVector(r, r->GetVector(), QStringLiteral("truth table row %1 of part %2").arg(quoted(r->GetVector()), part),
+                    index.controlColumns);
     }
     checkSequences(logic, index);
     for (const LxLibEnablePattern* e : logic.GetEnablePatternList()) {
@@ -288,7 +289,8 @@ void LxLibChecker::checkTestVector(const LxLibLogicStatement_testVector& v, cons
                                    const SignalIndex& index)
 {
     ++m_count;
-    checkVector(&v, v.GetVector(), QStringLiteral("vector of %1").arg(where), index.controlColumns);
+    checkVector(&v, v.GetVector(), QStringLiteral("vector %1 in %2").arg(quoted(v.GetVector()), where),
+                index.controlColumns);
     for (const LxLibDiagnose* d : v.GetDiagnoseList()) {
         for (const LxLibDiagRuleStuckAt* r : d->GetRuleList()) {
             ++m_count;
@@ -307,14 +309,14 @@ void LxLibChecker::checkTestVector(const LxLibLogicStatement_testVector& v, cons
 void LxLibChecker::checkVector(const LxLibObject* at, const QString& vector, const QString& where, int columns)
 {
     if (vector.size() != columns)
-        problem(at, QStringLiteral("%1 %2 has %3 characters, but the pin lists give %4 control signal columns")
-                        .arg(where, quoted(vector))
+        problem(at, QStringLiteral("%1 has %2 characters, but the pin lists give %3 control signal columns")
+                        .arg(where)
                         .arg(vector.size())
                         .arg(columns));
     for (QChar c : vector) {
         if (c.unicode() > 0x7F || !std::strchr(kStatementChars, static_cast<char>(c.unicode())) || c.isNull()) {
-            problem(at, QStringLiteral("%1 %2 holds the character '%3'; allowed are 0 1 D H L N T U X Z")
-                            .arg(where, quoted(vector), QString(c)));
+            problem(at, QStringLiteral("%1 holds the character '%2'; allowed are 0 1 D H L N T U X Z")
+                            .arg(where, QString(c)));
             break;
         }
     }

@@ -91,7 +91,8 @@ bool LxLibWriter::writeFile(LxLibInfo& info, const QString& path)
     if (!target.absoluteDir().exists())
         return fail(QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(target.absolutePath())));
     // The permission bits, not access(): a privileged user must not overwrite a read-only model either.
-    if (target.exists() && !(target.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteUser)))
+    if (target.exists() &&
+        !(target.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)))
         return fail(QStringLiteral("the file is read-only"));
     const QByteArray text = toText(info);
     QSaveFile file(path);
