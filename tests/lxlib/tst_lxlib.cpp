@@ -274,7 +274,8 @@ void TestLxLib::malformedInput_data()
     QTest::newRow("condition outside connection") << head + "  passive \"R\" RESISTOR {\n    condition \"x\" {\n"
                                                             "    }\n  }\n}\n"
                                                   << "m.model:4:5: a condition belongs in a CONNECTION part";
-    QTest::newRow("binary garbage") << QByteArray("model-format 1.2\n\x01\xff\xfe garbage\n", 32)
+    static const char garbage[] = "model-format 1.2\n\x01\xff\0\xfe garbage\n";
+    QTest::newRow("binary garbage") << QByteArray(garbage, sizeof(garbage) - 1)
                                     << "m.model:2:1: unexpected byte 0x01";
     QTest::newRow("invalid utf-8") << QByteArray("model-format 1.2\nalias \"\xc3\x28\" \"\" \"\" \"\"\n")
                                    << "m.model:2:8: invalid UTF-8 byte 0xc3 in a string";
