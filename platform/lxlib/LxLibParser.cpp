@@ -161,7 +161,7 @@ void LxLibParser::unexpected(const LxLibLine& line, const QString& expected)
 
 void LxLibParser::abandon(const LxLibLine& line)
 {
-    if (line.opensBlock && line.tokens.front().kind != LxLibToken::Close)
+    if (line.opensBlock && (line.tokens.empty() || line.tokens.front().kind != LxLibToken::Close))
         skipBlock();
 }
 

@@ -277,6 +277,8 @@ void TestLxLib::malformedInput_data()
     static const char garbage[] = "model-format 1.2\n\x01\xff\0\xfe garbage\n";
     QTest::newRow("binary garbage") << QByteArray(garbage, sizeof(garbage) - 1)
                                     << "m.model:2:1: unexpected byte 0x01";
+    QTest::newRow("garbage opening a block") << QByteArray("\xff\xff package {\n  id \"P\"\n}\n")
+                                             << "m.model:1:1: unexpected byte 0xff";
     QTest::newRow("invalid utf-8") << QByteArray("model-format 1.2\nalias \"\xc3\x28\" \"\" \"\" \"\"\n")
                                    << "m.model:2:8: invalid UTF-8 byte 0xc3 in a string";
     QTest::newRow("control character") << QByteArray("model-format 1.2\nalias \"a\tb\" \"\" \"\" \"\"\n")
