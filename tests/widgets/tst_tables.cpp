@@ -1,4 +1,4 @@
-#include "LxLibLogicTable.h"
+#include "LxLibTable.h"
 #include "LxLibTableItem.h"
 #include "ScriptedPrompter.h"
 
@@ -16,7 +16,6 @@ class TablesTest : public QObject
 private slots:
     void validators_data();
     void validators();
-    void logicTableIsATable();
     void sortKeepsRowsTogether();
     void headerClicks();
     void pinCombinations_data();
@@ -119,16 +118,6 @@ void TablesTest::validators()
     QVERIFY(validator);
     int pos = 0;
     QCOMPARE(int(validator->validate(input, pos)), expected);
-}
-
-void TablesTest::logicTableIsATable()
-{
-    LxLibLogicTable table(nullptr, "TrueTableTable");
-    QCOMPARE(table.metaObject()->className(), "LxLibLogicTable");
-    QCOMPARE(table.objectName(), QStringLiteral("TrueTableTable"));
-    QVERIFY(qobject_cast<LxLibTable*>(&table));
-    table.setProperty("readOnly", true);
-    QVERIFY(table.isReadOnly());
 }
 
 void TablesTest::sortKeepsRowsTogether()
