@@ -3,7 +3,9 @@
 #include "LxLibTable.h"
 #include "LxLibTableItem.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -25,6 +27,8 @@ private slots:
     void choiceCells();
     void checkCells();
     void greyCellsAndFocusFrame();
+    void mouseSignals();
+    void whenCurrentOpensEditor();
 
 private:
     // Types keys into cell (row, col) as a user does: the first key opens the editor.
@@ -289,6 +293,46 @@ void TableCellsTest::greyCellsAndFocusFrame()
     m_other->setFocus();
     QTRY_VERIFY(!m_table->hasFocus());
     QVERIFY(pixel(2, 2, QPoint(0, 0)) != QColor(Qt::blue));
+}
+
+void TableCellsTest::mouseSignals()
+{
+    QSignalSpy clicked(m_table, &LxLibTable::clicked);
+    QSignalSpy menu(m_table, &LxLibTable::contextMenuRequested);
+    QSignalSpy current(m_table, &LxLibTable::currentChanged);
+    const QPoint inCell = m_table->visualRect(m_table->model()->index(1, 2)).center();
+
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, inCell);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.first().mid(0, 3), QList<QVariant>({1, 2, int(Qt::LeftButton)}));
+    QCOMPARE(current.last(), QList<QVariant>({1, 2}));
+
+    QContextMenuEvent onCell(QContextMenuEvent::Mouse, inCell, m_table->viewport()->mapToGlobal(inCell));
+    QApplication::sendEvent(m_table->viewport(), &onCell);
+    const QPoint below(inCell.x(), m_table->viewport()->height() - 2);
+    QContextMenuEvent offCells(QContextMenuEvent::Mouse, below, m_table->viewport()->mapToGlobal(below));
+    QApplication::sendEvent(m_table->viewport(), &offCells);
+    QCOMPARE(menu.count(), 2);
+    QCOMPARE(menu.at(0).mid(0, 2), QList<QVariant>({1, 2}));
+    QCOMPARE(menu.at(0).at(2).toPoint(), m_table->viewport()->mapToGlobal(inCell));
+    QCOMPARE(menu.at(1).mid(0, 2), QList<QVariant>({-1, -1}));
+}
+
+void TableCellsTest::whenCurrentOpensEditor()
+{
+    m_table->setItem(2, 0, new LxLibTableItem(LxLibTableItem::WhenCurrent, QStringLiteral("1")));
+    m_table->setItem(2, 1, new LxLibTableItem(LxLibTableItem::WhenCurrent, QStringLiteral("0")));
+    // Filling or moving by program while the table is not in use opens nothing.
+    m_other->setFocus();
+    QTRY_VERIFY(m_other->hasFocus());
+    m_table->setCurrentCell(2, 0);
+    QVERIFY(!m_table->isEditing());
+
+    m_table->setFocus();
+    QTRY_VERIFY(m_table->hasFocus());
+    m_table->setCurrentCell(2, 1);
+    QVERIFY(m_table->isEditing());
+    QCOMPARE(editor()->text(), QStringLiteral("0"));
 }
 
 int runTableCellTests(int argc, char** argv)
