@@ -1,0 +1,23 @@
+#ifndef CTESTSEQUENCE_H
+#define CTESTSEQUENCE_H
+
+#include "CList.h"
+
+// A statement of a test sequence.
+class CTestSequence
+{
+public:
+    enum Kind { Vector = 1, Repeat = 2, Wait = 3 };
+
+    virtual ~CTestSequence() = default;
+    virtual int kind() const = 0;
+    // Rows the statement takes in the test sequence table.
+    virtual int rowCount() const { return 1; }
+
+protected:
+    CTestSequence() = default;
+};
+
+using CTestSequenceList = CList<CTestSequence>;
+
+#endif
