@@ -33,6 +33,8 @@ class QValidator;
 // global position), row and column -1 outside the cells; clicked(row, col,
 // button, position) on mouse release; checkBoxClicked(state) and
 // comboBoxActivated(index) after a check cell or a choice cell was used.
+// currentChanged shares its name with the view's own virtual slot: connect it
+// as qOverload<int, int>(&LxLibTable::currentChanged).
 class LxLibTable : public QTableWidget
 {
     Q_OBJECT
@@ -139,6 +141,7 @@ signals:
     void comboBoxActivated(int index);
 
 protected:
+    using QTableWidget::currentChanged;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent* event) override;

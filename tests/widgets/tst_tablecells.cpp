@@ -299,7 +299,7 @@ void TableCellsTest::mouseSignals()
 {
     QSignalSpy clicked(m_table, &LxLibTable::clicked);
     QSignalSpy menu(m_table, &LxLibTable::contextMenuRequested);
-    QSignalSpy current(m_table, &LxLibTable::currentChanged);
+    QSignalSpy current(m_table, qOverload<int, int>(&LxLibTable::currentChanged));
     const QPoint inCell = m_table->visualRect(m_table->model()->index(1, 2)).center();
 
     QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, inCell);
