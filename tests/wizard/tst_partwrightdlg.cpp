@@ -1,0 +1,291 @@
+// The wizard dialog's navigation and edit-state rules, driven through its widgets.
+
+#include "PWFolderPath.h"
+#include "PartwrightDlg.h"
+#include "ScriptedPrompter.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestPartwrightDlg : public QObject
+{
+    Q_OBJECT
+
+    static std::unique_ptr<PartwrightDlg> makeDlg(const QString& fileName = QString())
+    {
+        auto dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), fileName);
+        dlg->show();
+        return dlg;
+    }
+
+    // Page 0 with "Create Model", then Next.
+    static void toDevicePage(PartwrightDlg& dlg)
+    {
+        dlg.rbCreateNewModel->click();
+        QTest::mouseClick(dlg.nextButton(), Qt::LeftButton);
+        QCOMPARE(dlg.currentIndex(), int(PartwrightForm::DevicePage));
+    }
+
+    static QList<int> appropriatePages(const PartwrightDlg& dlg)
+    {
+        QList<int> pages;
+        for (int i = 0; i < dlg.pageCount(); ++i)
+            if (dlg.appropriate(dlg.page(i)))
+                pages << i;
+        return pages;
+    }
+
+private slots:
+    void startState()
+    {
+        ScriptedPrompter prompts;
+        auto dlg = makeDlg();
+        QVERIFY(!dlg->isModal()); // a null file name
+        QVERIFY(PartwrightDlg(nullptr, QString(), QLatin1String("")).isModal());
+        QVERIFY(dlg->rbEditExisistModel->isChecked());
+        QCOMPARE(dlg->editMode(), int(PartwrightDlg::EditExisting));
+        QVERIFY(!dlg->backButton()->isVisible());
+        QVERIFY(!dlg->helpButton()->isVisible());
+        QVERIFY(!dlg->nextButton()->isEnabled()); // no file named yet
+        QCOMPARE(dlg->nextButton()->text(), QStringLiteral("&Next >"));
+        QCOMPARE(dlg->windowTitle(), QStringLiteral("Partwright Wizard"));
+        QCOMPARE(dlg->title(dlg->page(0)), QStringLiteral("Page 1"));
+        QCOMPARE(dlg->title(dlg->page(6)), QStringLiteral("Page 8"));
+        QCOMPARE(dlg->page(PartwrightForm::PassivePage)->objectName(), QStringLiteral("wzpPage4"));
+        QVERIFY(!dlg->menuAction(PartwrightDlg::MenuExport)->isEnabled());
+
+        // Next on page 0 follows the file name text.
+        QTest::keyClicks(dlg->leOpenExisistingModel, QStringLiteral("x.model"));
+        QVERIFY(dlg->nextButton()->isEnabled());
+        dlg->leOpenExisistingModel->clear();
+        QVERIFY(!dlg->nextButton()->isEnabled());
+        dlg->rbCreateNewModel->click();
+        QVERIFY(dlg->nextButton()->isEnabled());
+        QVERIFY(!dlg->leOpenExisistingModel->isVisible());
+        QCOMPARE(dlg->editMode(), int(PartwrightDlg::CreateNew));
+        QVERIFY(prompts.shown().isEmpty());
+    }
+
+    void devicePageAndPageSets()
+    {
+        ScriptedPrompter prompts;
+        auto dlg = makeDlg();
+        toDevicePage(*dlg);
+        QVERIFY(dlg->backButton()->isVisible());
+        QVERIFY(dlg->menuAction(PartwrightDlg::MenuExport)->isEnabled());
+        // New models can only be passive or logic.
+        QVERIFY(dlg->rbPassiveDevice->isEnabled() && dlg->rbLogicDevice->isEnabled());
+        QVERIFY(!dlg->rbMemoryTestDevice->isEnabled() && !dlg->rbMemoryProgramDevice->isEnabled());
+        QVERIFY(!dlg->nextButton()->isEnabled());
+
+        dlg->rbLogicDevice->click();
+        QVERIFY(!dlg->nextButton()->isEnabled()); // no device id yet
+        QTest::keyClicks(dlg->leDeviceId, QStringLiteral(" U1"));
+        QVERIFY(!dlg->nextButton()->isEnabled()); // a leading blank is refused
+        dlg->leDeviceId->setText(QStringLiteral("U1"));
+        QVERIFY(dlg->nextButton()->isEnabled());
+        QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
+        QCOMPARE(dlg->deviceCategoryName(), QStringLiteral("Logic"));
+        QCOMPARE(appropriatePages(*dlg), (QList<int>{0, 1, 2, 4, 5, 6}));
+        QVERIFY(dlg->title(dlg->page(3)).isEmpty()); // a complete page clears every title
+
+        dlg->rbPassiveDevice->click();
+        QCOMPARE(appropriatePages(*dlg), (QList<int>{0, 1, 2, 3, 6}));
+        // A passive device goes header -> passive page -> last page.
+        QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
+        QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::PassivePage));
+        QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::LastPage));
+        QVERIFY(dlg->finishButton()->isEnabled());
+        QCOMPARE(dlg->windowTitle(), QStringLiteral("U1 - Partwright "));
+    }
+
+    void backFromDevicePageAsks()
+    {
+        ScriptedPrompter prompts;
+        auto dlg = makeDlg();
+        toDevicePage(*dlg);
+        prompts.answerYesNo(false);
+        QTest::mouseClick(dlg->backButton(), Qt::LeftButton);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
+        QVERIFY(!dlg->finishedFlag() && dlg->isVisible());
+        QCOMPARE(prompts.lastText(),
+                 QStringLiteral("Any possible made settings will be lost.\nAre you sure that you want to continue?"));
+        prompts.answerYesNo(true);
+        QTest::mouseClick(dlg->backButton(), Qt::LeftButton);
+        QVERIFY(dlg->finishedFlag());
+        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+
+        // A host-given file goes back without asking.
+        auto hosted = makeDlg();
+        hosted->setHostFile(true);
+        toDevicePage(*hosted);
+        const int asked = prompts.count();
+        QTest::mouseClick(hosted->backButton(), Qt::LeftButton);
+        QCOMPARE(hosted->currentIndex(), int(PartwrightForm::StartPage));
+        QCOMPARE(prompts.count(), asked);
+    }
+
+    void finishAndCancel()
+    {
+        ScriptedPrompter prompts;
+        {
+            // No category: Finish stays without a message.
+            auto dlg = makeDlg();
+            dlg->accept();
+            QVERIFY(dlg->isVisible() && !dlg->finishedFlag() && !dlg->closedFlag());
+            QVERIFY(prompts.shown().isEmpty());
+            prompts.answerYesNo(false);
+            dlg->reject();
+            QVERIFY(dlg->isVisible() && !dlg->closedFlag());
+            QCOMPARE(prompts.lastText(), QStringLiteral("Do you want to close this wizard and discard changes ?\n"));
+            prompts.answerYesNo(true);
+            QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
+            QVERIFY(dlg->closedFlag() && !dlg->isVisible());
+        }
+        {
+            // View-only: Finish reads "&Close", neither Finish nor Cancel asks.
+            auto dlg = makeDlg(QStringLiteral("some.model"));
+            dlg->setViewOnly(true);
+            dlg->updateEditState(PartwrightDlg::Logic);
+            QCOMPARE(dlg->finishButton()->text(), QStringLiteral("&Close"));
+            QVERIFY(dlg->leDeviceId->isReadOnly());
+            QCOMPARE(dlg->FinishLabel->text(), QStringLiteral("Current view mode is read-only. Please use the "
+                                                              "Partwright or Partvault to edit a model file."));
+            prompts.clearShown();
+            dlg->accept();
+            QVERIFY(dlg->closedFlag() && !dlg->isVisible());
+            auto other = makeDlg(QStringLiteral("some.model"));
+            other->setViewOnly(true);
+            other->reject();
+            QVERIFY(other->closedFlag());
+            QVERIFY(prompts.shown().isEmpty());
+        }
+    }
+
+    void memoryCategoryIsReadOnly()
+    {
+        ScriptedPrompter prompts;
+        auto dlg = makeDlg();
+        dlg->setModelFileName(QStringLiteral("/models/sram.model"));
+        dlg->rbMemoryTestDevice->setChecked(true);
+        QVERIFY(dlg->readDeviceCategory());
+        dlg->updateEditState(PartwrightDlg::MemoryTest);
+        QCOMPARE(dlg->FinishLabel->text(), QStringLiteral("Current model file can not be altered (read-only)."));
+        QCOMPARE(dlg->finishButton()->text(), QStringLiteral("&Close"));
+        QVERIFY(dlg->leDeviceId->isReadOnly() && dlg->leModelName->isReadOnly());
+        QVERIFY(!dlg->pbSaveModel->isEnabled());
+        QVERIFY(!dlg->menuAction(PartwrightDlg::MenuSave)->isEnabled());
+        dlg->accept();
+        QCOMPARE(prompts.lastText(), QStringLiteral("Warning: File \"%1\" is in ReadOnly mode and cannot be "
+                                                    "changed or saved")
+                                         .arg(QDir::toNativeSeparators(QStringLiteral("/models/sram.model"))));
+        QVERIFY(dlg->closedFlag() && !dlg->finishedFlag());
+    }
+
+    void editModeCategoryButtons()
+    {
+        ScriptedPrompter prompts;
+        auto dlg = makeDlg();
+        QCOMPARE(dlg->editMode(), int(PartwrightDlg::EditExisting));
+        dlg->updateCategoryButtons(PartwrightDlg::MemoryProgram);
+        QVERIFY(dlg->rbMemoryProgramDevice->isChecked() && dlg->rbMemoryProgramDevice->isEnabled());
+        for (QRadioButton* rb : {dlg->rbPassiveDevice, dlg->rbLogicDevice, dlg->rbMemoryTestDevice})
+            QVERIFY(!rb->isChecked() && !rb->isEnabled());
+        dlg->updateCategoryButtons(PartwrightDlg::NoCategory);
+        for (QRadioButton* rb :
+             {dlg->rbPassiveDevice, dlg->rbLogicDevice, dlg->rbMemoryTestDevice, dlg->rbMemoryProgramDevice})
+            QVERIFY(!rb->isChecked() && rb->isEnabled());
+    }
+
+    void captionAndFileNames()
+    {
+        ScriptedPrompter prompts;
+        auto dlg = makeDlg();
+        dlg->setProposedFilePath(QStringLiteral("/lib/custom/U7.model"));
+        dlg->setModelFileName(QStringLiteral("/lib//custom/./U7.MODEL"));
+        QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(QStringLiteral("/lib/custom/U7.MODEL")));
+        QCOMPARE(dlg->leOpenExisistingModel->text(), dlg->modelFileName());
+        QCOMPARE(dlg->leModelName->text(), QStringLiteral("/lib/custom/U7.model"));
+        dlg->leDeviceId->setText(QStringLiteral("U7"));
+        dlg->updateCaption();
+        QCOMPARE(dlg->windowTitle(), QStringLiteral("U7 - Partwright - [U7.model (%1)]")
+                                         .arg(QDir::toNativeSeparators(QStringLiteral("/lib/custom"))));
+        dlg->setModelFileName(QStringLiteral("/lib/plain"));
+        dlg->updateCaption();
+        QVERIFY(dlg->windowTitle().endsWith(QStringLiteral("[plain.model (%1)]")
+                                                .arg(QDir::toNativeSeparators(QStringLiteral("/lib")))));
+
+        // The proposal prefers the host database, then the model library, then the current folder.
+        auto fresh = makeDlg();
+        fresh->setModelLibPath(QStringLiteral("/models/custom"));
+        QVERIFY(!fresh->proposeFileName(QString()));
+        QVERIFY(fresh->proposeFileName(QStringLiteral("U9")));
+        QCOMPARE(fresh->proposedFilePath(), QStringLiteral("/models/custom/U9.model"));
+        PartwrightDlg::setDatabasePathProvider([] { return QStringLiteral("/db"); });
+        QVERIFY(fresh->proposeFileName(QStringLiteral("U9")));
+        QCOMPARE(fresh->proposedFilePath(), QStringLiteral("/db/Modellib/U9.model"));
+        PartwrightDlg::setDatabasePathProvider({});
+        fresh->setModelLibPath(QString());
+        QVERIFY(fresh->proposeFileName(QStringLiteral("U9")));
+        QCOMPARE(fresh->proposedFilePath(), QDir::cleanPath(QDir::currentPath() + QStringLiteral("/U9.model")));
+    }
+
+    void fileNewAndQuit()
+    {
+        ScriptedPrompter prompts;
+        auto dlg = makeDlg();
+        dlg->leDeviceId->setText(QStringLiteral("old"));
+        dlg->menuAction(PartwrightDlg::MenuNew)->trigger();
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
+        QVERIFY(dlg->rbCreateNewModel->isChecked());
+        QVERIFY(dlg->leDeviceId->text().isEmpty());
+        QCOMPARE(dlg->editMode(), int(PartwrightDlg::CreateNew));
+        QVERIFY(dlg->menuAction(PartwrightDlg::MenuSave)->isEnabled());
+        prompts.answerYesNo(true);
+        dlg->slotMenuFileQuit();
+        QVERIFY(dlg->closedFlag());
+    }
+
+    void createFolderPaths()
+    {
+        QTemporaryDir tmp;
+        QString message;
+        QVERIFY(createFolderPath(QDir(tmp.path() + QStringLiteral("/a/b/c")), message));
+        QVERIFY(QDir(tmp.path() + QStringLiteral("/a/b/c")).exists());
+        QVERIFY(createFolderPath(QDir(QStringLiteral("plainname")), message)); // nothing to walk
+        QVERIFY(!QDir(QStringLiteral("plainname")).exists());
+        {
+            // Backslashes split the path when there are any.
+            const QString cwd = QDir::currentPath();
+            QDir::setCurrent(tmp.path());
+            QVERIFY(createFolderPath(QDir(QStringLiteral("x\\y")), message));
+            QVERIFY(QDir(tmp.path() + QStringLiteral("/x/y")).exists());
+            QDir::setCurrent(cwd);
+        }
+        QFile blocker(tmp.path() + QStringLiteral("/file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QDir(tmp.path()).mkdir(QStringLiteral("locked"));
+        QFile::setPermissions(tmp.path() + QStringLiteral("/locked"), QFile::ReadOwner | QFile::ExeOwner);
+        const bool root = QFileInfo(QStringLiteral("/root")).isWritable();
+        if (!root) {
+            QVERIFY(!createFolderPath(QDir(tmp.path() + QStringLiteral("/locked/sub")), message));
+            QCOMPARE(message, QStringLiteral("Unable to create folder name 'sub'"));
+        }
+        // A file in the way cannot become a folder, whoever runs the test.
+        message.clear();
+        QVERIFY(!createFolderPath(QDir(tmp.path() + QStringLiteral("/file/sub")), message));
+        QFile::setPermissions(tmp.path() + QStringLiteral("/locked"), QFile::ReadOwner | QFile::WriteOwner
+                                                                       | QFile::ExeOwner);
+    }
+};
+
+QTEST_MAIN(TestPartwrightDlg)
+#include "tst_partwrightdlg.moc"
