@@ -1,7 +1,10 @@
 #include "LxLibInfo.h"
 
+#include "LxLibChecker.h"
 #include "LxLibLogic.h"
 #include "LxLibPassive.h"
+#include "LxLibReader.h"
+#include "LxLibWriter.h"
 
 namespace lxlib {
 
@@ -19,6 +22,32 @@ void LxLibInfo::clear()
     m_components.clear();
     m_checkCount = 0;
 }
+
+bool LxLibInfo::read(bool reportWarnings, bool stopAtFirstError, bool* errorFlag)
+{
+    LxLibReader reader(*this, m_fileName, reportWarnings, stopAtFirstError);
+    const bool ok = reader.readFile(m_fileName);
+    if (errorFlag)
+        *errorFlag = reader.errorCount() > 0;
+    return ok;
+}
+
+bool LxLibInfo::readFromData(const QByteArray& data, bool reportWarnings, bool stopAtFirstError, bool* errorFlag)
+{
+    LxLibReader reader(*this, m_fileName, reportWarnings, stopAtFirstError);
+    const bool ok = reader.read(data);
+    if (errorFlag)
+        *errorFlag = reader.errorCount() > 0;
+    return ok;
+}
+
+bool LxLibInfo::write() { return LxLibWriter::writeFile(*this, m_fileName); }
+
+bool LxLibInfo::write(const QString& path) { return LxLibWriter::writeFile(*this, path); }
+
+QByteArray LxLibInfo::toText() const { return LxLibWriter::toText(*this); }
+
+int LxLibInfo::check(QString* errorText) { return LxLibChecker(*this).run(errorText); }
 
 namespace {
 

@@ -29,7 +29,7 @@ public:
     // recovering to report more. Returns false when the file could not be read or
     // held an error; *errorFlag (when given) is set when any error was reported.
     bool read(bool reportWarnings, bool stopAtFirstError, bool* errorFlag = nullptr);
-    // The same on text held in memory; sourceName stands for the file in messages.
+    // The same on text held in memory; messages name the document's file name.
     bool readFromData(const QByteArray& data, bool reportWarnings, bool stopAtFirstError,
                       bool* errorFlag = nullptr);
 

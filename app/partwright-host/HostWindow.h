@@ -1,0 +1,24 @@
+#ifndef HOSTWINDOW_H
+#define HOSTWINDOW_H
+
+#include "OrvikHost.h"
+
+#include <QMainWindow>
+
+// The demo host's main window: a Tools menu with the plug-in's action.
+class HostWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit HostWindow(OrvikInterface::OrvikHost& host);
+
+    // Puts the plug-in's action into the Tools menu; false when it gave none.
+    bool addPluginAction();
+    void embedWizard();
+
+private:
+    OrvikInterface::OrvikHost& m_host;
+    QMenu* m_tools;
+};
+
+#endif

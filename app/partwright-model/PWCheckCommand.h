@@ -1,0 +1,16 @@
+#ifndef PWCHECKCOMMAND_H
+#define PWCHECKCOMMAND_H
+
+#include "PWModelCommand.h"
+
+// check FILE...: reads each file and runs the library check on it.
+class PWCheckCommand : public PWModelCommand
+{
+public:
+    QString name() const override { return QStringLiteral("check"); }
+    QString synopsis() const override;
+    QString help() const override;
+    int run(const QStringList& args, QTextStream& out, QTextStream& err) override;
+};
+
+#endif

@@ -1,0 +1,34 @@
+#ifndef PWMODELCOMMAND_H
+#define PWMODELCOMMAND_H
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace lxlib {
+class LxLibInfo;
+}
+
+// One subcommand of partwright-model. Exit codes: 0 success, 1 a file has
+// problems, 2 the command line is wrong.
+class PWModelCommand
+{
+public:
+    enum Exit { Success = 0, Problems = 1, Usage = 2 };
+
+    virtual ~PWModelCommand() = default;
+    virtual QString name() const = 0;
+    // One line for the overview of --help.
+    virtual QString synopsis() const = 0;
+    virtual QString help() const = 0;
+    virtual int run(const QStringList& args, QTextStream& out, QTextStream& err) = 0;
+
+protected:
+    // Connects the document's messages to err, GCC style ("FILE:LINE:COLUMN: error: text").
+    static void reportTo(lxlib::LxLibInfo& info, QTextStream& err);
+    // "FILE:LINE:COLUMN: text" or "FILE: text" from the library, with the severity put in.
+    static QString gccStyle(const QString& source, int kind, const QString& text);
+    // Reads path into info; false when the read reported any error.
+    static bool load(lxlib::LxLibInfo& info, const QString& path, QTextStream& err);
+};
+
+#endif

@@ -1,0 +1,302 @@
+#include "LxLibTokenizer.h"
+
+#include <cstring>
+
+namespace lxlib {
+
+namespace {
+
+bool isWordByte(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '.' || c == '+' || c == '-';
+}
+
+bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+int hexValue(unsigned char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Length of the valid UTF-8 sequence at p, 0 when it is not one.
+int utf8SequenceLength(const unsigned char* p, const unsigned char* end)
+{
+    const unsigned char c = p[0];
+    int n = 0;
+    unsigned min = 0;
+    unsigned cp = 0;
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+        cp = c & 0x1F;
+        min = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        cp = c & 0x0F;
+        min = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        cp = c & 0x07;
+        min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (end - p < n)
+        return 0;
+    for (int i = 1; i < n; ++i) {
+        if (!isContinuation(p[i]))
+            return 0;
+        cp = (cp << 6) | (p[i] & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return n;
+}
+
+} // namespace
+
+bool LxLibToken::is(const char* keyword) const
+{
+    return kind == Word && static_cast<size_t>(length) == std::strlen(keyword) &&
+           std::memcmp(text, keyword, static_cast<size_t>(length)) == 0;
+}
+
+LxLibTokenizer::LxLibTokenizer(const QByteArray& data)
+    : m_pos(data.constData()), m_end(data.constData() + data.size())
+{
+    if (data.startsWith("\xEF\xBB\xBF"))
+        m_pos += 3;
+}
+
+void LxLibTokenizer::fail(LxLibLine& line, int column, const QString& text)
+{
+    if (!line.hasError()) {
+        line.error = text;
+        line.errorColumn = column;
+    }
+}
+
+bool LxLibTokenizer::next(LxLibLine& line)
+{
+    while (m_pos < m_end) {
+        const char* nl = static_cast<const char*>(std::memchr(m_pos, '\n', static_cast<size_t>(m_end - m_pos)));
+        const char* lineEnd = nl ? nl : m_end;
+        const char* begin = m_pos;
+        m_pos = nl ? nl + 1 : m_end;
+        ++m_lineNumber;
+        if (lineEnd > begin && lineEnd[-1] == '\r')
+            --lineEnd;
+        line.number = m_lineNumber;
+        line.tokens.clear();
+        line.error.clear();
+        line.errorColumn = 0;
+        line.opensBlock = false;
+        if (lineEnd - begin > MaxLineLength) {
+            fail(line, MaxLineLength + 1,
+                 QStringLiteral("line is longer than the limit of %1 bytes").arg(MaxLineLength));
+            // Guess whether the line opened a block so that recovery keeps the nesting.
+            const char* q = lineEnd;
+            while (q > begin && (q[-1] == ' ' || q[-1] == '\t'))
+                --q;
+            line.opensBlock = q > begin && q[-1] == '{';
+            return true;
+        }
+        if (lexLine(begin, lineEnd, line))
+            return true;
+    }
+    return false;
+}
+
+// Returns true when the line holds a token or an error.
+bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line)
+{
+    int continuations = 0;
+    const char* p = begin;
+    while (p < end) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c == ' ' || c == '\t') {
+            ++p;
+            continue;
+        }
+        if (c == '#')
+            break;
+        const int column = static_cast<int>(p - begin) - continuations + 1;
+        LxLibToken token;
+        token.column = column;
+        if (c == '{' || c == '}') {
+            token.kind = c == '{' ? LxLibToken::Open : LxLibToken::Close;
+            token.text = p;
+            token.length = 1;
+            ++p;
+        } else if (c == '"') {
+            const char* after = lexString(p, end, begin, continuations, line);
+            if (!after)
+                break;
+            token.kind = LxLibToken::String;
+            token.text = p + 1;
+            token.length = static_cast<int>(after - p) - 2;
+            token.escaped = std::memchr(token.text, '\\', static_cast<size_t>(token.length)) != nullptr;
+            p = after;
+        } else if (isWordByte(c)) {
+            const char* q = p;
+            while (q < end && isWordByte(static_cast<unsigned char>(*q)))
+                ++q;
+            token.kind = LxLibToken::Word;
+            token.text = p;
+            token.length = static_cast<int>(q - p);
+            p = q;
+        } else {
+            if (c >= 0x20 && c < 0x7F)
+                fail(line, column, QStringLiteral("unexpected character '%1'").arg(QChar(c)));
+            else
+                fail(line, column, QStringLiteral("unexpected byte 0x%1").arg(c, 2, 16, QChar('0')));
+            break;
+        }
+        line.tokens.push_back(token);
+    }
+    if (line.hasError()) {
+        const char* q = end;
+        while (q > begin && (q[-1] == ' ' || q[-1] == '\t'))
+            --q;
+        line.opensBlock = q > begin && q[-1] == '{';
+    } else {
+        line.opensBlock = !line.tokens.empty() && line.tokens.back().kind == LxLibToken::Open;
+    }
+    line.endColumn = static_cast<int>(end - begin) - continuations + 1;
+    return line.hasError() || !line.tokens.empty();
+}
+
+// Checks the string starting at the quote p; returns the position after its closing
+// quote, or nullptr after recording the error in line.
+const char* LxLibTokenizer::lexString(const char* p, const char* end, const char* lineStart, int& continuations,
+                                      LxLibLine& line)
+{
+    const int startColumn = static_cast<int>(p - lineStart) - continuations + 1;
+    const char* q = p + 1;
+    int units = 0;
+    while (q < end) {
+        const unsigned char c = static_cast<unsigned char>(*q);
+        const int column = static_cast<int>(q - lineStart) - continuations + 1;
+        if (c == '"') {
+            if (units > MaxStringLength) {
+                fail(line, startColumn,
+                     QStringLiteral("string is longer than the limit of %1 characters").arg(MaxStringLength));
+                return nullptr;
+            }
+            return q + 1;
+        }
+        if (c == '\\') {
+            if (q + 1 >= end) {
+                fail(line, column, QStringLiteral("unterminated string: expected '\"' but found end of line"));
+                return nullptr;
+            }
+            const char e = q[1];
+            if (e == '"' || e == '\\' || e == 'n' || e == 'r' || e == 't') {
+                q += 2;
+            } else if (e == 'u' && q + 2 < end && q[2] == '{') {
+                const char* h = q + 3;
+                int digits = 0;
+                while (h < end && hexValue(static_cast<unsigned char>(*h)) >= 0 && digits < 5) {
+                    ++h;
+                    ++digits;
+                }
+                if (digits < 1 || digits > 4 || h >= end || *h != '}') {
+                    fail(line, column, QStringLiteral("bad escape: expected \\u{ with 1 to 4 hex digits and }"));
+                    return nullptr;
+                }
+                q = h + 1;
+            } else {
+                fail(line, column,
+                     QStringLiteral("bad escape: expected one of \\\" \\\\ \\n \\r \\t \\u{...} after the backslash"));
+                return nullptr;
+            }
+            ++units;
+            continue;
+        }
+        if (c < 0x20 || c == 0x7F) {
+            fail(line, column, QStringLiteral("control character 0x%1 in a string (write it as \\u{%1})")
+                                   .arg(c, 2, 16, QChar('0')));
+            return nullptr;
+        }
+        if (c < 0x80) {
+            ++q;
+            ++units;
+            continue;
+        }
+        const int n = utf8SequenceLength(reinterpret_cast<const unsigned char*>(q),
+                                         reinterpret_cast<const unsigned char*>(end));
+        if (n == 0) {
+            fail(line, column, QStringLiteral("invalid UTF-8 byte 0x%1 in a string").arg(c, 2, 16, QChar('0')));
+            return nullptr;
+        }
+        q += n;
+        continuations += n - 1;
+        units += n == 4 ? 2 : 1;
+    }
+    fail(line, startColumn, QStringLiteral("unterminated string: expected '\"' but found end of line"));
+    return nullptr;
+}
+
+QString LxLibTokenizer::stringValue(const LxLibToken& token)
+{
+    if (!token.escaped)
+        return QString::fromUtf8(token.text, token.length);
+    QString out;
+    out.reserve(token.length);
+    const char* p = token.text;
+    const char* end = token.text + token.length;
+    while (p < end) {
+        const char* bs = static_cast<const char*>(std::memchr(p, '\\', static_cast<size_t>(end - p)));
+        const char* runEnd = bs ? bs : end;
+        if (runEnd > p)
+            out.append(QString::fromUtf8(p, static_cast<int>(runEnd - p)));
+        if (!bs)
+            break;
+        // The tokenizer has checked every escape.
+        switch (bs[1]) {
+        case 'n': out.append(QChar('\n')); p = bs + 2; break;
+        case 'r': out.append(QChar('\r')); p = bs + 2; break;
+        case 't': out.append(QChar('\t')); p = bs + 2; break;
+        case 'u': {
+            unsigned v = 0;
+            const char* h = bs + 3;
+            while (*h != '}')
+                v = v * 16 + static_cast<unsigned>(hexValue(static_cast<unsigned char>(*h++)));
+            out.append(QChar(static_cast<char16_t>(v)));
+            p = h + 1;
+            break;
+        }
+        default: out.append(QChar(bs[1])); p = bs + 2; break;
+        }
+    }
+    return out;
+}
+
+QString LxLibTokenizer::wordValue(const LxLibToken& token) { return QString::fromLatin1(token.text, token.length); }
+
+QString LxLibTokenizer::describe(const LxLibToken& token)
+{
+    switch (token.kind) {
+    case LxLibToken::Open: return QStringLiteral("'{'");
+    case LxLibToken::Close: return QStringLiteral("'}'");
+    case LxLibToken::String: {
+        QString s = stringValue(token);
+        if (s.size() > 40)
+            s = s.left(37) + QStringLiteral("...");
+        return QStringLiteral("the string \"%1\"").arg(s);
+    }
+    case LxLibToken::Word: break;
+    }
+    QString w = wordValue(token);
+    if (w.size() > 40)
+        w = w.left(37) + QStringLiteral("...");
+    return QStringLiteral("\"%1\"").arg(w);
+}
+
+} // namespace lxlib

@@ -1,0 +1,71 @@
+#ifndef LXLIBTOKENIZER_H
+#define LXLIBTOKENIZER_H
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace lxlib {
+
+struct LxLibToken
+{
+    enum Kind { Word, String, Open, Close };
+    Kind kind = Word;
+    // Words: the word itself; strings: the bytes between the quotes.
+    const char* text = nullptr;
+    int length = 0;
+    int column = 1;
+    bool escaped = false;
+
+    bool is(const char* keyword) const;
+};
+
+// One line of the model file with its tokens. A line the lexer could not take
+// apart carries an error (text and column) and no usable tokens.
+struct LxLibLine
+{
+    int number = 0;
+    std::vector<LxLibToken> tokens;
+    QString error;
+    int errorColumn = 0;
+    // The raw line ends with "{": used to skip a block after a bad line.
+    bool opensBlock = false;
+    int endColumn = 1;
+
+    bool hasError() const { return !error.isEmpty(); }
+};
+
+// Splits model file text into lines of tokens, skipping blank and comment lines.
+class LxLibTokenizer
+{
+public:
+    static constexpr int MaxLineLength = 4 * 1024 * 1024;
+    static constexpr int MaxStringLength = 1024 * 1024;
+
+    explicit LxLibTokenizer(const QByteArray& data);
+
+    // Fills line with the next line that holds anything; false at end of input.
+    bool next(LxLibLine& line);
+    // The line number of the end of input, for "found end of file" messages.
+    int endLine() const { return m_lineNumber; }
+
+    static QString stringValue(const LxLibToken& token);
+    static QString wordValue(const LxLibToken& token);
+    // How a token is quoted in messages: "word", a shortened string, or the brace.
+    static QString describe(const LxLibToken& token);
+
+private:
+    bool lexLine(const char* begin, const char* end, LxLibLine& line);
+    const char* lexString(const char* p, const char* end, const char* lineStart, int& continuations,
+                          LxLibLine& line);
+    void fail(LxLibLine& line, int column, const QString& text);
+
+    const char* m_pos;
+    const char* m_end;
+    int m_lineNumber = 0;
+};
+
+} // namespace lxlib
+
+#endif

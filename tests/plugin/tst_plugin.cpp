@@ -1,0 +1,313 @@
+// The real libpartwright, loaded through the host core as the host loads it.
+
+#include "GuiScript.h"
+#include "OrvikHost.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace OrvikInterface;
+
+namespace {
+
+template <typename T>
+T* child(QWidget* w, const char* name)
+{
+    return w ? w->findChild<T*>(QLatin1String(name)) : nullptr;
+}
+
+bool clickChild(QWidget* w, const char* name)
+{
+    auto* b = child<QAbstractButton>(w, name);
+    if (!b || !b->isVisible() || !b->isEnabled())
+        return false;
+    // Queued: the click may open a modal box, and the script must keep ticking.
+    QMetaObject::invokeMethod(b, &QAbstractButton::click, Qt::QueuedConnection);
+    return true;
+}
+
+// Steps that close the only wizard with Cancel and confirm.
+void cancelWizard(GuiScript& s)
+{
+    s.add("cancel", [] {
+        const auto w = GuiScript::wizards();
+        return w.size() == 1 && clickChild(w.first(), "cancelButton");
+    });
+    s.answerMessageBox(QStringLiteral("Yes"));
+}
+
+} // namespace
+
+class TestPlugin : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<OrvikHost> makeHost(bool hook = true)
+    {
+        auto host = std::make_unique<OrvikHost>();
+        QString error;
+        if (!host->load(QStringLiteral(PW_PLUGIN_PATH), hook, &error))
+            qFatal("cannot load plug-in: %s", qPrintable(error));
+        return host;
+    }
+
+    // Runs the action until the script is done and the launch returns.
+    void launch(OrvikHost& host, GuiScript& script)
+    {
+        auto* actions = host.create<LxiActions>(QStringLiteral("LxiActions"));
+        QVERIFY(actions);
+        QAction* action = actions->getAction(QStringLiteral("Partwright"));
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        // A script that gets stuck must not hang the test run.
+        connect(&watchdog, &QTimer::timeout, [&script] {
+            qFatal("launcher script stuck at: %s", qPrintable(script.pending()));
+        });
+        watchdog.start(20000);
+        action->trigger();
+        actions->release();
+        QVERIFY2(script.finished(), qPrintable(script.pending()));
+        QVERIFY(GuiScript::wizards().isEmpty());
+    }
+
+private slots:
+    void interfaceQueries()
+    {
+        auto host = makeHost();
+        for (const char* name : {"LxiStartup", "LxiActions", "LxiDatabasePersist", "LxiPartwright"}) {
+            LxiResult r = -1;
+            auto* u = host->create<LxiUnknown>(QLatin1String(name), &r);
+            QCOMPARE(r, LxiOk);
+            QVERIFY(u);
+            u->release();
+        }
+        for (const char* name : {"PartwrightPI", "LxiUnknown", "LxiMain", "partwright"}) {
+            LxiResult r = -1;
+            QVERIFY(!host->create<LxiUnknown>(QLatin1String(name), &r));
+            QCOMPARE(r, LxiNoInterface);
+        }
+        // One object answers all four interfaces.
+        auto* actions = host->create<LxiActions>(QStringLiteral("LxiActions"));
+        void* other = reinterpret_cast<void*>(0x1);
+        QCOMPARE(actions->queryInterface(QStringLiteral("Nothing"), &other), LxiNoInterface);
+        QCOMPARE(other, reinterpret_cast<void*>(0x1)); // untouched on failure
+        QCOMPARE(actions->queryInterface(QStringLiteral("LxiPartwright"), &other), LxiOk);
+        QObject* pi = actions->getAction(QStringLiteral("Partwright"))->parent();
+        QCOMPARE(pi->metaObject()->className(), "PartwrightPI");
+        QCOMPARE(static_cast<void*>(qobject_cast<LxiPartwright*>(pi)), other);
+        QVERIFY(qobject_cast<LxiStartup*>(pi));
+        QVERIFY(qobject_cast<LxiDatabasePersist*>(pi));
+        auto* persist = qobject_cast<LxiDatabasePersist*>(pi);
+        QVERIFY(persist->load(QString()) && persist->save(QString()));
+        static_cast<LxiPartwright*>(other)->release();
+        actions->release();
+    }
+
+    void referenceCounting()
+    {
+        auto host = makeHost();
+        auto* a = host->create<LxiActions>(QStringLiteral("LxiActions"));
+        auto* p = host->create<LxiPartwright>(QStringLiteral("LxiPartwright"));
+        QPointer<QAction> action = a->getAction(QStringLiteral("Partwright"));
+        QVERIFY(action);
+        a->release();
+        p->release();
+        // The process-wide pointer keeps its own reference.
+        QVERIFY(action);
+        p->release();
+        QVERIFY(!action); // count reached 0: the object and its action are gone
+        auto* again = host->create<LxiActions>(QStringLiteral("LxiActions"));
+        QVERIFY(again);
+        QVERIFY(again->getAction(QStringLiteral("Partwright")));
+        again->release();
+    }
+
+    void action()
+    {
+        auto host = makeHost();
+        auto* actions = host->create<LxiActions>(QStringLiteral("LxiActions"));
+        QAction* a = actions->getAction(QStringLiteral("Partwright"));
+        QVERIFY(a);
+        QCOMPARE(a->text(), QStringLiteral("&Partwright Wizard"));
+        QCOMPARE(a->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        QCOMPARE(a->objectName(), QStringLiteral("Partwright"));
+        QCOMPARE(a->toolTip(), QStringLiteral("actionPartwright"));
+        QVERIFY(a->isEnabled());
+        QVERIFY(!a->icon().isNull());
+        QVERIFY(!actions->getAction(QStringLiteral("partwright")));
+        QVERIFY(!actions->getAction(QStringLiteral("PARTWRIGHT")));
+        QVERIFY(!actions->getAction(QString()));
+        actions->release();
+    }
+
+    void finishRestartsAndCancelEnds()
+    {
+        auto host = makeHost();
+        GuiScript s;
+        QList<QPointer<QWidget>> seen;
+        s.add("first wizard", [&] {
+            const auto w = GuiScript::wizards();
+            if (w.size() != 1)
+                return false;
+            seen << w.first();
+            return w.first()->isWindow() && !w.first()->parentWidget()
+                   && (w.first()->windowState() & Qt::WindowMaximized);
+        });
+        s.add("create", [&] {
+            auto* rb = child<QRadioButton>(seen.first(), "rbCreateNewModel");
+            rb->click();
+            return clickChild(seen.first(), "nextButton");
+        });
+        s.add("back from page 1", [&] { return clickChild(seen.first(), "backButton"); });
+        s.answerMessageBox(QStringLiteral("Yes"));
+        s.add("fresh wizard", [&] {
+            const auto w = GuiScript::wizards();
+            if (w.size() != 1 || seen.contains(w.first()))
+                return false;
+            seen << w.first();
+            // The new wizard starts empty, on page 0.
+            return child<QLineEdit>(w.first(), "leDeviceId")->text().isEmpty()
+                   && child<QRadioButton>(w.first(), "rbEditExisistModel")->isChecked();
+        });
+        cancelWizard(s);
+        launch(*host, s);
+        QCOMPARE(seen.size(), 2);
+        QVERIFY(!seen[0] && !seen[1]); // the launcher deleted both
+        QCOMPARE(s.messages().first(),
+                 QStringLiteral("Any possible made settings will be lost.\nAre you sure that you want to continue?"));
+        QCOMPARE(s.messages().last(), QStringLiteral("Do you want to close this wizard and discard changes ?\n"));
+        QCOMPARE(host->outstandingReferences(), 0);
+    }
+
+    void modelLibraryFolderAndHostInterfaces()
+    {
+        QTemporaryDir root;
+        {
+            auto host = makeHost();
+            host->setSetting(QStringLiteral("ModelLibPath"), root.path());
+            GuiScript s;
+            cancelWizard(s);
+            launch(*host, s);
+            QVERIFY(QDir(root.path() + QStringLiteral("/custom")).exists());
+            QVERIFY(host->requests().contains(QStringLiteral("LxiMain")));
+            QCOMPARE(host->helpRegistrations().size(), 1);
+            QCOMPARE(host->helpRegistrations().first().context, QStringLiteral("Partwright Plugin"));
+            QCOMPARE(host->helpRegistrations().first().title, QStringLiteral("Partwright"));
+            QCOMPARE(host->outstandingReferences(), 0);
+        }
+        QDir(root.path()).rmdir(QStringLiteral("custom"));
+        {
+            // A missing model library gets no folder; a refused LxiMain and LxiWhatsThis are skipped.
+            auto host = makeHost();
+            const QString missing = root.path() + QStringLiteral("/missing");
+            host->setSetting(QStringLiteral("ModelLibPath"), missing);
+            host->refuse(QStringLiteral("LxiWhatsThis"));
+            GuiScript s;
+            cancelWizard(s);
+            launch(*host, s);
+            QVERIFY(!QDir(missing).exists());
+            QVERIFY(host->helpRegistrations().isEmpty());
+        }
+        {
+            auto host = makeHost();
+            host->setSetting(QStringLiteral("ModelLibPath"), root.path());
+            host->refuse(QStringLiteral("LxiMain"));
+            GuiScript s;
+            cancelWizard(s);
+            launch(*host, s);
+            QVERIFY(!QDir(root.path() + QStringLiteral("/custom")).exists());
+        }
+        {
+            // Without a hook every request fails, and the wizard still opens.
+            auto host = makeHost(false);
+            host->setSetting(QStringLiteral("ModelLibPath"), root.path());
+            GuiScript s;
+            cancelWizard(s);
+            launch(*host, s);
+            QVERIFY(host->requests().isEmpty());
+            QVERIFY(!QDir(root.path() + QStringLiteral("/custom")).exists());
+        }
+    }
+
+    void createWidgetParent()
+    {
+        auto host = makeHost();
+        QWidget main;
+        host->setMainWidget(&main);
+        auto* actions = host->create<LxiActions>(QStringLiteral("LxiActions"));
+        QWidget* embedded = actions->createWidget(QString());
+        QCOMPARE(embedded->parentWidget(), &main);
+        QVERIFY(!embedded->isVisible());
+        QVERIFY(embedded->windowState() & Qt::WindowMaximized);
+        QVERIFY(!embedded->isModal());
+        delete embedded;
+        host->refuse(QStringLiteral("LxiMainMenuEx"));
+        embedded = actions->createWidget(QString());
+        QVERIFY(!embedded->parentWidget());
+        delete embedded;
+        actions->release();
+    }
+
+    void editModelFileWritesBackTheName()
+    {
+        auto host = makeHost();
+        auto* pw = host->create<LxiPartwright>(QStringLiteral("LxiPartwright"));
+        GuiScript s;
+        QPointer<QWidget> wizard;
+        s.add("create-new start", [&] {
+            const auto w = GuiScript::wizards();
+            if (w.size() != 1)
+                return false;
+            wizard = w.first();
+            return child<QRadioButton>(wizard, "rbCreateNewModel")->isChecked()
+                   && child<QLineEdit>(wizard, "leOpenExisistingModel")->isReadOnly()
+                   && !child<QPushButton>(wizard, "pbOpenExisistingModel")->isVisible();
+        });
+        s.add("name and leave", [&] {
+            child<QLineEdit>(wizard, "leModelName")->setText(QStringLiteral("/tmp/chosen.model"));
+            return clickChild(wizard, "nextButton");
+        });
+        s.add("back", [&] { return clickChild(wizard, "backButton"); });
+        s.answerMessageBox(QStringLiteral("Yes"));
+        QString name;
+        QVERIFY(pw->editModelFile(nullptr, name, false));
+        QVERIFY2(s.finished(), qPrintable(s.pending()));
+        QCOMPARE(name, QStringLiteral("/tmp/chosen.model"));
+        pw->release();
+    }
+
+    void editStartOnAFile()
+    {
+        QTemporaryDir root;
+        auto host = makeHost();
+        host->setSetting(QStringLiteral("ModelLibPath"), root.path());
+        auto* pw = host->create<LxiPartwright>(QStringLiteral("LxiPartwright"));
+        GuiScript s;
+        s.add("edit start", [&] {
+            const auto w = GuiScript::wizards();
+            if (w.size() != 1)
+                return false;
+            auto* le = child<QLineEdit>(w.first(), "leOpenExisistingModel");
+            const QString expected = QDir::toNativeSeparators(QDir::cleanPath(root.path() + "/lib/part.model"));
+            return le->text() == expected && le->isReadOnly()
+                   && !child<QRadioButton>(w.first(), "rbCreateNewModel")->isVisible()
+                   && !child<QPushButton>(w.first(), "pbSaveModel")->isVisibleTo(w.first());
+        });
+        // View-only: Cancel closes without a question.
+        s.add("close", [&] { return clickChild(GuiScript::wizards().value(0), "cancelButton"); });
+        QVERIFY(!pw->openModel(QStringLiteral("lib/part.model"), true));
+        QVERIFY2(s.finished(), qPrintable(s.pending()));
+        QVERIFY(s.messages().isEmpty());
+        pw->release();
+    }
+};
+
+QTEST_MAIN(TestPlugin)
+#include "tst_plugin.moc"

@@ -1,0 +1,344 @@
+#include "LxLibCheckItem.h"
+#include "LxLibComboItem.h"
+#include "LxLibTable.h"
+#include "LxLibTableItem.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+// Cell editing driven by keys: typing over, Escape, Delete, focus-out, choice and check cells, painting.
+class TableCellsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void typingOverCells();
+    void escapeWithoutTypingOverReverts();
+    void deleteKey();
+    void readOnlyRefusesEditing();
+    void focusOutAndCommitEdit();
+    void choiceCells();
+    void checkCells();
+    void greyCellsAndFocusFrame();
+    void mouseSignals();
+    void whenCurrentOpensEditor();
+
+private:
+    // Types keys into cell (row, col) as a user does: the first key opens the editor.
+    QLineEdit* typeInto(int row, int col, const QString& keys);
+    QLineEdit* editor() const { return qobject_cast<QLineEdit*>(m_table->indexWidget(m_table->currentIndex())); }
+
+    QWidget* m_window = nullptr;
+    LxLibTable* m_table = nullptr;
+    QLineEdit* m_other = nullptr;
+};
+
+void TableCellsTest::init()
+{
+    m_window = new QWidget;
+    auto* layout = new QVBoxLayout(m_window);
+    m_table = new LxLibTable(m_window, "TrueTableTable");
+    m_other = new QLineEdit(m_window);
+    layout->addWidget(m_table);
+    layout->addWidget(m_other);
+    m_table->setTableKind(LxLibTable::TruthTableKind);
+    m_table->setNumCols(3);
+    m_table->setNumRows(3);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_table->setFocus();
+}
+
+void TableCellsTest::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+QLineEdit* TableCellsTest::typeInto(int row, int col, const QString& keys)
+{
+    m_table->setCurrentCell(row, col);
+    QTest::keyClicks(m_table, keys.left(1));
+    QLineEdit* edit = editor();
+    if (edit && keys.size() > 1)
+        QTest::keyClicks(edit, keys.mid(1));
+    return edit;
+}
+
+void TableCellsTest::typingOverCells()
+{
+    auto* input = new LxLibTableItem(LxLibTableItem::OnTyping, QStringLiteral("1"));
+    input->setPinDirection(LxLibTableItem::Input);
+    m_table->setItem(0, 0, input);
+    QSignalSpy changed(m_table, &LxLibTable::valueChanged);
+
+    QLineEdit* edit = typeInto(0, 0, QStringLiteral("2"));
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), QStringLiteral("1"));
+    QTest::keyClicks(edit, QStringLiteral("z"));
+    QCOMPARE(edit->text(), QStringLiteral("z"));
+    QTest::keyClicks(edit, QStringLiteral("Z"));
+    QCOMPARE(edit->text(), QStringLiteral("z"));
+    // Escape after typing over keeps the typed text.
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QVERIFY(!m_table->isEditing());
+    QCOMPARE(m_table->text(0, 0), QStringLiteral("z"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first(), QList<QVariant>({0, 0}));
+
+    // An empty cell gets an item of our own, with the unrestricted character set.
+    edit = typeInto(1, 2, QStringLiteral("H"));
+    QVERIFY(edit);
+    QTest::keyClick(edit, Qt::Key_Return);
+    LxLibTableItem* created = m_table->lxItem(1, 2);
+    QVERIFY(created);
+    QCOMPARE(created->text(), QStringLiteral("H"));
+    QCOMPARE(created->pinDirection(), int(LxLibTableItem::Unrestricted));
+    QCOMPARE(created->alignment(), int(Qt::AlignCenter));
+    QCOMPARE(changed.count(), 2);
+
+    // Typing the same text again is no change.
+    edit = typeInto(1, 2, QStringLiteral("H"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(changed.count(), 2);
+}
+
+void TableCellsTest::escapeWithoutTypingOverReverts()
+{
+    m_table->setText(0, 1, QStringLiteral("0"));
+    QSignalSpy changed(m_table, &LxLibTable::valueChanged);
+    m_table->setCurrentCell(0, 1);
+    QTest::keyClick(m_table, Qt::Key_F2);
+    QLineEdit* edit = editor();
+    QVERIFY(edit);
+    QCOMPARE(edit->selectedText(), QStringLiteral("0"));
+    QTest::keyClicks(edit, QStringLiteral("X"));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QCOMPARE(m_table->text(0, 1), QStringLiteral("0"));
+    QCOMPARE(changed.count(), 0);
+
+    // Return takes an emptied cell although the validator calls it incomplete.
+    QTest::keyClick(m_table, Qt::Key_F2);
+    edit = editor();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(!m_table->isEditing());
+    QCOMPARE(m_table->text(0, 1), QString());
+    QCOMPARE(changed.count(), 1);
+}
+
+void TableCellsTest::deleteKey()
+{
+    m_table->setText(0, 0, QStringLiteral("1"));
+    m_table->lxItem(0, 0)->setPinDirection(LxLibTableItem::Output);
+    m_table->setItem(0, 1, new LxLibTableItem(LxLibTableItem::Never, QStringLiteral("Vector")));
+    QSignalSpy changed(m_table, &LxLibTable::valueChanged);
+
+    m_table->setCurrentCell(0, 0);
+    QTest::keyClick(m_table, Qt::Key_Delete);
+    QCOMPARE(m_table->text(0, 0), QString());
+    QCOMPARE(changed.count(), 1);
+    // The cleared cell keeps its character set.
+    QCOMPARE(m_table->lxItem(0, 0)->pinDirection(), int(LxLibTableItem::Output));
+
+    m_table->setCurrentCell(0, 1);
+    QTest::keyClick(m_table, Qt::Key_Delete);
+    QCOMPARE(m_table->text(0, 1), QStringLiteral("Vector"));
+
+    m_table->setText(2, 2, QStringLiteral("L"));
+    m_table->setReadOnly(true);
+    m_table->setCurrentCell(2, 2);
+    QTest::keyClick(m_table, Qt::Key_Delete);
+    QCOMPARE(m_table->text(2, 2), QStringLiteral("L"));
+    QCOMPARE(changed.count(), 1);
+}
+
+void TableCellsTest::readOnlyRefusesEditing()
+{
+    m_table->setText(0, 0, QStringLiteral("1"));
+    m_table->setProperty("readOnly", true);
+    QVERIFY(!typeInto(0, 0, QStringLiteral("0")));
+    QCOMPARE(m_table->text(0, 0), QStringLiteral("1"));
+
+    m_table->setReadOnly(false);
+    m_table->setRowReadOnly(1, true);
+    m_table->setColumnReadOnly(2, true);
+    QVERIFY(!typeInto(1, 0, QStringLiteral("0")));
+    QVERIFY(!typeInto(0, 2, QStringLiteral("0")));
+    QVERIFY(!m_table->item(1, 0));
+    QLineEdit* edit = typeInto(2, 1, QStringLiteral("0"));
+    QVERIFY(edit);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(m_table->text(2, 1), QStringLiteral("0"));
+}
+
+void TableCellsTest::focusOutAndCommitEdit()
+{
+    QSignalSpy changed(m_table, &LxLibTable::valueChanged);
+    QLineEdit* edit = typeInto(0, 0, QStringLiteral("u"));
+    QVERIFY(edit);
+    QTRY_VERIFY(edit->hasFocus());
+    m_other->setFocus();
+    QTRY_VERIFY(!m_table->isEditing());
+    QCOMPARE(m_table->text(0, 0), QStringLiteral("u"));
+    QCOMPARE(changed.count(), 1);
+
+    m_table->setFocus();
+    edit = typeInto(1, 1, QStringLiteral("d"));
+    QVERIFY(edit && m_table->isEditing());
+    m_table->commitEdit();
+    QVERIFY(!m_table->isEditing());
+    QCOMPARE(m_table->text(1, 1), QStringLiteral("d"));
+    // Nothing is edited: a second commit changes nothing.
+    m_table->commitEdit();
+    QCOMPARE(changed.count(), 2);
+}
+
+void TableCellsTest::choiceCells()
+{
+    m_table->setTableKind(LxLibTable::PinListKind);
+    const QStringList types{QString(), QStringLiteral("IN"), QStringLiteral("OUT"), QStringLiteral("IO")};
+    auto* choice = new LxLibComboItem(types);
+    m_table->setItem(0, 1, choice);
+    QCOMPARE(choice->currentItem(), 0);
+    choice->setCurrentItem(QStringLiteral("BOGUS"));
+    QCOMPARE(choice->count(), 4);
+    choice->setCurrentItem(QStringLiteral("OUT"));
+    QCOMPARE(choice->text(), QStringLiteral("OUT"));
+
+    QSignalSpy changed(m_table, &LxLibTable::valueChanged);
+    QSignalSpy activated(m_table, &LxLibTable::comboBoxActivated);
+    m_table->setCurrentCell(0, 1);
+    m_table->editItem(choice);
+    auto* combo = qobject_cast<QComboBox*>(m_table->indexWidget(m_table->currentIndex()));
+    QVERIFY(combo);
+    QCOMPARE(combo->count(), 4);
+    QCOMPARE(combo->currentText(), QStringLiteral("OUT"));
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(choice->currentText(), QStringLiteral("IO"));
+    QCOMPARE(choice->currentItem(), 3);
+    QCOMPARE(m_table->text(0, 1), QStringLiteral("IO"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first(), QList<QVariant>({0, 1}));
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(activated.first().first().toInt(), 3);
+    QVERIFY(!m_table->isEditing());
+
+    // Delete leaves a choice alone; an editable choice takes a new text.
+    QTest::keyClick(m_table, Qt::Key_Delete);
+    QCOMPARE(m_table->comboItem(0, 1), choice);
+    QCOMPARE(choice->currentText(), QStringLiteral("IO"));
+    choice->setEditable(true);
+    m_table->setText(0, 1, QStringLiteral("NC"));
+    QCOMPARE(choice->count(), 5);
+    QCOMPARE(choice->currentText(), QStringLiteral("NC"));
+}
+
+void TableCellsTest::checkCells()
+{
+    m_table->setTableKind(LxLibTable::TestSequenceKind);
+    auto* check = new LxLibCheckItem;
+    m_table->setItem(1, 2, check);
+    QSignalSpy changed(m_table, &LxLibTable::valueChanged);
+    QSignalSpy clicked(m_table, &LxLibTable::checkBoxClicked);
+
+    m_table->setCurrentCell(1, 2);
+    QTest::keyClick(m_table, Qt::Key_Space);
+    QVERIFY(check->isChecked());
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.first().first().toInt(), int(Qt::Checked));
+    QVERIFY(!m_table->isEditing());
+
+    m_table->setReadOnly(true);
+    QTest::keyClick(m_table, Qt::Key_Space);
+    QVERIFY(check->isChecked());
+    QCOMPARE(clicked.count(), 1);
+}
+
+void TableCellsTest::greyCellsAndFocusFrame()
+{
+    m_table->setItem(0, 0, new LxLibTableItem(LxLibTableItem::Never, QString()));
+    auto* disabled = new LxLibTableItem(LxLibTableItem::OnTyping, QString());
+    disabled->setEnabled(false);
+    m_table->setItem(0, 1, disabled);
+    m_table->setText(0, 2, QString());
+    for (int c = 0; c < m_table->numCols(); ++c)
+        m_table->setColumnWidth(c, 40);
+    m_table->setCurrentCell(2, 2);
+    m_table->setFocus();
+    QTRY_VERIFY(m_table->hasFocus());
+
+    const auto pixel = [this](int row, int col, QPoint offset) {
+        const QImage image = m_table->viewport()->grab().toImage();
+        const QRect cell = m_table->visualRect(m_table->model()->index(row, col));
+        const qreal ratio = image.devicePixelRatio();
+        return image.pixelColor((cell.topLeft() + offset) * ratio);
+    };
+    const QColor grey(224, 224, 224);
+    QCOMPARE(pixel(0, 0, QPoint(4, 4)), grey);
+    QCOMPARE(pixel(0, 1, QPoint(4, 4)), grey);
+    QVERIFY(pixel(0, 2, QPoint(4, 4)) != grey);
+    QVERIFY(pixel(1, 1, QPoint(4, 4)) != grey);
+
+    QCOMPARE(pixel(2, 2, QPoint(0, 0)), QColor(Qt::blue));
+    m_other->setFocus();
+    QTRY_VERIFY(!m_table->hasFocus());
+    QVERIFY(pixel(2, 2, QPoint(0, 0)) != QColor(Qt::blue));
+}
+
+void TableCellsTest::mouseSignals()
+{
+    QSignalSpy clicked(m_table, &LxLibTable::clicked);
+    QSignalSpy menu(m_table, &LxLibTable::contextMenuRequested);
+    QSignalSpy current(m_table, qOverload<int, int>(&LxLibTable::currentChanged));
+    const QPoint inCell = m_table->visualRect(m_table->model()->index(1, 2)).center();
+
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, inCell);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.first().mid(0, 3), QList<QVariant>({1, 2, int(Qt::LeftButton)}));
+    QCOMPARE(current.last(), QList<QVariant>({1, 2}));
+
+    QContextMenuEvent onCell(QContextMenuEvent::Mouse, inCell, m_table->viewport()->mapToGlobal(inCell));
+    QApplication::sendEvent(m_table->viewport(), &onCell);
+    const QPoint below(inCell.x(), m_table->viewport()->height() - 2);
+    QContextMenuEvent offCells(QContextMenuEvent::Mouse, below, m_table->viewport()->mapToGlobal(below));
+    QApplication::sendEvent(m_table->viewport(), &offCells);
+    QCOMPARE(menu.count(), 2);
+    QCOMPARE(menu.at(0).mid(0, 2), QList<QVariant>({1, 2}));
+    QCOMPARE(menu.at(0).at(2).toPoint(), m_table->viewport()->mapToGlobal(inCell));
+    QCOMPARE(menu.at(1).mid(0, 2), QList<QVariant>({-1, -1}));
+}
+
+void TableCellsTest::whenCurrentOpensEditor()
+{
+    m_table->setItem(2, 0, new LxLibTableItem(LxLibTableItem::WhenCurrent, QStringLiteral("1")));
+    m_table->setItem(2, 1, new LxLibTableItem(LxLibTableItem::WhenCurrent, QStringLiteral("0")));
+    // Filling or moving by program while the table is not in use opens nothing.
+    m_other->setFocus();
+    QTRY_VERIFY(m_other->hasFocus());
+    m_table->setCurrentCell(2, 0);
+    QVERIFY(!m_table->isEditing());
+
+    m_table->setFocus();
+    QTRY_VERIFY(m_table->hasFocus());
+    m_table->setCurrentCell(2, 1);
+    QVERIFY(m_table->isEditing());
+    QCOMPARE(editor()->text(), QStringLiteral("0"));
+}
+
+int runTableCellTests(int argc, char** argv)
+{
+    TableCellsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_tablecells.moc"

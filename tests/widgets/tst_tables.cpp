@@ -1,0 +1,258 @@
+#include "LxLibTable.h"
+#include "LxLibTableItem.h"
+#include "ScriptedPrompter.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QValidator>
+
+// Table-level behaviour: validators by kind, header modes, sorting, pin pairs, row removal.
+class TablesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void validators_data();
+    void validators();
+    void sortKeepsRowsTogether();
+    void headerClicks();
+    void pinCombinations_data();
+    void pinCombinations();
+    void removeSelectedRowsAndRowFlags();
+};
+
+namespace {
+constexpr int NoValidator = -1;
+
+void fillRows(LxLibTable& table, const QList<QStringList>& rows)
+{
+    table.setNumRows(static_cast<int>(rows.size()));
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            table.setText(r, c, rows[r][c]);
+}
+
+QStringList column(const LxLibTable& table, int col)
+{
+    QStringList texts;
+    for (int r = 0; r < table.numRows(); ++r)
+        texts << table.text(r, col);
+    return texts;
+}
+} // namespace
+
+void TablesTest::validators_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("pinDirection");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("expected");
+
+    const int ok = QValidator::Acceptable;
+    const int bad = QValidator::Invalid;
+    QTest::newRow("truth input 2") << 3 << 1 << 0 << "2" << bad;
+    QTest::newRow("truth input z") << 3 << 1 << 0 << "z" << ok;
+    QTest::newRow("truth input Z") << 3 << 1 << 0 << "Z" << ok;
+    QTest::newRow("truth input two chars") << 3 << 1 << 0 << "zZ" << bad;
+    QTest::newRow("truth input H") << 3 << 1 << 0 << "H" << bad;
+    QTest::newRow("truth input empty") << 3 << 1 << 0 << "" << int(QValidator::Intermediate);
+    QTest::newRow("truth output h") << 3 << 1 << 1 << "h" << ok;
+    QTest::newRow("truth output Z") << 3 << 1 << 1 << "Z" << bad;
+    QTest::newRow("truth bidir 1") << 3 << 1 << 2 << "1" << bad;
+    QTest::newRow("truth bidir t") << 3 << 1 << 2 << "t" << ok;
+    QTest::newRow("truth default N") << 3 << 1 << 3 << "N" << ok;
+    QTest::newRow("truth odd class q") << 3 << 1 << 7 << "q" << bad;
+    QTest::newRow("truth odd class T") << 3 << 1 << 7 << "T" << ok;
+    QTest::newRow("pin list bit 9999") << 2 << 2 << 3 << "9999" << ok;
+    QTest::newRow("pin list bit 10000") << 2 << 2 << 3 << "10000" << bad;
+    QTest::newRow("pin list bit letter") << 2 << 2 << 3 << "7a" << bad;
+    QTest::newRow("pin list bit grouped") << 2 << 2 << 3 << "1,000" << bad;
+    QTest::newRow("pin list name column") << 2 << 1 << 3 << "any" << NoValidator;
+    QTest::newRow("diagnose bit") << 6 << 1 << 3 << "42" << ok;
+    QTest::newRow("diagnose other column") << 6 << 2 << 3 << "x" << NoValidator;
+    QTest::newRow("sequence time max") << 4 << 3 << 0 << "99999999" << ok;
+    QTest::newRow("sequence time over") << 4 << 3 << 0 << "100000000" << bad;
+    QTest::newRow("sequence vector 2") << 4 << 1 << 0 << "2" << bad;
+    QTest::newRow("sequence vector Z") << 4 << 1 << 0 << "Z" << ok;
+    QTest::newRow("sequence vector 12") << 4 << 1 << 3 << "12" << bad;
+    QTest::newRow("latch x") << 5 << 1 << 0 << "x" << ok;
+    QTest::newRow("latch U") << 5 << 1 << 3 << "U" << bad;
+    QTest::newRow("enable Z") << 7 << 2 << 3 << "Z" << ok;
+    QTest::newRow("enable 10") << 7 << 2 << 3 << "10" << bad;
+    QTest::newRow("disable 0") << 8 << 1 << 3 << "0" << ok;
+    QTest::newRow("disable L") << 8 << 1 << 3 << "L" << bad;
+    for (int kind : {0, 1, 9, 10, 11})
+        QTest::newRow(qPrintable(QStringLiteral("kind %1 free").arg(kind))) << kind << 2 << 0 << "2?" << NoValidator;
+}
+
+void TablesTest::validators()
+{
+    QFETCH(int, kind);
+    QFETCH(int, col);
+    QFETCH(int, pinDirection);
+    QFETCH(QString, input);
+    QFETCH(int, expected);
+
+    LxLibTable table;
+    table.setNumCols(4);
+    table.setNumRows(1);
+    table.setHorizontalHeaderLabels({QStringLiteral(" "), QStringLiteral("A"), QStringLiteral("B"),
+                                     LxLibTable::timeColumnLabel()});
+    table.setTableKind(kind);
+    auto* cell = new LxLibTableItem(LxLibTableItem::OnTyping, QString());
+    cell->setPinDirection(pinDirection);
+    table.setItem(0, col, cell);
+
+    auto* editor = qobject_cast<QLineEdit*>(table.createEditor(0, col, true, table.viewport()));
+    QVERIFY(editor);
+    QCOMPARE(editor->objectName(), QStringLiteral("LxLibLineEditor"));
+    QVERIFY(!editor->hasFrame());
+    const QValidator* validator = editor->validator();
+    if (expected == NoValidator) {
+        QVERIFY(!validator);
+        return;
+    }
+    QVERIFY(validator);
+    int pos = 0;
+    QCOMPARE(int(validator->validate(input, pos)), expected);
+}
+
+void TablesTest::sortKeepsRowsTogether()
+{
+    LxLibTable table;
+    table.setNumCols(2);
+    fillRows(table, {{"b", "2"}, {"", "9"}, {"a", "1"}, {"c", "3"}});
+    table.setCurrentCell(1, 1);
+    table.selectRow(2);
+
+    table.sortColumn(0, true, false);
+    QCOMPARE(column(table, 0), QStringList({"", "a", "b", "c"}));
+    QCOMPARE(column(table, 1), QStringList({"9", "1", "2", "3"}));
+    QVERIFY(table.selectedRanges().isEmpty());
+
+    table.sortColumn(1, false, false);
+    QCOMPARE(column(table, 0), QStringList({"", "c", "b", "a"}));
+}
+
+void TablesTest::headerClicks()
+{
+    const auto clickHeader = [](LxLibTable& table, int col) {
+        QHeaderView* header = table.horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2));
+    };
+
+    LxLibTable enable;
+    enable.setTableKind(LxLibTable::EnableKind);
+    enable.setNumCols(3);
+    enable.setNumRows(2);
+    enable.headerNames() << QStringLiteral("DATA 7") << QStringLiteral("DATA 6");
+    enable.updateHeaderLabels();
+    enable.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&enable));
+    QCOMPARE(enable.horizontalHeaderItem(2)->text(), QStringLiteral("DATA 6"));
+    const int fullWidth = enable.columnWidth(1);
+
+    clickHeader(enable, 1);
+    QVERIFY(!enable.headersExpanded());
+    QCOMPARE(enable.horizontalHeaderItem(1)->text(), QStringLiteral(" "));
+    QCOMPARE(enable.horizontalHeaderItem(2)->text(), QStringLiteral(" "));
+    QVERIFY(enable.columnWidth(1) < fullWidth);
+    clickHeader(enable, 2);
+    QVERIFY(enable.headersExpanded());
+    QCOMPARE(enable.horizontalHeaderItem(1)->text(), QStringLiteral("DATA 7"));
+    QCOMPARE(enable.horizontalHeaderItem(2)->text(), QStringLiteral("DATA 6"));
+
+    // A package table sorts by the clicked column, a second click reverses.
+    LxLibTable package;
+    package.setTableKind(LxLibTable::PackageKind);
+    package.setSorting(true);
+    package.setNumCols(2);
+    fillRows(package, {{"2", "B"}, {"1", "C"}, {"3", "A"}});
+    package.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&package));
+    clickHeader(package, 1);
+    QCOMPARE(column(package, 0), QStringList({"3", "2", "1"}));
+    clickHeader(package, 1);
+    QCOMPARE(column(package, 0), QStringList({"1", "2", "3"}));
+
+    // Without sorting a click only selects the column, as in any table.
+    package.setSorting(false);
+    clickHeader(package, 0);
+    QCOMPARE(column(package, 0), QStringList({"1", "2", "3"}));
+    QVERIFY(package.isRowSelected(1));
+}
+
+void TablesTest::pinCombinations_data()
+{
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("reversed pair") << QList<QStringList>{{"A", "B"}, {"B", "A"}}
+                                   << "Pin combination \"A - B\" is already used";
+    QTest::newRow("repeated pair") << QList<QStringList>{{"A", "B"}, {"C", "D"}, {"A", "B"}}
+                                   << "Pin combination \"A - B\" is already used";
+    QTest::newRow("latest partner kept") << QList<QStringList>{{"A", "B"}, {"A", "C"}, {"A", "B"}} << QString();
+    QTest::newRow("self") << QList<QStringList>{{"R1", "R2"}, {"A", "A"}} << "Pin  \"A\" should not combine with itself";
+    QTest::newRow("empty cells skipped") << QList<QStringList>{{"A", ""}, {"", "A"}, {"A", "B"}} << QString();
+}
+
+void TablesTest::pinCombinations()
+{
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, message);
+
+    ScriptedPrompter prompter;
+    LxLibTable table;
+    table.setTableKind(LxLibTable::PassiveResistorKind);
+    table.setNumCols(2);
+    fillRows(table, rows);
+
+    QCOMPARE(table.checkPinCombinations(), message.isEmpty());
+    if (message.isEmpty()) {
+        QCOMPARE(prompter.count(), 0);
+        return;
+    }
+    QCOMPARE(prompter.count(), 1);
+    QCOMPARE(prompter.shown().first().kind, QStringLiteral("information"));
+    QCOMPARE(prompter.shown().first().caption, QStringLiteral("Partwright"));
+    QCOMPARE(prompter.lastText(), message);
+}
+
+void TablesTest::removeSelectedRowsAndRowFlags()
+{
+    QVERIFY(!removeSelectedRows(nullptr));
+
+    LxLibTable table;
+    table.setNumCols(1);
+    fillRows(table, {{"r0"}, {"r1"}, {"r2"}, {"r3"}, {"r4"}});
+    table.setRowReadOnly(4, true);
+    QVERIFY(!removeSelectedRows(&table));
+    QCOMPARE(table.numRows(), 5);
+
+    table.setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 0), true);
+    QVERIFY(table.isRowSelected(2));
+    QVERIFY(!table.isRowSelected(3));
+    QVERIFY(removeSelectedRows(&table));
+    QCOMPARE(column(table, 0), QStringList({"r0", "r3", "r4"}));
+    // The read-only flag moves with its row.
+    QVERIFY(table.isRowReadOnly(2));
+    QVERIFY(!table.isRowReadOnly(4));
+
+    table.insertRows(0, 2);
+    QCOMPARE(table.numRows(), 5);
+    QVERIFY(table.isRowReadOnly(4));
+    table.swapRows(2, 3);
+    QCOMPARE(column(table, 0), QStringList({"", "", "r3", "r0", "r4"}));
+}
+
+int runTableTests(int argc, char** argv)
+{
+    TablesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_tables.moc"

@@ -1,0 +1,6 @@
+#include "LxLibLogicTable.h"
+
+LxLibLogicTable::LxLibLogicTable(QWidget* parent, const char* name)
+    : LxLibTable(parent, name)
+{
+}

@@ -1,0 +1,24 @@
+#include "PWFolderPath.h"
+
+#include <QCoreApplication>
+
+bool createFolderPath(const QDir& dir, QString& message)
+{
+    const QString path = dir.path();
+    const bool backslashes = path.contains(QLatin1Char('\\'));
+    if (!backslashes && !path.contains(QLatin1Char('/')))
+        return true;
+    const QChar separator = backslashes ? QLatin1Char('\\') : QLatin1Char('/');
+    QDir current(path.startsWith(separator) ? QDir::rootPath() : QDir::currentPath());
+    for (const QString& element : path.split(separator)) {
+        if (element.isEmpty())
+            continue;
+        if (!current.exists(element) && !current.mkdir(element)) {
+            message = QCoreApplication::translate("PartwrightDlg", "Unable to create folder name '%1'").arg(element);
+            return false;
+        }
+        if (!current.cd(element))
+            return false;
+    }
+    return true;
+}
