@@ -164,7 +164,7 @@ private slots:
         auto* enable = new LxLibEnablePattern("Full");
         enable->AddSetEnable(new LxLibSetEnable(ET_POWER_CONTROL));
         enable->AddSetEnable(new LxLibSetEnableEqual(ST_DATAO, ST_OE, 3, 4, 1, 1, ST_DATA, -1));
-        enable->AddSetEnable(new LxLibSetEnableConnection(ST_DATA, ST_IO, 0, 1, 1, 0));
+        enable->AddSetEnable(new LxLibSetEnableConnection(ST_DATAI, ST_DATA, 0, 1, 1, 0));
         enable->AddSetEnable(new LxLibSetEnableDisable(ST_DATA, 2));
         enable->AddSetSignal(new LxLibSetSignal(ST_OE, "0", 3));
         part->enablePatterns().append(enable);
@@ -175,10 +175,10 @@ private slots:
         part->disablePatterns().append(disable);
 
         auto* latch = new LxLibLatchSequence("Latch 01");
-        latch->AddSetEnable(new LxLibSetEnableEqual(ST_DATAO, ST_LE, 2, 0, 1, 1));
+        latch->AddSetEnable(new LxLibSetEnableEqual(ST_DATAO, ST_OE, 2, 0, 1, 1));
         latch->AddSetEnable(new LxLibSetEnableEqual(ST_DATA, ST_OE));
         auto* row = new LxLibSetSignalList;
-        row->append(new LxLibSetSignal(ST_LE, "1"));
+        row->append(new LxLibSetSignal(ST_OE, "1"));
         latch->AddSetSignalList(row);
         part->latchSequences().append(latch);
 
@@ -204,7 +204,7 @@ private slots:
         const auto* connection = dynamic_cast<const LxLibSetEnableConnection*>(enables.at(2));
         QVERIFY(connection);
         QVERIFY(connection->IsInvert() && !connection->IsLatch());
-        QCOMPARE(connection->GetSecondSignal(), LxLibSignalTypeBit(ST_IO, -1));
+        QCOMPARE(connection->GetSecondSignal(), LxLibSignalTypeBit(ST_DATA, -1));
         const auto* off = dynamic_cast<const LxLibSetEnableDisable*>(enables.at(3));
         QVERIFY(off);
         QCOMPARE(off->GetSignal(), LxLibSignalTypeBit(ST_DATA, -1));
@@ -220,11 +220,23 @@ private slots:
         const auto* condition = dynamic_cast<const LxLibSetEnableEqual*>(ls->GetSetEnableList().at(0));
         QVERIFY(condition);
         QCOMPARE(condition->GetFirstSignal(), LxLibSignalTypeBit(ST_DATAO, -1));
-        QCOMPARE(condition->GetSecondSignal(), LxLibSignalTypeBit(ST_LE, -1));
+        QCOMPARE(condition->GetSecondSignal(), LxLibSignalTypeBit(ST_OE, -1));
         QVERIFY(condition->IsInvert() && !condition->IsLatch());
         QCOMPARE(ls->GetSetSignalListList().at(0)->at(0)->GetVector(), QString("1"));
         // The model keeps its own objects.
         QCOMPARE(part->latchSequences().at(0)->GetSetEnableList().count(), 2);
+
+        // What is built passes the library's check and survives a write and a read.
+        QString checkError;
+        QVERIFY2(doc.check(&checkError) > 0, qPrintable(checkError));
+        const QByteArray text = doc.toText();
+        LxLibInfo reread("x.model");
+        QStringList messages;
+        connect(&reread, &LxLibInfo::message, this,
+                [&](const lxlib::Message& m) { messages << m.text; });
+        QVERIFY(reread.readFromData(text, true, false));
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+        QCOMPARE(reread.toText(), text);
     }
 };
 
