@@ -1,6 +1,9 @@
 #include "PartwrightDlg.h"
 
 #include "LxPrompter.h"
+#include "PWHeaderPage.h"
+#include "PWPackagePage.h"
+#include "PWWizardContext.h"
 #include "PWImages.h"
 
 #include <QAction>
@@ -40,6 +43,7 @@ PartwrightDlg::PartwrightDlg(QWidget* parent, const QString& name, const QString
     : PartwrightForm(parent, name, !fileName.isNull(), flags), m_proposedFilePath(fileName)
 {
     buildMenuBar();
+    createLogicPages();
 
     connect(rbPassiveDevice, &QRadioButton::toggled, this, &PartwrightDlg::slotDeviceSelected);
     connect(rbLogicDevice, &QRadioButton::toggled, this, &PartwrightDlg::slotDeviceSelected);
@@ -70,6 +74,30 @@ PartwrightDlg::PartwrightDlg(QWidget* parent, const QString& name, const QString
 }
 
 PartwrightDlg::~PartwrightDlg() = default;
+
+void PartwrightDlg::createLogicPages()
+{
+    m_headerPage = new PWHeaderPage(wizardPage(HeaderPage));
+    pageLayout(HeaderPage)->addWidget(m_headerPage);
+    m_headerPage->registerEditState(m_editState);
+    connect(this, &PartwrightDlg::modelReset, m_headerPage, &PWHeaderPage::reset);
+
+    m_context = std::make_unique<PWWizardContext>(this, &m_editState);
+    m_packagePage = new PWPackagePage(m_context.get(), wizardPage(PackagePage));
+    pageLayout(PackagePage)->addWidget(m_packagePage);
+    connect(this, &PartwrightDlg::modelReset, this, [this] {
+        m_packagePage->clear();
+        m_context->logic().clear();
+        m_context->rebuildPinNames();
+    });
+}
+
+void PartwrightDlg::leavePackagePage()
+{
+    m_packagePage->takeOverEdited();
+    for (int i = 0; i < m_context->logic().logicParts().count(); ++i)
+        m_context->logic().clearDanglingPinNames(i);
+}
 
 void PartwrightDlg::setDatabasePathProvider(std::function<QString()> provider)
 {
@@ -322,6 +350,10 @@ void PartwrightDlg::resetModel()
 void PartwrightDlg::next()
 {
     const int index = currentIndex();
+    m_context->category = m_deviceCategory;
+    m_context->viewOnly = m_viewOnly;
+    if (index == PackagePage)
+        leavePackagePage();
     switch (index) {
     case StartPage:
         backButton()->show();
@@ -374,6 +406,8 @@ void PartwrightDlg::back()
         done(Accepted);
         return;
     }
+    if (currentIndex() == PackagePage)
+        leavePackagePage();
     if (currentIndex() != StartPage)
         LxWizard::back();
 }

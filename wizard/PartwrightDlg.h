@@ -5,10 +5,14 @@
 #include "PartwrightForm.h"
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
 class QMenuBar;
+class PWHeaderPage;
+class PWPackagePage;
+class PWWizardContext;
 
 // The window flags every wizard is made with: a customised top-level window
 // with border, title, system menu, minimise and maximise buttons.
@@ -63,6 +67,9 @@ public:
     void resetModel();
 
     PWEditState& editState() { return m_editState; }
+    PWWizardContext& context() { return *m_context; }
+    PWHeaderPage* headerPage() const { return m_headerPage; }
+    PWPackagePage* packagePage() const { return m_packagePage; }
     QMenuBar* menuBar() const { return m_menuBar; }
     QAction* menuAction(MenuItem item) const { return m_menuItems[item]; }
 
@@ -102,6 +109,8 @@ private:
     void checkDevicePageComplete();
     void setCategoryRadio(QRadioButton* radio, bool enabled, bool checked);
     void setAllPageTitles(const QString& title);
+    void createLogicPages();
+    void leavePackagePage();
 
     bool m_finished = false;
     bool m_closed = false;
@@ -117,6 +126,9 @@ private:
     PWEditState m_editState;
     QMenuBar* m_menuBar = nullptr;
     QAction* m_menuItems[MenuItemCount] = {};
+    std::unique_ptr<PWWizardContext> m_context;
+    PWHeaderPage* m_headerPage = nullptr;
+    PWPackagePage* m_packagePage = nullptr;
 };
 
 #endif
