@@ -1,0 +1,447 @@
+#include "PWPackagePage.h"
+
+#include "LxLibComboItem.h"
+#include "LxLibTable.h"
+#include "PWEditState.h"
+#include "PWVocabulary.h"
+#include "PWWizardContext.h"
+#include "ui_PWPackagePage.h"
+
+#if __has_include("PWImages.h")
+#include "PWImages.h"
+#define PW_PAGE_IMAGE(name) QIcon(lxImage(QStringLiteral(name)))
+#else
+#define PW_PAGE_IMAGE(name) QIcon()
+#endif
+
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalBlocker>
+
+PWPackagePage::PWPackagePage(PWWizardContext* context, QWidget* parent)
+    : QWidget(parent), m_context(context), m_ui(new Ui::PWPackagePage)
+{
+    m_ui->setupUi(this);
+    LxLibTable* table = m_ui->PackageTable;
+    table->setTableKind(LxLibTable::PackageKind);
+    table->setNumCols(3);
+    table->setHorizontalHeaderLabels({tr("Number"), tr("Name"), tr("Type")});
+    table->setSorting(true);
+
+    connect(m_ui->AddNewPackage, &QPushButton::clicked, this, &PWPackagePage::slotAddPackage);
+    connect(m_ui->DelPackage, &QPushButton::clicked, this, &PWPackagePage::slotDelPackage);
+    connect(m_ui->PackageLBox, &QListWidget::itemSelectionChanged, this,
+            &PWPackagePage::slotPackageLBoxSelectionChanged);
+    connect(m_ui->PackageLBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        QListWidget* box = m_ui->PackageLBox;
+        slotPackageListMenuRequested(box->itemAt(pos), box->viewport()->mapToGlobal(pos));
+    });
+    connect(m_ui->AddPackageId, &QPushButton::clicked, this, &PWPackagePage::slotAddPackageId);
+    connect(m_ui->DelPackageId, &QPushButton::clicked, this, &PWPackagePage::slotDelPackageId);
+    connect(m_ui->PackageIdListCBox, &QComboBox::activated, this, &PWPackagePage::slotPackageIdListCBoxActivated);
+    connect(m_ui->PackageHasTap, &QCheckBox::stateChanged, this, &PWPackagePage::slotSetPackageHasTap);
+    connect(m_ui->AddPackagePinDefinition, &QPushButton::clicked, this,
+            &PWPackagePage::slotAddPackagePinDefinition);
+    connect(m_ui->DelPackagePinDefinition, &QPushButton::clicked, this,
+            &PWPackagePage::slotDelPackagePinDefinition);
+    connect(table, &LxLibTable::valueChanged, this, &PWPackagePage::slotPackageTableValueChanged);
+    connect(table, qOverload<int, int>(&LxLibTable::currentChanged), this,
+            &PWPackagePage::slotPackageTableCurrentChanged);
+
+    if (PWEditState* state = m_context->editState()) {
+        state->addField(table);
+        for (QWidget* w : {static_cast<QWidget*>(m_ui->AddNewPackage), static_cast<QWidget*>(m_ui->AddPackageId),
+                           static_cast<QWidget*>(m_ui->DelPackageId), static_cast<QWidget*>(m_ui->PackageHasTap),
+                           static_cast<QWidget*>(m_ui->AddPackagePinDefinition),
+                           static_cast<QWidget*>(m_ui->DelPackagePinDefinition)})
+            state->addControl(w);
+    }
+}
+
+PWPackagePage::~PWPackagePage() { delete m_ui; }
+
+int PWPackagePage::currentPackage() const { return m_ui->PackageLBox->currentRow(); }
+
+void PWPackagePage::markEdited()
+{
+    m_context->packageMarks.setMark(currentPackage(), PWEditMarks::Edited);
+}
+
+void PWPackagePage::appendPackageEntry(const QString& name)
+{
+    m_ui->PackageLBox->addItem(new QListWidgetItem(PW_PAGE_IMAGE("PWpackages.png"), name));
+}
+
+void PWPackagePage::selectPackage(int pos)
+{
+    QListWidget* box = m_ui->PackageLBox;
+    box->setCurrentRow(pos);
+    if (QListWidgetItem* item = box->item(pos))
+        item->setSelected(true);
+}
+
+void PWPackagePage::takeOverEdited()
+{
+    const int pos = m_context->packageMarks.firstEdited();
+    if (pos < 0)
+        return;
+    storePackage(pos);
+    m_context->packageMarks.setMark(pos, PWEditMarks::Stored);
+}
+
+bool PWPackagePage::refuseUsedId(const QString& id, bool withIdInEmptyText)
+{
+    const CPackageList& packages = m_context->logic().packages();
+    for (int i = 0; i < packages.count(); ++i) {
+        if (!packages.at(i)->packageIds().contains(id))
+            continue;
+        if (!id.isEmpty())
+            //: %1 = Name of the package
+            m_context->showInformation(tr("Package id \"%1\" is already used").arg(id));
+        else if (withIdInEmptyText)
+            m_context->showInformation(tr("Empty package id \"%1\" is already used").arg(id));
+        else
+            m_context->showInformation(tr("Empty package id is already used"));
+        return true;
+    }
+    return false;
+}
+
+void PWPackagePage::slotAddPackage()
+{
+    QString name;
+    if (!m_context->askName(tr("Please enter the package id"), QString(), &name))
+        return;
+    if (m_ui->PackageLBox->count() >= MaxPackages) {
+        m_context->showInformation(
+            tr("It is not possible to add a new package\nMaximum number of package is reached"));
+        return;
+    }
+    takeOverEdited();
+    if (refuseUsedId(name, false))
+        return;
+
+    {
+        const QSignalBlocker tableBlock(m_ui->PackageTable);
+        m_ui->PackageTable->setNumRows(0);
+    }
+    m_ui->PackageIdListCBox->clear();
+    m_ui->PackageIdListCBox->addItem(name);
+    {
+        const QSignalBlocker tapBlock(m_ui->PackageHasTap);
+        m_ui->PackageHasTap->setChecked(false);
+    }
+    appendPackageEntry(name);
+    const int pos = m_ui->PackageLBox->count() - 1;
+    m_context->packageMarks.setMark(pos, PWEditMarks::Edited);
+    {
+        // The widgets already show the new package; showing it would empty them.
+        const QSignalBlocker listBlock(m_ui->PackageLBox);
+        selectPackage(pos);
+    }
+    m_ui->DisplayPackageName->setText(name);
+    if (!m_context->viewOnly)
+        m_ui->DelPackage->setEnabled(true);
+    m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage0);
+    updateEditable();
+}
+
+void PWPackagePage::slotRenamePackage()
+{
+    QListWidgetItem* item = m_ui->PackageLBox->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    const QString oldName = item->text();
+    QString name;
+    if (!m_context->askName(tr("Please enter the new package id") + QLatin1Char(' '), oldName, &name))
+        return;
+    if (refuseUsedId(name, false))
+        return;
+    QComboBox* ids = m_ui->PackageIdListCBox;
+    for (int i = 0; i < ids->count(); ++i) {
+        if (ids->itemText(i) == oldName)
+            ids->setItemText(i, name);
+    }
+    item->setText(name);
+    m_ui->DisplayPackageName->setText(name);
+    markEdited();
+    item->setSelected(true);
+}
+
+void PWPackagePage::slotDelPackage()
+{
+    QListWidget* box = m_ui->PackageLBox;
+    const int pos = box->currentRow();
+    if (box->count() == 0 || pos < 0)
+        return;
+    CLogicPart* part = m_context->logic().logicParts().at(m_context->currentLogicPart);
+    if (box->count() == 1 && part && !part->pinLists().isEmpty()) {
+        if (!m_context->askYesNo(tr("Deleting a package will reset or delete the logic parts")))
+            return;
+        for (int i = part->pinLists().count() - 1; i >= 0; --i)
+            part->pinLists().remove(i);
+        m_context->logic().rebuildSignalIndex(m_context->currentLogicPart);
+        m_context->logic().prunePatterns(m_context->currentLogicPart);
+        emit pinListsDeleted();
+    } else {
+        //: %1 = Name of the package
+        if (!m_context->askYesNo(tr("Do you want to delete package \"%1\"?").arg(box->item(pos)->text())))
+            return;
+    }
+    {
+        const QSignalBlocker listBlock(box);
+        delete box->takeItem(pos);
+    }
+    m_context->logic().packages().remove(pos);
+    m_context->packageMarks.removePosition(pos);
+    m_context->rebuildPinNames();
+    if (box->count() == 0) {
+        m_ui->DelPackage->setEnabled(false);
+        m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage1);
+        m_ui->DisplayPackageName->clear();
+        return;
+    }
+    selectPackage(box->currentRow() < 0 ? 0 : box->currentRow());
+    slotPackageLBoxSelectionChanged();
+}
+
+QMenu* PWPackagePage::createPackageMenu(QListWidgetItem* item)
+{
+    if (m_context->memoryCategory())
+        return nullptr;
+    const int count = m_ui->PackageLBox->count();
+    const QIcon image = PW_PAGE_IMAGE("PWpackages.png");
+    auto* menu = new QMenu(this);
+    menu->addAction(image, tr("New ..."), this, &PWPackagePage::slotAddPackage);
+    QAction* rename = menu->addAction(image, tr("Rename ..."), this, &PWPackagePage::slotRenamePackage);
+    QAction* remove = menu->addAction(image, tr("Delete "), this, &PWPackagePage::slotDelPackage);
+    rename->setEnabled(item && count > 0);
+    remove->setEnabled(item && count > 0);
+    menu->addSeparator();
+    QMenu* copy = menu->addMenu(PW_PAGE_IMAGE("PWpartwright.png"), tr("Copy From..."));
+    copy->setEnabled(item && count > 1);
+    const int current = currentPackage();
+    for (int i = 0; i < count; ++i) {
+        if (i == current)
+            continue;
+        copy->addAction(image, tr("Package \"%1\"").arg(m_ui->PackageLBox->item(i)->text()), this,
+                        [this, i] { slotInsertPackage(i); });
+    }
+    return menu;
+}
+
+void PWPackagePage::slotPackageListMenuRequested(QListWidgetItem* item, const QPoint& pos)
+{
+    QMenu* menu = createPackageMenu(item);
+    if (!menu)
+        return;
+    menu->exec(pos);
+    menu->deleteLater();
+}
+
+void PWPackagePage::slotInsertPackage(int pos)
+{
+    QStringList ids;
+    for (int i = 0; i < m_ui->PackageIdListCBox->count(); ++i)
+        ids.append(m_ui->PackageIdListCBox->itemText(i));
+    showPackage(pos);
+    m_ui->PackageIdListCBox->clear();
+    m_ui->PackageIdListCBox->addItems(ids);
+    markEdited();
+}
+
+void PWPackagePage::slotPackageLBoxSelectionChanged()
+{
+    QListWidgetItem* item = m_ui->PackageLBox->currentItem();
+    m_ui->DisplayPackageName->setText(item ? item->text() : QString());
+    takeOverEdited();
+    showPackage(currentPackage());
+}
+
+void PWPackagePage::setPinTypeChoice(int row, int type)
+{
+    auto* choice = new LxLibComboItem(PackagePinTypeChoices(), false);
+    choice->setCurrentItem(type);
+    m_ui->PackageTable->setItem(row, 2, choice);
+}
+
+void PWPackagePage::fillTable(const CPackage* package)
+{
+    LxLibTable* table = m_ui->PackageTable;
+    const CPackagePinList& pins = package->pins();
+    table->setNumRows(pins.count());
+    for (int r = 0; r < pins.count(); ++r) {
+        const CPackagePin* pin = pins.at(r);
+        table->setText(r, 0, pin->pinNumber());
+        table->setText(r, 1, pin->pinName());
+        setPinTypeChoice(r, pin->pinType());
+    }
+    if (pins.count() > 0)
+        table->setCurrentCell(pins.count() - 1, 0);
+}
+
+void PWPackagePage::showPackage(int pos)
+{
+    LxLibTable* table = m_ui->PackageTable;
+    const int refresh = table->refreshState();
+    table->setRefreshState(0);
+    if (m_ui->PackageLBox->count() > 0) {
+        const QSignalBlocker tableBlock(table);
+        const QSignalBlocker tapBlock(m_ui->PackageHasTap);
+        table->setUpdatesEnabled(false);
+        table->setNumRows(0);
+        m_ui->PackageIdListCBox->clear();
+        m_ui->PackageHasTap->setChecked(false);
+        if (const CPackage* package = m_context->logic().packages().at(pos)) {
+            fillTable(package);
+            m_ui->PackageIdListCBox->addItems(package->packageIds());
+            m_ui->PackageIdListCBox->setCurrentIndex(0);
+            m_ui->PackageHasTap->setChecked(package->hasTap());
+        }
+        table->setUpdatesEnabled(true);
+    }
+    updateEditable();
+    table->setRefreshState(refresh);
+}
+
+void PWPackagePage::updateEditable()
+{
+    if (m_context->memoryCategory())
+        m_ui->PackageTable->setReadOnly(true);
+    else if (!m_context->viewOnly)
+        m_ui->PackageTable->setReadOnly(false);
+}
+
+void PWPackagePage::storePackage(int pos)
+{
+    LxLibTable* table = m_ui->PackageTable;
+    auto* package = new CPackage;
+    for (int r = 0; r < table->numRows(); ++r) {
+        const LxLibComboItem* choice = table->comboItem(r, 2);
+        const int type = choice ? qMax(0, choice->currentItem()) : 0;
+        package->addPin(table->text(r, 0), table->text(r, 1), type);
+    }
+    for (int i = 0; i < m_ui->PackageIdListCBox->count(); ++i)
+        package->addPackageId(m_ui->PackageIdListCBox->itemText(i));
+    package->setHasTap(m_ui->PackageHasTap->isChecked());
+    CPackageList& packages = m_context->logic().packages();
+    packages.remove(pos);
+    packages.insert(pos, package);
+    m_context->rebuildPinNames();
+}
+
+void PWPackagePage::slotAddPackageId()
+{
+    QString id;
+    if (!m_context->askName(tr("Please enter the package id"), QString(), &id))
+        return;
+    QComboBox* ids = m_ui->PackageIdListCBox;
+    if (ids->findText(id, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
+        m_context->showInformation(tr("This package id is aready used"));
+        return;
+    }
+    if (refuseUsedId(id, true))
+        return;
+    ids->addItem(id);
+    ids->setCurrentIndex(ids->count() - 1);
+    markEdited();
+}
+
+void PWPackagePage::slotDelPackageId()
+{
+    QComboBox* ids = m_ui->PackageIdListCBox;
+    if (ids->count() == 0)
+        return;
+    if (ids->count() == 1) {
+        m_context->showInformation(tr("It is not possible to delete all package id's"));
+        return;
+    }
+    const QString id = ids->currentText();
+    if (!m_context->askYesNo(tr("Do you want to delete package id \"%1\"?").arg(id)))
+        return;
+    ids->removeItem(ids->currentIndex());
+    QListWidgetItem* item = m_ui->PackageLBox->currentItem();
+    if (item && item->text() == id) {
+        item->setText(ids->currentText());
+        m_ui->DisplayPackageName->setText(item->text());
+    }
+    markEdited();
+}
+
+void PWPackagePage::slotPackageIdListCBoxActivated() { markEdited(); }
+
+void PWPackagePage::slotSetPackageHasTap(int) { markEdited(); }
+
+void PWPackagePage::slotAddPackagePinDefinition()
+{
+    LxLibTable* table = m_ui->PackageTable;
+    const int row = table->numRows();
+    {
+        const QSignalBlocker tableBlock(table);
+        table->insertRows(row);
+        setPinTypeChoice(row, 0);
+    }
+    table->setCurrentCell(row, 0);
+    markEdited();
+}
+
+void PWPackagePage::slotDelPackagePinDefinition()
+{
+    removeSelectedRows(m_ui->PackageTable);
+    markEdited();
+}
+
+QStringList PWPackagePage::columnTexts(int col) const
+{
+    QStringList texts;
+    for (int r = 0; r < m_ui->PackageTable->numRows(); ++r)
+        texts.append(m_ui->PackageTable->text(r, col));
+    return texts;
+}
+
+bool PWPackagePage::isUniqueCellText(const QStringList& column, int row, int col, const QString& t)
+{
+    if (col != 0 && col != 1)
+        return true;
+    const QString upper = t.toUpper();
+    if (col == 0 && (upper == QLatin1String("TIE0") || upper == QLatin1String("TIE1") || upper == QLatin1String("OPEN")))
+        return true;
+    const bool caseless = col == 0 && upper == QLatin1String("PAD");
+    for (int r = 0; r < column.size(); ++r) {
+        if (r == row)
+            continue;
+        if (caseless ? column[r].toUpper() == upper : column[r] == t)
+            return false;
+    }
+    return true;
+}
+
+void PWPackagePage::slotPackageTableValueChanged(int row, int col)
+{
+    markEdited();
+    LxLibTable* table = m_ui->PackageTable;
+    const QString t = table->text(row, col);
+    if (t.isEmpty() || isUniqueCellText(columnTexts(col), row, col, t))
+        return;
+    m_context->showInformation(tr("Pin number is already used in this package"));
+    {
+        const QSignalBlocker tableBlock(table);
+        table->clearCell(row, col);
+    }
+    table->setCurrentCell(row, col);
+}
+
+void PWPackagePage::slotPackageTableCurrentChanged(int, int) {}
+
+void PWPackagePage::clear()
+{
+    const QSignalBlocker listBlock(m_ui->PackageLBox);
+    const QSignalBlocker tableBlock(m_ui->PackageTable);
+    m_ui->PackageLBox->clear();
+    m_ui->PackageTable->setNumRows(0);
+    m_ui->PackageIdListCBox->clear();
+    m_ui->DisplayPackageName->clear();
+    m_ui->DelPackage->setEnabled(false);
+    m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage1);
+    m_context->packageMarks.clear();
+}

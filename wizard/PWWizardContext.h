@@ -1,0 +1,55 @@
+#ifndef PWWIZARDCONTEXT_H
+#define PWWIZARDCONTEXT_H
+
+#include "CLogic.h"
+#include "PWEditMarks.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class PWEditState;
+class QWidget;
+
+// What the logic editor pages share: the device model being edited, how it may
+// be edited, the signal pin names of the packages and the edit marks.
+class PWWizardContext
+{
+public:
+    // The same codes as the wizard's device categories.
+    enum { MemoryTestCategory = 3, MemoryProgramCategory = 4 };
+
+    PWWizardContext(QWidget* dialog, PWEditState* editState);
+
+    CLogic& logic() { return *m_logic; }
+    const CLogic& logic() const { return *m_logic; }
+    QWidget* dialog() const { return m_dialog; }
+    PWEditState* editState() const { return m_editState; }
+
+    int category = 0;
+    bool viewOnly = false;
+    bool loading = false;
+    int currentLogicPart = -1;
+    PWEditMarks packageMarks;
+    // Kinds: one per logic part tab.
+    PWEditMarks logicPartMarks{6};
+
+    bool memoryCategory() const { return category == MemoryTestCategory || category == MemoryProgramCategory; }
+
+    // The empty string first, then the signal pin names every package has.
+    const QStringList& pinNames() const { return m_pinNames; }
+    void rebuildPinNames();
+
+    void showInformation(const QString& text) const;
+    bool askYesNo(const QString& question) const;
+    // False on Cancel; *answer is stripped and never null.
+    bool askName(const QString& prompt, const QString& initial, QString* answer) const;
+
+private:
+    QWidget* m_dialog;
+    PWEditState* m_editState;
+    std::unique_ptr<CLogic> m_logic;
+    QStringList m_pinNames;
+};
+
+#endif
