@@ -1,0 +1,296 @@
+#include "PWModelConverter.h"
+
+#include "CLoopTestSequence.h"
+#include "CWaitTestSequence.h"
+#include "LxLibInfo.h"
+#include "PWDeviceModel.h"
+#include "PWVocabulary.h"
+
+#include <limits>
+
+using namespace lxlib;
+
+namespace {
+
+// Disable patterns beyond this many have no place in the editor.
+constexpr int kMaxDisablePatterns = 21;
+
+void copySetSignals(const LxLibSetSignalList& from, LxLibSetSignalList& to)
+{
+    // The editor keeps no bit per setting.
+    for (const LxLibSetSignal* s : from)
+        to.append(new LxLibSetSignal(s->GetSignalType(), s->GetVector()));
+}
+
+const LxLibSetEnableRelation* relationOf(const LxLibSetEnable* e)
+{
+    return dynamic_cast<const LxLibSetEnableRelation*>(e);
+}
+
+// The one enable specification of kinds 1 to 5 the editor shows, as it stores it.
+LxLibSetEnable* editableSpecification(const LxLibSetEnable& e)
+{
+    const int type = e.GetEnableType();
+    if (type == ET_CONNECTION || type == ET_EQUATION) {
+        const LxLibSetEnableRelation* r = relationOf(&e);
+        const int first = r ? r->GetFirstSignal().GetSignalType() : ST_NONE;
+        const int second = r ? r->GetSecondSignal().GetSignalType() : ST_NONE;
+        const int invert = r && r->IsInvert() ? 1 : 0;
+        if (type == ET_CONNECTION)
+            return new LxLibSetEnableConnection(first, second, -1, -1, invert, 0);
+        return new LxLibSetEnableEqual(first, second, -1, -1, invert, r && r->IsLatch() ? 1 : 0);
+    }
+    if (type == ET_OUTPUT_DISABLE) {
+        const auto* d = dynamic_cast<const LxLibSetEnableDisable*>(&e);
+        return new LxLibSetEnableDisable(d ? d->GetSignal().GetSignalType() : ST_NONE);
+    }
+    return new LxLibSetEnable(type);
+}
+
+CLogicDiagnose* rowDiagnose(const LxLibLogicStatement_testVector& vector)
+{
+    if (vector.GetDiagnoseList().isEmpty())
+        return nullptr;
+    // A row holds one diagnostic: the rules of all of them are kept together.
+    auto* d = new CLogicDiagnose(CLogicDiagnose::Defined, CLogicDiagnose::VectorRow);
+    d->copySourcePosition(*vector.GetDiagnoseList().first());
+    for (const LxLibDiagnose* from : vector.GetDiagnoseList())
+        for (const LxLibDiagRuleStuckAt* rule : from->GetRuleList())
+            d->AddRule(rule->clone());
+    return d;
+}
+
+void setRow(CLogicDiagnoseList& rows, int row, CLogicDiagnose* d)
+{
+    while (rows.count() < row)
+        rows.append(new CLogicDiagnose);
+    rows.append(d ? d : new CLogicDiagnose);
+}
+
+} // namespace
+
+bool PWModelConverter::takesTestSequences(float formatVersion)
+{
+    return formatVersion == 1.0f || takesNamedTestSequences(formatVersion);
+}
+
+bool PWModelConverter::takesNamedTestSequences(float formatVersion)
+{
+    return formatVersion == 1.1f || formatVersion >= 1.2f;
+}
+
+CPackage* PWModelConverter::convertPackage(const LxLibPackage& package)
+{
+    auto* p = new CPackage;
+    for (const QString& id : package.GetPackageIdList())
+        p->addPackageId(id);
+    p->setHasTap(package.HasTap());
+    for (const LxLibPackagePin* pin : package.GetPackagePinList()) {
+        const int type = pin->GetPinType();
+        p->addPin(pin->GetPinNumber(), pin->GetPinName(),
+                  type >= PPT_INPUT && type < PPT_COUNT ? type : int(PPT_DASH));
+    }
+    return p;
+}
+
+CPinList* PWModelConverter::convertPinList(const LxLibPinList& pinList)
+{
+    auto* p = new CPinList(pinList.GetPartName());
+    for (const LxLibPinListSignalDef* def : pinList.GetSignalDefList())
+        p->addPin(def->GetPinName(), def->GetSignalType(), def->GetSignalBit());
+    return p;
+}
+
+CTestSequences* PWModelConverter::convertStatementList(const LxLibLogicStatementLists& list,
+                                                       const QString& name, CLogicDiagnoseList& rows)
+{
+    auto sequence = std::make_unique<CTestSequences>(name);
+    int row = 0;
+    for (const LxLibLogicStatement* statement : list.GetStatementList()) {
+        switch (statement->kind()) {
+        case LxLibLogicStatement::TestVector: {
+            const auto* v = static_cast<const LxLibLogicStatement_testVector*>(statement);
+            sequence->appendStatement(new CVectorTestSequence(v->GetVector()));
+            setRow(rows, row, rowDiagnose(*v));
+            break;
+        }
+        case LxLibLogicStatement::TestLoop: {
+            const auto* l = static_cast<const LxLibLogicStatement_testLoop*>(statement);
+            // The editor counts repeats in 32 bits.
+            if (l->GetCount() < 0 || l->GetCount() > std::numeric_limits<uint32_t>::max())
+                return nullptr;
+            auto* loop = new CLoopTestSequence(uint32_t(l->GetCount()), l->GetBreakMode());
+            sequence->appendStatement(loop);
+            setRow(rows, row, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::RepeatRow));
+            int inner = row + 1;
+            for (const LxLibLogicStatement_testVector* v : l->GetTestVectorList()) {
+                loop->appendVector(new CVectorTestSequence(v->GetVector()));
+                setRow(rows, inner++, rowDiagnose(*v));
+            }
+            setRow(rows, inner, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::EndRow));
+            break;
+        }
+        case LxLibLogicStatement::Wait: {
+            const auto* w = static_cast<const LxLibLogicStatement_wait*>(statement);
+            sequence->appendStatement(new CWaitTestSequence(w->GetWaitTime(), w->GetTimeUnit().GetTimeUnit()));
+            setRow(rows, row, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::WaitRow));
+            break;
+        }
+        default:
+            return nullptr;
+        }
+        row += sequence->statements().last()->rowCount();
+    }
+    return sequence.release();
+}
+
+LxLibEnablePattern* PWModelConverter::convertEnablePattern(const LxLibEnablePattern& pattern, int n)
+{
+    const QString name = pattern.GetName().isEmpty() ? tr("Enable") + defaultNameNumber(n) : pattern.GetName();
+    auto* e = new LxLibEnablePattern(name);
+    e->copySourcePosition(pattern);
+    copySetSignals(pattern.GetSetSignalList(), e->GetSetSignalList());
+    const LxLibSetEnable* shown = nullptr;
+    bool powerControl = false;
+    for (const LxLibSetEnable* se : pattern.GetSetEnableList()) {
+        const int type = se->GetEnableType();
+        if (!shown && type >= ET_CHIP_ENABLE && type <= ET_OUTPUT_DISABLE)
+            shown = se;
+        powerControl = powerControl || type == ET_POWER_CONTROL;
+    }
+    // The editor stores power control ahead of the shown specification.
+    if (powerControl)
+        e->AddSetEnable(new LxLibSetEnable(ET_POWER_CONTROL));
+    if (shown)
+        e->AddSetEnable(editableSpecification(*shown));
+    return e;
+}
+
+LxLibDisablePattern* PWModelConverter::convertDisablePattern(const LxLibDisablePattern& pattern, int n)
+{
+    const QString name = pattern.GetName().isEmpty() ? tr("Disable") + defaultNameNumber(n) : pattern.GetName();
+    auto* d = new LxLibDisablePattern(name);
+    d->copySourcePosition(pattern);
+    copySetSignals(pattern.GetSetSignalList(), d->GetSetSignalList());
+    // The editor shows one check box per signal type.
+    QList<int> checked;
+    for (const LxLibSetDisable* sd : pattern.GetSetDisableList()) {
+        if (checked.contains(sd->GetSignalType()))
+            continue;
+        checked.append(sd->GetSignalType());
+        d->AddSetDisable(new LxLibSetDisable(sd->GetSignalType()));
+    }
+    return d;
+}
+
+LxLibLatchSequence* PWModelConverter::convertLatchSequence(const LxLibLatchSequence& sequence)
+{
+    auto* l = new LxLibLatchSequence(sequence.GetName());
+    l->copySourcePosition(sequence);
+    if (const LxLibSetEnableRelation* r = relationOf(sequence.GetSetEnableList().first()))
+        l->AddSetEnable(new LxLibSetEnableEqual(r->GetFirstSignal().GetSignalType(),
+                                                r->GetSecondSignal().GetSignalType(), r->GetFirstSignal().GetSignalBit(),
+                                                r->GetSecondSignal().GetSignalBit(), r->IsInvert() ? 1 : 0));
+    for (const LxLibSetSignalList* vector : sequence.GetSetSignalListList()) {
+        auto* copy = new LxLibSetSignalList;
+        copySetSignals(*vector, *copy);
+        l->AddSetSignalList(copy);
+    }
+    return l;
+}
+
+bool PWModelConverter::convertTestSequences(const LxLibLogic& logic, float formatVersion, CLogicPart& part)
+{
+    part.testSequences().clear();
+    part.testSequenceDiagnostics().clear();
+    if (!takesTestSequences(formatVersion))
+        return true;
+    const bool named = takesNamedTestSequences(formatVersion);
+    for (const LxLibLogicStatementLists* list : logic.GetStatementListsList()) {
+        auto* rows = new CLogicDiagnoseList;
+        part.testSequenceDiagnostics().append(rows);
+        CTestSequences* sequence = convertStatementList(*list, named ? list->GetName() : QString(), *rows);
+        if (!sequence)
+            return false;
+        part.testSequences().append(sequence);
+        if (!named)
+            break;
+    }
+    return true;
+}
+
+bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion, PWDeviceModel& model)
+{
+    CLogic& root = model.logic();
+    const int pos = root.logicParts().count();
+    auto* part = new CLogicPart(logic.GetName());
+    root.insertLogicPart(pos, part);
+    for (const LxLibPinList* pinList : logic.GetPinListList())
+        part->pinLists().append(convertPinList(*pinList));
+    root.rebuildSignalIndex(pos);
+    if (logic.kind() == DK_LOGIC) {
+        if (!convertTestSequences(logic, formatVersion, *part))
+            return false;
+        for (const LxLibTruthTableRecord* record : logic.GetTruthTable())
+            part->truthTable().append(new LxLibTruthTableRecord(record->GetVector()));
+    }
+    int n = 0;
+    for (const LxLibEnablePattern* pattern : logic.GetEnablePatternList())
+        part->enablePatterns().append(convertEnablePattern(*pattern, ++n));
+    n = 0;
+    for (const LxLibDisablePattern* pattern : logic.GetDisablePatternList()) {
+        ++n;
+        const QString name = pattern->GetName();
+        // The editor refuses these names and a 22nd pattern; the rest goes with them.
+        if (n > kMaxDisablePatterns || (!name.isEmpty() && isReservedPatternName(name)))
+            break;
+        part->disablePatterns().append(convertDisablePattern(*pattern, n));
+    }
+    if (logic.kind() == DK_LOGIC)
+        for (const LxLibLatchSequence* sequence : logic.GetLatchSequenceList())
+            part->latchSequences().append(convertLatchSequence(*sequence));
+    return true;
+}
+
+bool PWModelConverter::convert(const LxLibInfo& document, PWDeviceModel& model, QString& error)
+{
+    error.clear();
+    if (document.GetComponentList().count() != 1)
+        return false;
+    model.readHeader(document);
+    model.setSourceFormatVersion(document.GetFormatVersion());
+
+    const LxLibComponent* component = document.GetComponent();
+    model.setDeviceId(component->GetName());
+    for (const LxLibPackage* package : component->GetPackageList())
+        model.logic().packages().append(convertPackage(*package));
+
+    model.setCategory(PWDeviceModel::Logic);
+    for (const LxLibDescriptor* descriptor : component->GetDescriptorList()) {
+        const int kind = descriptor->kind();
+        if (kind == DK_PASSIVE) {
+            if (const auto* passive = dynamic_cast<const LxLibPassiveComponent*>(descriptor)) {
+                model.passiveComponents().append(passive->clone());
+                model.setCategory(PWDeviceModel::Passive);
+                model.setEditMode(PWDeviceModel::EditExisting);
+            }
+            continue;
+        }
+        if (kind < DK_MEMORY_PROGRAM || kind > DK_LOGIC) {
+            error = tr("This file is not a correct model");
+            return false;
+        }
+        model.setCategory(kind == DK_LOGIC ? PWDeviceModel::Logic
+                          : kind == DK_MEMORY_TEST ? PWDeviceModel::MemoryTest
+                                                   : PWDeviceModel::MemoryProgram);
+        const auto* logic = dynamic_cast<const LxLibLogic*>(descriptor);
+        if (!logic)
+            return false;
+        if (logic->GetPinListList().isEmpty())
+            continue;
+        if (!convertLogic(*logic, document.GetFormatVersion(), model))
+            return false;
+    }
+    model.setEditMode(PWDeviceModel::EditExisting);
+    return true;
+}

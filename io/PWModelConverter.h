@@ -1,0 +1,62 @@
+#ifndef PWMODELCONVERTER_H
+#define PWMODELCONVERTER_H
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include "CLogicDiagnose.h"
+class CLogicPart;
+class CPackage;
+class CPinList;
+class CTestSequences;
+class PWDeviceModel;
+
+namespace lxlib {
+class LxLibDisablePattern;
+class LxLibEnablePattern;
+class LxLibInfo;
+class LxLibLatchSequence;
+class LxLibLogic;
+class LxLibLogicStatementLists;
+class LxLibPackage;
+class LxLibPinList;
+} // namespace lxlib
+
+// Turns a loaded library document into the device model the editors show,
+// dropping what the editors cannot hold.
+class PWModelConverter
+{
+    Q_DECLARE_TR_FUNCTIONS(PartwrightDlg)
+
+public:
+    // Fills model, which the caller has reset. On failure returns false with
+    // error set or empty; the model stays as far as it was filled.
+    static bool convert(const lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error);
+
+    // The warning boxes of a load, in the order they are shown; none in
+    // view-only mode or without a document.
+    static QStringList unsupportedFeatureWarnings(const lxlib::LxLibInfo* document, bool viewOnly);
+
+    // Whether a document of this format version carries test sequences, and
+    // whether they are its named lists (otherwise its single unnamed one).
+    static bool takesTestSequences(float formatVersion);
+    static bool takesNamedTestSequences(float formatVersion);
+
+    static CPackage* convertPackage(const lxlib::LxLibPackage& package);
+    static CPinList* convertPinList(const lxlib::LxLibPinList& pinList);
+    // Null when a statement cannot be held by the editor. The row diagnostics
+    // of the sequence are appended to rows.
+    static CTestSequences* convertStatementList(const lxlib::LxLibLogicStatementLists& list,
+                                                const QString& name, CLogicDiagnoseList& rows);
+    // n counts the patterns from 1 and names an unnamed one.
+    static lxlib::LxLibEnablePattern* convertEnablePattern(const lxlib::LxLibEnablePattern& pattern, int n);
+    static lxlib::LxLibDisablePattern* convertDisablePattern(const lxlib::LxLibDisablePattern& pattern, int n);
+    static lxlib::LxLibLatchSequence* convertLatchSequence(const lxlib::LxLibLatchSequence& sequence);
+
+private:
+    static bool convertLogic(const lxlib::LxLibLogic& logic, float formatVersion, PWDeviceModel& model);
+    static bool convertTestSequences(const lxlib::LxLibLogic& logic, float formatVersion, CLogicPart& part);
+};
+
+#endif
