@@ -3,6 +3,7 @@
 
 #include "LxClock.h"
 #include "PWEditState.h"
+#include "PWVocabulary.h"
 #include "lxlib.h"
 
 #include <QComboBox>
@@ -11,25 +12,8 @@
 
 namespace {
 
-// Kept here until the shared vocabulary tables exist; nothing else on the page
-// spells out month names or day counts.
-const QStringList& monthNames()
-{
-    static const QStringList names = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
-        QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-    return names;
-}
-
 constexpr int kFirstYear = 1980;
 constexpr int kLastYear = 2030;
-
-bool isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
 
 QStringList numberList(int first, int last)
 {
@@ -70,8 +54,8 @@ PWHeaderPage::PWHeaderPage(QWidget* parent)
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
     m_ui->lblHeading->setFont(headingFont);
 
-    m_ui->DateMonthCBox->addItems(monthNames());
-    m_ui->DateDayCBox->addItems(numberList(1, 31));
+    m_ui->DateMonthCBox->addItems(MonthNames());
+    m_ui->DateDayCBox->addItems(DayLists().last());
     m_ui->DateYearCBox->addItems(numberList(kFirstYear, kLastYear));
     for (QComboBox* box : {m_ui->DateMonthCBox, m_ui->DateDayCBox, m_ui->DateYearCBox})
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -109,26 +93,19 @@ void PWHeaderPage::reset()
 
 int PWHeaderPage::daysInMonth(const QString& month, int year)
 {
-    static const QStringList thirty = {QStringLiteral("April"), QStringLiteral("June"),
-                                       QStringLiteral("September"), QStringLiteral("November")};
-    const int index = monthNames().indexOf(month);
-    if (index < 0)
-        return 0;
-    if (month == monthNames().at(1))
-        return isLeapYear(year) ? 29 : 28;
-    return thirty.contains(month) ? 30 : 31;
+    return MonthNames().contains(month) ? int(dayListFor(month, year).size()) : 0;
 }
 
 void PWHeaderPage::updateDayList(const QString& month, const QString& day, const QString& year)
 {
-    const int days = daysInMonth(month, year.toInt());
-    if (days == 0)
+    if (!MonthNames().contains(month))
         return;
+    const QStringList& days = dayListFor(month, year.toInt());
     QComboBox* box = m_ui->DateDayCBox;
     const QSignalBlocker blocker(box);
-    if (box->count() != days) {
+    if (box->count() != days.size()) {
         box->clear();
-        box->addItems(numberList(1, days));
+        box->addItems(days);
     }
     const int index = box->findText(day);
     box->setCurrentIndex(index >= 0 ? index : 0);
@@ -227,7 +204,7 @@ void PWHeaderPage::readDateAuthor(const QString& text)
     if (text.isEmpty())
         return;
     const QStringList sections = text.split(QLatin1Char(' '));
-    if (monthNames().contains(sections.value(0)))
+    if (MonthNames().contains(sections.value(0)))
         selectText(m_ui->DateMonthCBox, sections.value(0));
     selectText(m_ui->DateYearCBox, sections.value(2));
 
