@@ -1,18 +1,10 @@
 #include "PWWizardContext.h"
 
-#include "LxLibTypes.h"
 #include "LxMessages.h"
+#include "PWVocabulary.h"
 
-namespace {
-
-// Types that carry a signal: inputs, outputs and bidirectionals, not supplies.
-bool isSignalPinType(int type)
-{
-    return (type >= lxlib::PPT_INPUT && type <= lxlib::PPT_INOUT_OD)
-           || (type >= lxlib::PPT_OUTPUT_OS && type <= lxlib::PPT_INOUT_OS_PD);
-}
-
-} // namespace
+#include <QSet>
+#include <vector>
 
 PWWizardContext::PWWizardContext(QWidget* dialog, PWEditState* editState)
     : m_dialog(dialog), m_editState(editState), m_logic(std::make_unique<CLogic>())
@@ -23,17 +15,24 @@ void PWWizardContext::rebuildPinNames()
 {
     m_pinNames.clear();
     const CPackageList& packages = m_logic->packages();
+    // One name set per package keeps the common-name filter linear in the pin count.
+    std::vector<QSet<QString>> namesPerPackage(packages.count());
+    QSet<QString> taken;
     for (int p = 0; p < packages.count(); ++p) {
         const CPackagePinList& pins = packages.at(p)->pins();
         for (int i = 0; i < pins.count(); ++i) {
             const CPackagePin* pin = pins.at(i);
-            if (!pin->pinName().isEmpty() && isSignalPinType(pin->pinType()) && !m_pinNames.contains(pin->pinName()))
+            namesPerPackage[p].insert(pin->pinName());
+            if (!pin->pinName().isEmpty() && packagePinDirection(pin->pinType()) != NoDirection
+                && !taken.contains(pin->pinName())) {
+                taken.insert(pin->pinName());
                 m_pinNames.append(pin->pinName());
+            }
         }
     }
-    m_pinNames.removeIf([&packages](const QString& name) {
-        for (int p = 0; p < packages.count(); ++p) {
-            if (packages.at(p)->countPinsNamed(name) == 0)
+    m_pinNames.removeIf([&namesPerPackage](const QString& name) {
+        for (const QSet<QString>& names : namesPerPackage) {
+            if (!names.contains(name))
                 return true;
         }
         return false;
