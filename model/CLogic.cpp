@@ -72,8 +72,8 @@ bool CLogic::getSignalNames(QStringList& names, int usage, int pos) const
         }
     };
     for (int g : groupsForUsage(usage))
-        for (const CSignalSpec* spec : index->group(g))
-            for (const QString& text : spec->signalTexts())
+        for (const CSignalSpec* signal : index->group(g))
+            for (const QString& text : signal->signalTexts())
                 add(text);
     if (usage == EnableRightHand)
         for (int type = ST_PWR; type <= ST_PWR_SW; ++type)

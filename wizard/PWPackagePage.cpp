@@ -3,16 +3,10 @@
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
 #include "PWEditState.h"
+#include "PWImages.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
 #include "ui_PWPackagePage.h"
-
-#if __has_include("PWImages.h")
-#include "PWImages.h"
-#define PW_PAGE_IMAGE(name) QIcon(lxImage(QStringLiteral(name)))
-#else
-#define PW_PAGE_IMAGE(name) QIcon()
-#endif
 
 #include <QListWidget>
 #include <QMenu>
@@ -69,7 +63,7 @@ void PWPackagePage::markEdited()
 
 void PWPackagePage::appendPackageEntry(const QString& name)
 {
-    m_ui->PackageLBox->addItem(new QListWidgetItem(PW_PAGE_IMAGE("PWpackages.png"), name));
+    m_ui->PackageLBox->addItem(new QListWidgetItem(QIcon(lxImage(QStringLiteral("PWpackages.png"))), name));
 }
 
 void PWPackagePage::selectPackage(int pos)
@@ -210,7 +204,7 @@ QMenu* PWPackagePage::createPackageMenu(QListWidgetItem* item)
     if (m_context->memoryCategory())
         return nullptr;
     const int count = m_ui->PackageLBox->count();
-    const QIcon image = PW_PAGE_IMAGE("PWpackages.png");
+    const QIcon image = QIcon(lxImage(QStringLiteral("PWpackages.png")));
     auto* menu = new QMenu(this);
     menu->addAction(image, tr("New ..."), this, &PWPackagePage::slotAddPackage);
     QAction* rename = menu->addAction(image, tr("Rename ..."), this, &PWPackagePage::slotRenamePackage);
@@ -218,7 +212,7 @@ QMenu* PWPackagePage::createPackageMenu(QListWidgetItem* item)
     rename->setEnabled(item && count > 0);
     remove->setEnabled(item && count > 0);
     menu->addSeparator();
-    QMenu* copy = menu->addMenu(PW_PAGE_IMAGE("PWpartwright.png"), tr("Copy From..."));
+    QMenu* copy = menu->addMenu(QIcon(lxImage(QStringLiteral("PWpartwright.png"))), tr("Copy From..."));
     copy->setEnabled(item && count > 1);
     const int current = currentPackage();
     for (int i = 0; i < count; ++i) {

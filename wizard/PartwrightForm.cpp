@@ -8,14 +8,14 @@
 
 namespace {
 
-struct PageSpec
+struct PageEntry
 {
     const char* objectName;
     const char* title;
 };
 
 // Object names and initial titles; no page is titled "Page 4".
-const PageSpec kPages[PartwrightForm::PageCount] = {
+const PageEntry kPages[PartwrightForm::PageCount] = {
     {"wzpPage0", QT_TRANSLATE_NOOP("PartwrightDlg", "Page 1")},
     {"wzpPage1", QT_TRANSLATE_NOOP("PartwrightDlg", "Page 2")},
     {"wzpPage2", QT_TRANSLATE_NOOP("PartwrightDlg", "Page 3")},
@@ -44,12 +44,12 @@ PartwrightForm::PartwrightForm(QWidget* parent, const QString& name, bool modal,
     setModal(modal);
     setWindowTitle(QCoreApplication::translate("PartwrightDlg", "Partwright Wizard"));
     resize(900, 640);
-    for (const PageSpec& spec : kPages) {
+    for (const PageEntry& entry : kPages) {
         auto* page = new QWidget(this);
-        page->setObjectName(QString::fromLatin1(spec.objectName));
+        page->setObjectName(QString::fromLatin1(entry.objectName));
         auto* layout = new QVBoxLayout(page);
         layout->setContentsMargins(0, 0, 0, 0);
-        addPage(page, QCoreApplication::translate("PartwrightDlg", spec.title));
+        addPage(page, QCoreApplication::translate("PartwrightDlg", entry.title));
     }
 
     m_start = fillPage<Ui::PWStartPage>(page(StartPage));
