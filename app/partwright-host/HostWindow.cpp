@@ -36,6 +36,7 @@ bool HostWindow::addPluginAction()
     if (!action)
         return false;
     m_tools->addAction(action);
+    m_pluginAction = action;
     return true;
 }
 

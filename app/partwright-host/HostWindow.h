@@ -14,11 +14,13 @@ public:
 
     // Puts the plug-in's action into the Tools menu; false when it gave none.
     bool addPluginAction();
+    QAction* pluginAction() const { return m_pluginAction; }
     void embedWizard();
 
 private:
     OrvikInterface::OrvikHost& m_host;
     QMenu* m_tools;
+    QAction* m_pluginAction = nullptr;
 };
 
 #endif

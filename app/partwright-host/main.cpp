@@ -8,6 +8,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
+#include <QAction>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -45,7 +47,9 @@ int main(int argc, char** argv)
                                  QStringLiteral("NAME"));
     QCommandLineOption pluginOpt(QStringLiteral("plugin"), QStringLiteral("The plug-in library to load."),
                                  QStringLiteral("PATH"), QStringLiteral(PW_DEFAULT_PLUGIN));
-    parser.addOptions({libOpt, dbOpt, editOpt, viewOpt, embedOpt, refuseOpt, pluginOpt});
+    QCommandLineOption startOpt(QStringLiteral("start-wizard"),
+                                QStringLiteral("Trigger the wizard action as soon as the main window is shown."));
+    parser.addOptions({libOpt, dbOpt, editOpt, viewOpt, embedOpt, refuseOpt, pluginOpt, startOpt});
     parser.process(app);
 
     OrvikHost host;
@@ -83,5 +87,7 @@ int main(int argc, char** argv)
     if (parser.isSet(embedOpt))
         window.embedWizard();
     window.show();
+    if (parser.isSet(startOpt))
+        QTimer::singleShot(0, window.pluginAction(), &QAction::trigger);
     return app.exec();
 }
