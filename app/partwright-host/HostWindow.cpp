@@ -1,6 +1,9 @@
 #include "HostWindow.h"
 
+#include "ModelLibraryPanel.h"
+
 #include <QAction>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -21,9 +24,17 @@ HostWindow::HostWindow(OrvikHost& host) : m_host(host)
                                this);
     welcome->setAlignment(Qt::AlignCenter);
     setCentralWidget(welcome);
+    auto* dock = new QDockWidget(tr("Model Library"), this);
+    dock->setObjectName(QStringLiteral("ModelLibraryDock"));
+    m_library = new ModelLibraryPanel(host, host.setting(QStringLiteral("ModelLibPath")), dock);
+    dock->setWidget(m_library);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+    connect(m_library, &ModelLibraryPanel::modelEdited, this, [this](const QString& file, bool ok) {
+        statusBar()->showMessage(ok ? tr("Saved %1").arg(file) : tr("Closed %1").arg(file), 5000);
+    });
     statusBar()->showMessage(tr("Ready"));
     m_host.setMainWidget(this);
-    resize(1000, 700);
+    resize(1200, 750);
 }
 
 bool HostWindow::addPluginAction()
