@@ -2,6 +2,8 @@
 
 #include "LxLibInfo.h"
 
+#include <utility>
+
 using namespace lxlib;
 
 QString PWDeviceModel::categoryName(int category)
@@ -95,7 +97,12 @@ void PWDeviceModel::clear()
     m_category = NoCategory;
     m_editMode = NoEdit;
     m_header = Header();
-    m_logic.clear();
+    m_logic->clear();
     m_passives.clear();
     m_sourceVersion = 1.2f;
+}
+
+std::unique_ptr<CLogic> PWDeviceModel::takeLogic()
+{
+    return std::exchange(m_logic, std::make_unique<CLogic>());
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace lxlib {
 class LxLibInfo;
 }
@@ -56,8 +58,10 @@ public:
     void readHeader(const lxlib::LxLibInfo& document);
     void writeHeader(lxlib::LxLibInfo& document) const;
 
-    const CLogic& logic() const { return m_logic; }
-    CLogic& logic() { return m_logic; }
+    const CLogic& logic() const { return *m_logic; }
+    CLogic& logic() { return *m_logic; }
+    // Hands the logic model to an editor, leaving an empty one behind.
+    std::unique_ptr<CLogic> takeLogic();
     const lxlib::LxLibList<lxlib::LxLibPassiveComponent>& passiveComponents() const { return m_passives; }
     lxlib::LxLibList<lxlib::LxLibPassiveComponent>& passiveComponents() { return m_passives; }
 
@@ -75,7 +79,7 @@ private:
     int m_category = NoCategory;
     int m_editMode = NoEdit;
     Header m_header;
-    CLogic m_logic;
+    std::unique_ptr<CLogic> m_logic = std::make_unique<CLogic>();
     lxlib::LxLibList<lxlib::LxLibPassiveComponent> m_passives;
     float m_sourceVersion = 1.2f;
 };

@@ -34,10 +34,6 @@ public:
     // error set or empty; the model stays as far as it was filled.
     static bool convert(const lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error);
 
-    // The warning boxes of a load, in the order they are shown; none in
-    // view-only mode or without a document.
-    static QStringList unsupportedFeatureWarnings(const lxlib::LxLibInfo* document, bool viewOnly);
-
     // Whether a document of this format version carries test sequences, and
     // whether they are its named lists (otherwise its single unnamed one).
     static bool takesTestSequences(float formatVersion);

@@ -13,12 +13,11 @@ bool createFolderPath(const QDir& dir, QString& message)
     for (const QString& element : path.split(separator)) {
         if (element.isEmpty())
             continue;
-        if (!current.exists(element) && !current.mkdir(element)) {
+        // A regular file of that name is as much in the way as a refused mkdir.
+        if ((!current.exists(element) && !current.mkdir(element)) || !current.cd(element)) {
             message = QCoreApplication::translate("PartwrightDlg", "Unable to create folder name '%1'").arg(element);
             return false;
         }
-        if (!current.cd(element))
-            return false;
     }
     return true;
 }

@@ -427,6 +427,24 @@ void PWPackagePage::slotPackageTableValueChanged(int row, int col)
 
 void PWPackagePage::slotPackageTableCurrentChanged(int, int) {}
 
+void PWPackagePage::showModel()
+{
+    clear();
+    const CPackageList& packages = m_context->logic().packages();
+    for (const CPackage* package : packages)
+        appendPackageEntry(package->packageIds().value(0));
+    if (packages.count() == 0)
+        return;
+    {
+        const QSignalBlocker listBlock(m_ui->PackageLBox);
+        selectPackage(0);
+    }
+    m_ui->DisplayPackageName->setText(m_ui->PackageLBox->item(0)->text());
+    showPackage(0);
+    m_ui->DelPackage->setEnabled(!m_context->viewOnly && !m_context->memoryCategory());
+    m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage0);
+}
+
 void PWPackagePage::clear()
 {
     const QSignalBlocker listBlock(m_ui->PackageLBox);

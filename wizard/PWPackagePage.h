@@ -32,6 +32,8 @@ public:
     // Stores the first package whose widgets hold unstored edits.
     void takeOverEdited();
     int currentPackage() const;
+    // Lists the model's packages (after a load) and shows the first.
+    void showModel();
     // Empties the page; the model is emptied by its owner.
     void clear();
     // Follows the device category and the read-only mode.

@@ -22,6 +22,8 @@ public:
     PWWizardContext(QWidget* dialog, PWEditState* editState);
 
     CLogic& logic() { return *m_logic; }
+    // A freshly converted model takes the place of the edited one.
+    void replaceLogic(std::unique_ptr<CLogic> logic) { m_logic = std::move(logic); }
     const CLogic& logic() const { return *m_logic; }
     QWidget* dialog() const { return m_dialog; }
     PWEditState* editState() const { return m_editState; }
@@ -30,6 +32,9 @@ public:
     bool viewOnly = false;
     bool loading = false;
     int currentLogicPart = -1;
+    // The operators an enable equation and connection may use in the file loaded last.
+    QStringList enableEqualChoices;
+    QStringList enableConnectionChoices;
     PWEditMarks packageMarks;
     // Kinds: one per logic part tab.
     PWEditMarks logicPartMarks{6};

@@ -2,6 +2,7 @@
 
 #include "LxPrompter.h"
 #include "PWHeaderPage.h"
+#include "PWModelFile.h"
 #include "PWPackagePage.h"
 #include "PWWizardContext.h"
 #include "PWImages.h"
@@ -44,6 +45,7 @@ PartwrightDlg::PartwrightDlg(QWidget* parent, const QString& name, const QString
 {
     buildMenuBar();
     createLogicPages();
+    connectModelFile();
 
     connect(rbPassiveDevice, &QRadioButton::toggled, this, &PartwrightDlg::slotDeviceSelected);
     connect(rbLogicDevice, &QRadioButton::toggled, this, &PartwrightDlg::slotDeviceSelected);
@@ -92,6 +94,18 @@ void PartwrightDlg::createLogicPages()
     });
 }
 
+void PartwrightDlg::connectModelFile()
+{
+    m_modelFile = new PWModelFile(this);
+    connect(pbOpenExisistingModel, &QPushButton::clicked, m_modelFile, &PWModelFile::slotOpenFileDialog);
+    connect(pbSaveModel, &QPushButton::clicked, m_modelFile, &PWModelFile::slotSaveModel);
+    connect(m_menuItems[MenuOpen], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileOpen);
+    connect(m_menuItems[MenuSave], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSave);
+    connect(m_menuItems[MenuSaveAs], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSaveAs);
+    connect(m_modelFile, &PWModelFile::storeEditors, this, &PartwrightDlg::leavePackagePage);
+    connect(m_modelFile, &PWModelFile::modelLoaded, m_packagePage, &PWPackagePage::showModel);
+}
+
 void PartwrightDlg::leavePackagePage()
 {
     m_packagePage->takeOverEdited();
@@ -125,10 +139,8 @@ void PartwrightDlg::buildMenuBar()
     m_menuItems[MenuExport]->setEnabled(false);
     model->addSeparator();
     model->addAction(tr("&Quit"), QKeySequence(tr("Ctrl+Shift+Q")), this, &PartwrightDlg::slotMenuFileQuit);
-    // Open, Save, Save As and Export need loading, saving and the report; they stay
-    // inert until those land.
-    for (MenuItem item : {MenuOpen, MenuSave, MenuSaveAs, MenuExport})
-        m_menuItems[item]->setObjectName(QStringLiteral("pendingMenuItem"));
+    // Export needs the report; it stays inert until that lands.
+    m_menuItems[MenuExport]->setObjectName(QStringLiteral("pendingMenuItem"));
 
     m_menuBar->addMenu(tr("&Help"));
 }
@@ -476,10 +488,14 @@ void PartwrightDlg::done(int result)
 
 bool PartwrightDlg::buildAndSave()
 {
-    return false;
+    return m_modelFile->buildAndSave();
 }
 
-bool PartwrightDlg::loadAndConvert(const QString&, QString*)
+bool PartwrightDlg::loadAndConvert(const QString& fileName, QString* error)
 {
-    return false;
+    QString text;
+    const bool ok = m_modelFile->loadAndConvert(fileName, text);
+    if (error)
+        *error = text;
+    return ok;
 }

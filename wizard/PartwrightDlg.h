@@ -11,6 +11,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class PWHeaderPage;
+class PWModelFile;
 class PWPackagePage;
 class PWWizardContext;
 
@@ -70,6 +71,7 @@ public:
     PWWizardContext& context() { return *m_context; }
     PWHeaderPage* headerPage() const { return m_headerPage; }
     PWPackagePage* packagePage() const { return m_packagePage; }
+    PWModelFile* modelFile() const { return m_modelFile; }
     QMenuBar* menuBar() const { return m_menuBar; }
     QAction* menuAction(MenuItem item) const { return m_menuItems[item]; }
 
@@ -110,6 +112,7 @@ private:
     void setCategoryRadio(QRadioButton* radio, bool enabled, bool checked);
     void setAllPageTitles(const QString& title);
     void createLogicPages();
+    void connectModelFile();
     void leavePackagePage();
 
     bool m_finished = false;
@@ -129,6 +132,7 @@ private:
     std::unique_ptr<PWWizardContext> m_context;
     PWHeaderPage* m_headerPage = nullptr;
     PWPackagePage* m_packagePage = nullptr;
+    PWModelFile* m_modelFile = nullptr;
 };
 
 #endif

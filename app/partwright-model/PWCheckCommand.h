@@ -3,7 +3,7 @@
 
 #include "PWModelCommand.h"
 
-// check FILE...: reads each file and runs the library check on it.
+// check FILE...: reads each file and runs the library check and the wizard's checks on it.
 class PWCheckCommand : public PWModelCommand
 {
 public:
@@ -11,6 +11,9 @@ public:
     QString synopsis() const override;
     QString help() const override;
     int run(const QStringList& args, QTextStream& out, QTextStream& err) override;
+
+private:
+    static bool checkLogic(const lxlib::LxLibInfo& info, QTextStream& err);
 };
 
 #endif

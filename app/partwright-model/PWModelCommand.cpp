@@ -1,6 +1,8 @@
 #include "PWModelCommand.h"
 
 #include "LxLibInfo.h"
+#include "PWDeviceModel.h"
+#include "PWModelConverter.h"
 
 #include <QObject>
 
@@ -43,4 +45,21 @@ bool PWModelCommand::load(lxlib::LxLibInfo& info, const QString& path, QTextStre
     const bool ok = info.read(true, false, &errors);
     err.flush();
     return ok && !errors;
+}
+
+void PWModelCommand::error(QTextStream& err, const QString& source, const QString& text)
+{
+    // Multi-line texts of the wizard stay on one line each, all marked.
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        err << source << ": error: " << line << '\n';
+}
+
+bool PWModelCommand::convert(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err)
+{
+    QString text;
+    if (PWModelConverter::convert(info, model, text))
+        return true;
+    error(err, info.GetFileName(),
+          text.isEmpty() ? QStringLiteral("Unable to parse file \"%1\"").arg(info.GetFileName()) : text);
+    return false;
 }

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+class PWDeviceModel;
+
 namespace lxlib {
 class LxLibInfo;
 }
@@ -29,6 +31,10 @@ protected:
     static QString gccStyle(const QString& source, int kind, const QString& text);
     // Reads path into info; false when the read reported any error.
     static bool load(lxlib::LxLibInfo& info, const QString& path, QTextStream& err);
+    // Converts a read document into the wizard's model, reporting a refusal as
+    // the wizard would word it.
+    static bool convert(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err);
+    static void error(QTextStream& err, const QString& source, const QString& text);
 };
 
 #endif

@@ -2,11 +2,13 @@
 
 #include "PWCheckCommand.h"
 #include "PWFormatCommand.h"
+#include "PWRebuildCommand.h"
 
 PWModelTool::PWModelTool()
 {
     add(std::make_unique<PWCheckCommand>());
     add(std::make_unique<PWFormatCommand>());
+    add(std::make_unique<PWRebuildCommand>());
 }
 
 QString PWModelTool::usage() const

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -55,6 +56,30 @@ const QByteArray kGood = "model-format 1.2\n"
                          "  }\n"
                          "}\n";
 
+// A logic model that passes every check; its texts are varied by the tests.
+const QByteArray kLogic = "model-format 1.1\n"
+                          "header general {\n  line \"March 3 2026 Jo\"\n  line \"(c) Jo\"\n  line \"Buffer\"\n"
+                          "  line \"Logic\"\n}\nheader history {\n  line \"first\"\n}\n"
+                          "alias \"A1\" \"CHIP\" \"Maker\" \"P\"\n"
+                          "component \"CHIP\" {\n  package {\n    id \"P\"\n    id \"P-ALT\"\n    tap\n"
+                          "    pin \"1\" \"A\" INPUT\n    pin \"2\" \"Y\" OUTPUT\n    pin \"3\" \"G\" GND\n  }\n"
+                          "  logic \"Part 01\" {\n"
+                          "    pinlist \"PL\" {\n      signal IN 0 \"A\"\n      signal OUT 0 \"Y\"\n    }\n"
+                          "    pinlist \"PL2\" {\n      signal IN 0 \"A\"\n      signal OUT 0 \"Y\"\n    }\n"
+                          "    truthtable {\n      row \"0\"\n    }\n"
+                          "    sequence \"S\" {\n      vector \"1\"\n      loop 3 {\n        vector \"0\"\n      }\n"
+                          "      wait 5 ns\n    }\n"
+                          "    enable \"E\" {\n      set IN \"0\"\n      chip-enable\n    }\n"
+                          "    disable \"D\" {\n      set IN \"1\"\n      disables OUT\n    }\n"
+                          "    latch \"L\" {\n      equation IN -1 OUT -1 invert\n      step {\n        set IN \"1\"\n"
+                          "      }\n    }\n  }\n}\n";
+
+// The canonical text without its format line.
+QByteArray withoutVersion(const QByteArray& text)
+{
+    return text.mid(text.indexOf('\n') + 1);
+}
+
 } // namespace
 
 class TestPartwrightModel : public QObject
@@ -65,6 +90,9 @@ private slots:
     void usage();
     void check();
     void format();
+    void wizardChecks();
+    void rebuild();
+    void rebuildExamples();
 
 private:
     QString file(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
@@ -134,6 +162,103 @@ void TestPartwrightModel::format()
     QVERIFY(bad.err.contains(": error: expected '}'"));
     QVERIFY(bad.out.isEmpty());
     QCOMPARE(contentOf(file("broken.model")), broken);
+}
+
+void TestPartwrightModel::wizardChecks()
+{
+    put(file("logic.model"), kLogic);
+    QCOMPARE(tool({QStringLiteral("check"), file("logic.model")}).code, 0);
+
+    // The library accepts both of these; the wizard's checks do not.
+    const struct
+    {
+        const char* from;
+        const char* to;
+        QString text;
+    } cases[] = {
+        {"    pinlist \"PL2\" {\n      signal IN 0 \"A\"\n      signal OUT 0 \"Y\"",
+         "    pinlist \"PL2\" {\n      signal IN 0 \"A\"\n      signal OE 0 \"Y\"",
+         QStringLiteral("error: Pin List \"PL\" does not match with Pin List \"PL2\"")},
+        {"signal OUT 0 \"Y\"\n    }\n    pinlist \"PL2\"", "signal IN 0 \"Y\"\n    }\n    pinlist \"PL2\"",
+         QStringLiteral("error: Error : Part 01 PL ")},
+    };
+    for (const auto& c : cases) {
+        QByteArray text = kLogic;
+        put(file("bad.model"), text.replace(c.from, c.to));
+        const Run r = tool({QStringLiteral("check"), file("bad.model")});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains((file("bad.model") + QStringLiteral(": ") + c.text).toUtf8()), r.err.constData());
+    }
+}
+
+void TestPartwrightModel::rebuild()
+{
+    put(file("logic.model"), kLogic);
+    const Run first = tool({QStringLiteral("rebuild"), file("logic.model"), file("out.model")});
+    QCOMPARE(first.code, 0);
+    QVERIFY(first.err.isEmpty());
+    const QByteArray built = contentOf(file("out.model"));
+    QVERIFY(built.startsWith("model-format 1.2\n"));
+    QCOMPARE(withoutVersion(built), withoutVersion(tool({QStringLiteral("format"), file("logic.model")}).out));
+    QCOMPARE(tool({QStringLiteral("rebuild"), file("out.model"), file("again.model")}).code, 0);
+    QCOMPARE(contentOf(file("again.model")), built);
+
+    // What the wizard cannot hold is dropped with its warning.
+    QByteArray twoSpecs = kLogic;
+    put(file("two.model"), twoSpecs.replace("      chip-enable\n", "      chip-enable\n      output-enable\n"));
+    const Run dropped = tool({QStringLiteral("rebuild"), file("two.model"), file("two-out.model")});
+    QCOMPARE(dropped.code, 0);
+    QVERIFY(dropped.err.contains(": warning: Some enable patterns have multiple specifications."));
+    QVERIFY(!contentOf(file("two-out.model")).contains("output-enable"));
+
+    QByteArray memory = kLogic;
+    put(file("memory.model"), memory.replace("  logic \"Part 01\"", "  memory-test \"Part 01\"")
+                                    .replace("    truthtable {\n      row \"0\"\n    }\n", ""));
+    const Run refused = tool({QStringLiteral("rebuild"), file("memory.model"), file("memory-out.model")});
+    QCOMPARE(refused.code, 1);
+    QVERIFY2(refused.err.contains((QStringLiteral("error: Warning: File \"%1\" is in ReadOnly mode and cannot be "
+                                                  "changed or saved").arg(file("memory.model"))).toUtf8()),
+             refused.err.constData());
+    QVERIFY(!QFile::exists(file("memory-out.model")));
+
+    QByteArray noPackage = kLogic;
+    noPackage.remove(noPackage.indexOf("  package {"), noPackage.indexOf("  logic ") - noPackage.indexOf("  package {"));
+    put(file("nopackage.model"), noPackage);
+    put(file("nopackage-out.model"), "keep\n");
+    const Run failed = tool({QStringLiteral("rebuild"), file("nopackage.model"), file("nopackage-out.model")});
+    QCOMPARE(failed.code, 1);
+    QVERIFY(failed.err.contains("error: Unable to save this model"));
+    QCOMPARE(contentOf(file("nopackage-out.model")), QByteArray("keep\n"));
+
+    QCOMPARE(tool({QStringLiteral("rebuild"), file("logic.model")}).code, 2);
+    QCOMPARE(tool({QStringLiteral("rebuild"), file("missing.model"), file("x.model")}).code, 1);
+    QVERIFY(!QFile::exists(file("x.model")));
+}
+
+void TestPartwrightModel::rebuildExamples()
+{
+    const QDir examples(QStringLiteral(PW_EXAMPLES_DIR));
+    const QStringList models = examples.entryList({QStringLiteral("*.model")}, QDir::Files, QDir::Name);
+    if (models.isEmpty())
+        QSKIP("no example models in this tree");
+    int logic = 0;
+    for (const QString& name : models) {
+        const QString in = examples.filePath(name);
+        const QString out = file("rebuilt.model");
+        QFile::remove(out);
+        const Run r = tool({QStringLiteral("rebuild"), in, out});
+        if (r.err.contains("error: Warning: File") || r.err.contains("There is no model information"))
+            continue; // memory and passive models are not rebuilt
+        QVERIFY2(r.code == 0, qPrintable(name + QStringLiteral(": ") + QString::fromUtf8(r.err)));
+        ++logic;
+        const QByteArray built = contentOf(out);
+        if (!r.err.contains(": warning: "))
+            QVERIFY2(withoutVersion(built) == withoutVersion(tool({QStringLiteral("format"), in}).out),
+                     qPrintable(name));
+        QCOMPARE(tool({QStringLiteral("rebuild"), out, file("again.model")}).code, 0);
+        QVERIFY2(contentOf(file("again.model")) == built, qPrintable(name));
+    }
+    QVERIFY(logic > 0);
 }
 
 QTEST_GUILESS_MAIN(TestPartwrightModel)

@@ -1,0 +1,70 @@
+#include "PWRebuildCommand.h"
+
+#include "LxLibInfo.h"
+#include "PWDeviceModel.h"
+#include "PWFeatureWarnings.h"
+#include "PWLogicDocument.h"
+
+QString PWRebuildCommand::synopsis() const
+{
+    return QStringLiteral("rebuild IN OUT       convert a model and write it as the wizard saves it");
+}
+
+QString PWRebuildCommand::help() const
+{
+    return QStringLiteral(
+        "Usage: partwright-model rebuild IN OUT\n"
+        "Reads the model file IN, converts it as the wizard does when it opens\n"
+        "it, builds a new document from the result and writes it to OUT, as\n"
+        "Finish does: format 1.2, aliases and headers kept. Settings the wizard\n"
+        "cannot hold are dropped with a warning. Memory-test and memory-program\n"
+        "models are refused. OUT is written atomically and only on success.\n"
+        "Exit status 0 on success, 1 when IN cannot be read, converted or\n"
+        "built or OUT cannot be written, 2 on a usage error.\n");
+}
+
+int PWRebuildCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    for (const QString& a : args) {
+        if (a.startsWith(QLatin1Char('-')) && a != QLatin1String("-")) {
+            err << "partwright-model rebuild: unknown option " << a << '\n' << help();
+            return Usage;
+        }
+    }
+    if (args.size() != 2) {
+        err << "partwright-model rebuild: expected IN and OUT\n" << help();
+        return Usage;
+    }
+    const QString in = args.at(0);
+    const QString outPath = args.at(1);
+    lxlib::LxLibInfo source(in);
+    if (!load(source, in, err))
+        return Problems;
+    PWDeviceModel model;
+    if (!convert(source, model, err))
+        return Problems;
+    for (const QString& w : PWFeatureWarnings::of(&source, false))
+        err << in << ": warning: " << w << '\n';
+    if (model.isReadOnlyCategory()) {
+        error(err, in, PWDeviceModel::tr("Warning: File \"%1\" is in ReadOnly mode and cannot be changed or saved")
+                           .arg(in));
+        return Problems;
+    }
+    if (model.category() != PWDeviceModel::Logic) {
+        error(err, in, PWDeviceModel::tr("Unable to build model\nThere is no model information"));
+        return Problems;
+    }
+    lxlib::LxLibInfo target(outPath);
+    reportTo(target, err);
+    PWLogicDocument::addAliases(PWLogicDocument::copyAliases(&source), target);
+    model.writeHeader(target);
+    QString text;
+    if (!PWLogicDocument::buildAndCheck(target, model.logic(), model.deviceId(), text)) {
+        error(err, in, text);
+        return Problems;
+    }
+    if (!target.write(outPath))
+        return Problems;
+    out << in << " -> " << outPath << '\n';
+    return Success;
+}

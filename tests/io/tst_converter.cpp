@@ -1,0 +1,242 @@
+#include "IoFixture.h"
+
+#include "CLogic.h"
+#include "CTestSequences.h"
+#include "PWDeviceModel.h"
+#include "PWFeatureWarnings.h"
+#include "PWModelConverter.h"
+#include "PWVocabulary.h"
+
+#include <QTest>
+
+using namespace lxlib;
+
+namespace {
+
+// One logic model whose unsupported features are switched on one by one.
+enum Feature {
+    EnableMultiple = 1, LatchMultiple = 2, EnableBit = 4, LatchBit = 8, DisableBit = 16,
+    EnableDiff = 32, LatchDiff = 64, PinDiff = 128
+};
+
+QByteArray featureModel(int features)
+{
+    auto on = [features](int f, const char* text) { return QByteArray(features & f ? text : ""); };
+    return "model-format 1.2\ncomponent \"C\" {\n  package {\n    id \"P\"\n"
+           "    pin \"1\" \"A\" INOUT\n    pin \"2\" \"B\" INOUT" + on(PinDiff, " partner \"1\"") + "\n  }\n"
+           "  logic \"L\" {\n    pinlist \"PL\" {\n      signal DATAA 0 \"A\"\n      signal DATAB 0 \"B\"\n    }\n"
+           "    enable \"E\" {\n      set DATAA \"0\"" + on(EnableBit, " bit 0") + "\n"
+           "      connection DATAA -1 DATAB -1" + on(EnableDiff, " diff DATAB -1") + "\n"
+           + on(EnableMultiple, "      equation DATAA -1 DATAB -1 invert\n") +
+           "    }\n    disable \"D\" {\n      set DATAA \"1\"" + on(DisableBit, " bit 0") + "\n"
+           "      disables DATAB\n    }\n"
+           "    latch \"La\" {\n      equation DATAA -1 DATAB -1" + on(LatchDiff, " diff DATAB -1") + "\n"
+           + on(LatchMultiple, "      connection DATAA -1 DATAB -1\n") +
+           "      step {\n        set DATAA \"1\"" + on(LatchBit, " bit 0") + "\n      }\n    }\n  }\n}\n";
+}
+
+const char* const kMultiple[] = {
+    nullptr,
+    "Some enable patterns have multiple specifications. This is not supported by the Partwright. Only one "
+    "specification will be handled. Others will get lost.",
+    "Some latch patterns have multiple specifications. This is not supported by the Partwright. Only one "
+    "specification will be handled. Others will get lost.",
+    "Some enable and latch patterns have multiple specifications. This is not supported by the Partwright. Only "
+    "one specification will be handled. Others will get lost.",
+};
+
+// Indexed by enable | latch << 1 | disable << 2.
+const char* const kBitValue[] = {
+    nullptr,
+    "Some enable patterns have bit value specifications. This is not supported by the Partwright. All bit "
+    "settings will get lost.",
+    "Some latch patterns have bit value specifications. This is not supported by the Partwright. All bit settings "
+    "will get lost.",
+    "Some enable and latch patterns have bit value specifications. This is not supported by the Partwright. All "
+    "bit settings will get lost.",
+    "Some disable patterns have bit value specifications. This is not supported by the Partwright. All bit "
+    "settings will get lost.",
+    "Some enable and disable patterns have bit value specifications. This is not supported by the Partwright. All "
+    "bit settings will get lost.",
+    "Some latch and disable patterns have bit value specifications. This is not supported by the Partwright. All "
+    "bit settings will get lost.",
+    "Some enable, latch and disable patterns have bit value specifications. This is not supported by the "
+    "Partwright. All bit settings will get lost.",
+};
+
+// Indexed by enable | latch << 1 | pins << 2.
+const char* const kDifferential[] = {
+    nullptr,
+    "Some enable patterns have differential specifications. This is not supported by the Partwright. All "
+    "differential settings will get lost.",
+    "Some latch patterns have differential specifications. This is not supported by the Partwright. All "
+    "differential settings will get lost.",
+    "Some enable and latch patterns have differential specifications. This is not supported by the Partwright. "
+    "All differential settings will get lost.",
+    "Some pins have differential specifications. This is not supported by the Partwright. All differential "
+    "settings will get lost.",
+    "Some pins and some enable patterns have differential specifications. This is not supported by the "
+    "Partwright. All differential settings will get lost.",
+    "Some pins and latch patterns have differential specifications. This is not supported by the Partwright. All "
+    "differential settings will get lost.",
+    "Some pins and some enable and latch patterns have differential specifications. This is not supported by the "
+    "Partwright. All differential settings will get lost.",
+};
+
+std::unique_ptr<PWDeviceModel> converted(const QByteArray& text, bool* ok, QString* error)
+{
+    auto doc = documentOf(text);
+    auto model = std::make_unique<PWDeviceModel>();
+    *ok = PWModelConverter::convert(*doc, *model, *error);
+    return model;
+}
+
+QByteArray logicModel(const QByteArray& version, const QByteArray& body)
+{
+    return "model-format " + version + "\ncomponent \"C\" {\n  package {\n    id \"P\"\n    id \"P2\"\n"
+           "    pin \"1\" \"A\" INOUT\n    pin \"2\" \"B\" 26\n    pin \"3\" \"C\" 0\n  }\n"
+           "  logic \"L\" {\n    pinlist \"PL\" {\n      signal DATAA 0 \"A\"\n    }\n" + body + "  }\n}\n";
+}
+
+} // namespace
+
+class TestConverter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyWarningCombination()
+    {
+        // All 256 combinations of the eight questions: one box per group in
+        // group order, with the text of exactly the answers given.
+        for (int f = 0; f < 256; ++f) {
+            bool ok = false;
+            auto doc = documentOf(featureModel(f), &ok);
+            QVERIFY2(ok, qPrintable(QString::number(f)));
+            QStringList expected;
+            const int multiple = (f & EnableMultiple ? 1 : 0) | (f & LatchMultiple ? 2 : 0);
+            const int bits = (f & EnableBit ? 1 : 0) | (f & LatchBit ? 2 : 0) | (f & DisableBit ? 4 : 0);
+            const int diff = (f & EnableDiff ? 1 : 0) | (f & LatchDiff ? 2 : 0) | (f & PinDiff ? 4 : 0);
+            if (multiple)
+                expected << QString::fromUtf8(kMultiple[multiple]);
+            if (bits)
+                expected << QString::fromUtf8(kBitValue[bits]);
+            if (diff)
+                expected << QString::fromUtf8(kDifferential[diff]);
+            QCOMPARE(PWFeatureWarnings::of(doc.get(), false), expected);
+            QVERIFY(PWFeatureWarnings::of(doc.get(), true).isEmpty());
+        }
+        QVERIFY(PWFeatureWarnings::of(nullptr, false).isEmpty());
+    }
+
+    void documentShapeAndKinds()
+    {
+        bool ok = true;
+        QString error;
+        converted("model-format 1.2\ncomponent \"A\" {\n}\ncomponent \"B\" {\n}\n", &ok, &error);
+        QVERIFY(!ok);
+        QVERIFY(error.isEmpty()); // the caller says it cannot parse the file
+
+        auto model = converted("model-format 1.2\ncomponent \"M\" {\n  memory-test \"T\" {\n"
+                               "    pinlist \"PL\" {\n      signal ADDR 0 \"A\"\n    }\n  }\n}\n", &ok, &error);
+        QVERIFY(ok);
+        QCOMPARE(model->category(), int(PWDeviceModel::MemoryTest));
+        QCOMPARE(model->logic().logicParts().count(), 1);
+
+        // A part without pin lists is skipped, but still sets the category.
+        model = converted("model-format 1.2\ncomponent \"M\" {\n  memory-program \"T\" {\n  }\n}\n", &ok, &error);
+        QVERIFY(ok);
+        QCOMPARE(model->category(), int(PWDeviceModel::MemoryProgram));
+        QCOMPARE(model->logic().logicParts().count(), 0);
+
+        model = converted("model-format 1.1\ncomponent \"R\" {\n  passive \"R1\" RESISTOR {\n    pins \"1\" \"2\"\n"
+                          "  }\n}\n", &ok, &error);
+        QVERIFY(ok);
+        QCOMPARE(model->category(), int(PWDeviceModel::Passive));
+        QCOMPARE(model->passiveComponents().count(), 1);
+        QCOMPARE(model->editMode(), int(PWDeviceModel::EditExisting));
+    }
+
+    void packagesAndHeader()
+    {
+        bool ok = false;
+        QString error;
+        auto model = converted("model-format 1.2\nheader general {\n  line \"March 3 2026 Jo\"\n  line \"(c)\"\n"
+                               "  line \"Fn\"\n  line \"Cat\"\n}\nheader note {\n  line \"one\"\n  line \"two\"\n}\n"
+                               + logicModel("1.2", "").mid(17), &ok, &error);
+        QVERIFY2(ok, qPrintable(error));
+        QCOMPARE(model->deviceId(), QStringLiteral("C"));
+        QCOMPARE(model->header().dateAuthor, QStringLiteral("March 3 2026 Jo"));
+        QCOMPARE(model->header().category, QStringLiteral("Cat"));
+        QCOMPARE(model->header().notes, QStringLiteral("one\ntwo"));
+        const CPackage* p = model->logic().packages().at(0);
+        QCOMPARE(p->packageIds(), QStringList({QStringLiteral("P"), QStringLiteral("P2")}));
+        // Codes outside 1 to 25 show as "-".
+        QCOMPARE(p->pins().at(0)->pinType(), int(PPT_INOUT));
+        QCOMPARE(p->pins().at(1)->pinType(), int(PPT_DASH));
+        QCOMPARE(p->pins().at(2)->pinType(), int(PPT_DASH));
+    }
+
+    void testSequencesFollowTheVersion()
+    {
+        const QByteArray sequences = "    sequence \"First\" {\n      vector \"01\"\n    }\n"
+                                     "    sequence \"Second\" {\n      wait 5 1\n    }\n";
+        const QByteArray single = "    sequence {\n      vector \"01\"\n    }\n";
+        const struct
+        {
+            QByteArray version;
+            QStringList names;
+        } cases[] = {
+            {"1.0", {QString()}},
+            {"1.05", {}},
+            {"1.1", {QStringLiteral("First"), QStringLiteral("Second")}},
+            {"1.2", {QStringLiteral("First"), QStringLiteral("Second")}},
+        };
+        for (const auto& c : cases) {
+            QString error;
+            bool read = false;
+            auto doc = documentOf(logicModel(c.version, c.version == "1.0" ? single : sequences), &read);
+            QVERIFY(read);
+            QVERIFY(PWFeatureWarnings::of(doc.get(), false).isEmpty());
+            PWDeviceModel model;
+            QVERIFY(PWModelConverter::convert(*doc, model, error));
+            QStringList names;
+            for (const CTestSequences* s : model.logic().logicParts().at(0)->testSequences())
+                names << s->name();
+            QCOMPARE(names, c.names);
+        }
+    }
+
+    void patternsKeepWhatTheEditorsHold()
+    {
+        bool ok = false;
+        QString error;
+        QByteArray body = "    enable \"\" {\n      set DATAA \"0\"\n      equation DATAA -1 DATAA -1 invert\n"
+                          "      equation DATAA -1 DATAA -1\n      power-control\n    }\n";
+        for (int i = 2; i <= 12; ++i)
+            body += "    enable \"\" {\n      set DATAA \"1\"\n    }\n";
+        body += "    disable \"\" {\n      set DATAA \"1\"\n      disables DATAA\n      disables DATAA 0\n    }\n";
+        auto model = converted(logicModel("1.2", body), &ok, &error);
+        QVERIFY2(ok, qPrintable(error));
+        const CLogicPart* part = model->logic().logicParts().at(0);
+        QCOMPARE(part->enablePatterns().count(), 12);
+        QCOMPARE(part->enablePatterns().at(0)->GetName(), QStringLiteral("Enable 01"));
+        QCOMPARE(part->enablePatterns().at(11)->GetName(), QStringLiteral("Enable 12"));
+        // Only the first equation stays, next to the power control.
+        const auto& first = part->enablePatterns().at(0)->GetSetEnableList();
+        QCOMPARE(first.count(), 2);
+        QCOMPARE(first.at(0)->GetEnableType(), int(ET_POWER_CONTROL));
+        QCOMPARE(first.at(1)->GetEnableType(), int(ET_EQUATION));
+        QVERIFY(dynamic_cast<const LxLibSetEnableRelation*>(first.at(1))->IsInvert());
+        QCOMPARE(part->disablePatterns().at(0)->GetName(), QStringLiteral("Disable 01"));
+        QCOMPARE(part->disablePatterns().at(0)->GetSetDisableList().count(), 1);
+    }
+};
+
+int runConverterTests(int argc, char** argv)
+{
+    TestConverter t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_converter.moc"

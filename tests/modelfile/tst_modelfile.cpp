@@ -1,0 +1,254 @@
+// Loading into and saving from the wizard, through its widgets and the scripted prompts.
+
+#include "CLogic.h"
+#include "LxLibInfo.h"
+#include "PWModelFile.h"
+#include "PWWizardContext.h"
+#include "PartwrightDlg.h"
+#include "ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray contentOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void put(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+const QByteArray kModel = "model-format 1.1\n"
+                          "header general {\n  line \"March 3 2026 Jo\"\n  line \"(c) Jo\"\n  line \"Buffer\"\n"
+                          "  line \"Logic\"\n}\n"
+                          "alias \"A1\" \"CHIP\" \"Maker\" \"P\"\n"
+                          "component \"CHIP\" {\n  package {\n    id \"P\"\n    id \"P-ALT\"\n"
+                          "    pin \"1\" \"A\" INPUT\n    pin \"2\" \"Y\" OUTPUT\n  }\n"
+                          "  logic \"Part 01\" {\n    pinlist \"PL\" {\n      signal IN 0 \"A\"\n"
+                          "      signal OUT 0 \"Y\"\n    }\n"
+                          "    enable \"E\" {\n      set IN \"0\"\n      chip-enable\n      output-enable\n    }\n"
+                          "  }\n}\n";
+
+} // namespace
+
+class TestModelFile : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // A new logic model with one package of one pin, named on the last page.
+    static std::unique_ptr<PartwrightDlg> newLogicModel(const QString& lib, const QString& modelName)
+    {
+        auto dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), QString());
+        dlg->setModelLibPath(lib);
+        dlg->show();
+        dlg->rbCreateNewModel->click();
+        QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
+        dlg->leDeviceId->setText(QStringLiteral("CHIP"));
+        dlg->rbLogicDevice->click();
+        auto* package = new CPackage;
+        package->addPackageId(QStringLiteral("P"));
+        package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
+        dlg->context().logic().packages().append(package);
+        dlg->leModelName->setText(modelName);
+        return dlg;
+    }
+
+    static std::unique_ptr<PartwrightDlg> openedOnNext(const QString& file)
+    {
+        auto dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), QString());
+        dlg->show();
+        dlg->leOpenExisistingModel->setText(file);
+        QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
+        return dlg;
+    }
+
+private slots:
+    void savingFollowsTheNameRules()
+    {
+        ScriptedPrompter prompts;
+        const QString lib = path(QStringLiteral("lib/custom"));
+        auto dlg = newLogicModel(lib, QStringLiteral("chip.txt"));
+        // The folder is created, the typed extension replaced.
+        QVERIFY(dlg->modelFile()->buildAndSave());
+        const QString saved = QDir::toNativeSeparators(lib + QStringLiteral("/chip.model"));
+        QCOMPARE(prompts.lastText(), QStringLiteral("Model file is saved\n") + saved);
+        QCOMPARE(dlg->leOpenExisistingModel->text(), saved);
+        const QByteArray first = contentOf(saved);
+        QVERIFY(first.startsWith("model-format 1.2\n"));
+        QVERIFY(first.contains("component \"CHIP\""));
+
+        // No keeps the old file and counts as saved; Cancel fails; Yes replaces.
+        dlg->leDeviceId->setText(QStringLiteral("CHIP2"));
+        prompts.clearShown();
+        prompts.answerYesNoCancel(LxPrompter::No);
+        QVERIFY(dlg->modelFile()->buildAndSave());
+        QCOMPARE(prompts.texts(), QStringList{saved + QStringLiteral(" already exists\n Do you want to replace it?")});
+        QCOMPARE(contentOf(saved), first);
+        prompts.answerYesNoCancel(LxPrompter::Cancel);
+        QVERIFY(!dlg->modelFile()->buildAndSave());
+        QCOMPARE(contentOf(saved), first);
+        prompts.answerYesNoCancel(LxPrompter::Yes);
+        QVERIFY(dlg->modelFile()->buildAndSave());
+        QVERIFY(contentOf(saved).contains("component \"CHIP2\""));
+
+        // A file named by the host is replaced without a question.
+        dlg->setHostFile(true);
+        dlg->leDeviceId->setText(QStringLiteral("CHIP3"));
+        prompts.clearShown();
+        QVERIFY(dlg->modelFile()->buildAndSave());
+        QCOMPARE(prompts.count(), 1);
+        QVERIFY(contentOf(saved).contains("component \"CHIP3\""));
+
+        const QString bad = path(QStringLiteral("new/a?b.model"));
+        dlg->leModelName->setText(bad);
+        QVERIFY(!dlg->modelFile()->buildAndSave());
+        QCOMPARE(prompts.lastText(),
+                 QDir::toNativeSeparators(bad) + QStringLiteral("\nThe above model file name is invalid"));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("new"))));
+
+        dlg->leModelName->clear();
+        QVERIFY(!dlg->modelFile()->buildAndSave());
+        QCOMPARE(prompts.lastText(), QStringLiteral("There is no model file name specified"));
+        QVERIFY(prompts.unexpected().isEmpty());
+    }
+
+    void failuresLeaveTheOldFile()
+    {
+        ScriptedPrompter prompts;
+        const QString old = path(QStringLiteral("old.model"));
+        put(old, "old content\n");
+        auto dlg = newLogicModel(path(QStringLiteral("lib")), old);
+
+        // A build failure reports and writes nothing.
+        dlg->context().logic().packages().clear();
+        QVERIFY(!dlg->modelFile()->buildAndSave());
+        QCOMPARE(prompts.lastText(), QStringLiteral("Unable to save this model\nPackage information is required"));
+        QCOMPARE(contentOf(old), QByteArray("old content\n"));
+
+        // A folder where the file should go: the library's own text is shown.
+        auto* package = new CPackage;
+        package->addPackageId(QStringLiteral("P"));
+        package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
+        dlg->context().logic().packages().append(package);
+        const QString folder = path(QStringLiteral("folder.model"));
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/inner")));
+        put(folder + QStringLiteral("/inner/keep.model"), "keep\n");
+        dlg->leModelName->setText(folder);
+        prompts.answerYesNoCancel(LxPrompter::Yes);
+        QVERIFY(!dlg->modelFile()->buildAndSave());
+        const QString text = prompts.lastText();
+        QVERIFY2(text.startsWith(QStringLiteral("Unable to save model file\n") + QDir::toNativeSeparators(folder)
+                                 + QStringLiteral("\n\n")),
+                 qPrintable(text));
+        QVERIFY(text.length() > text.indexOf(QStringLiteral("\n\n")) + 2); // the library said why
+        QCOMPARE(contentOf(folder + QStringLiteral("/inner/keep.model")), QByteArray("keep\n"));
+
+        // Under a regular file no folder can be made.
+        dlg->leModelName->setText(old + QStringLiteral("/sub/x.model"));
+        QVERIFY(!dlg->modelFile()->buildAndSave());
+        QCOMPARE(prompts.lastText(), QStringLiteral("Unable to create folder name 'old.model'"));
+        QCOMPARE(contentOf(old), QByteArray("old content\n"));
+
+        if (geteuid() != 0) {
+            QFile::setPermissions(old, QFile::ReadOwner);
+            dlg->leModelName->setText(old);
+            QVERIFY(!dlg->modelFile()->buildAndSave());
+            QCOMPARE(prompts.lastText(), QDir::cleanPath(old) + QStringLiteral("\nThe above model file is read only"));
+            QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner);
+        }
+
+        // View-only: nothing written, nothing said.
+        dlg->setViewOnly(true);
+        dlg->leModelName->setText(old);
+        prompts.clearShown();
+        QVERIFY(dlg->modelFile()->saveModelFile());
+        QCOMPARE(prompts.count(), 0);
+        QCOMPARE(contentOf(old), QByteArray("old content\n"));
+        QVERIFY(prompts.unexpected().isEmpty());
+    }
+
+    void nextFromTheFirstPageLoads()
+    {
+        ScriptedPrompter prompts;
+        const QString file = path(QStringLiteral("chip.model"));
+        put(file, kModel);
+        auto dlg = openedOnNext(file);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
+        QCOMPARE(dlg->leDeviceId->text(), QStringLiteral("CHIP"));
+        QVERIFY(dlg->rbLogicDevice->isChecked());
+        QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
+        QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(file));
+        QCOMPARE(dlg->context().logic().logicParts().count(), 1);
+        auto* box = dlg->findChild<QListWidget*>(QStringLiteral("PackageLBox"));
+        QVERIFY(box);
+        QCOMPARE(box->count(), 1);
+        QCOMPARE(box->item(0)->text(), QStringLiteral("P"));
+        // A 1.1 file offers the latched equation operators.
+        QCOMPARE(dlg->context().enableEqualChoices.count(), 4);
+        QCOMPARE(dlg->context().enableConnectionChoices.count(), 2);
+        // Two enable specifications: one warning box, before the page changes.
+        QCOMPARE(prompts.count(), 1);
+        QVERIFY(prompts.lastText().startsWith(QStringLiteral("Some enable patterns have multiple specifications.")));
+
+        // Saving again keeps the alias and writes format 1.2.
+        dlg->leModelName->setText(path(QStringLiteral("again.model")));
+        QVERIFY(dlg->modelFile()->buildAndSave());
+        const QByteArray again = contentOf(path(QStringLiteral("again.model")));
+        QVERIFY(again.startsWith("model-format 1.2\n"));
+        QVERIFY(again.contains("alias \"A1\" \"CHIP\" \"Maker\" \"P\""));
+        QVERIFY(again.contains("line \"(c) Jo\""));
+
+        QByteArray old = kModel;
+        put(file, old.replace("model-format 1.1", "model-format 1.0"));
+        QString error;
+        QVERIFY(dlg->modelFile()->loadAndConvert(file, error));
+        QCOMPARE(dlg->context().enableEqualChoices.count(), 2);
+    }
+
+    void loadFailures()
+    {
+        ScriptedPrompter prompts;
+        const QString missing = path(QStringLiteral("missing.model"));
+        auto dlg = openedOnNext(missing);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::StartPage));
+        QCOMPARE(prompts.lastText(), QStringLiteral("Error: Unable to load the file \"%1\"").arg(missing));
+
+        const QString two = path(QStringLiteral("two.model"));
+        put(two, "model-format 1.2\ncomponent \"A\" {\n}\ncomponent \"B\" {\n}\n");
+        dlg = openedOnNext(two);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::StartPage));
+        QCOMPARE(prompts.lastText(), QStringLiteral("Unable to parse file \"%1\"").arg(two));
+
+        // The open dialog: its filters, and a cancel that empties the proposed path.
+        dlg->setProposedFilePath(QStringLiteral("/x.model"));
+        prompts.answerFile(QString());
+        QVERIFY(!dlg->modelFile()->slotOpenFileDialog());
+        QCOMPARE(prompts.shown().last().kind, QStringLiteral("open"));
+        QCOMPARE(prompts.lastText(), QStringLiteral("Model File (*.model *.ibs *.abl);;Model (*.model);;ABEL-HDL "
+                                                    "(*.abl);;IBIS (*.ibs);;All Files (*.*)"));
+        QVERIFY(dlg->proposedFilePath().isEmpty());
+        QVERIFY(prompts.unexpected().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestModelFile)
+#include "tst_modelfile.moc"
