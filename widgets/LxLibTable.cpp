@@ -4,6 +4,7 @@
 #include "LxLibTableDelegate.h"
 #include "LxLibTableItem.h"
 #include "LxPrompter.h"
+#include "PWTableText.h"
 
 #if __has_include("PWImages.h")
 #include "PWImages.h"
@@ -11,6 +12,7 @@
 #endif
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHash>
 #include <QHeaderView>
@@ -419,8 +421,58 @@ void LxLibTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
     QTableWidget::closeEditor(editor, hint);
 }
 
+QStringList LxLibTable::rowTexts(int row) const
+{
+    QStringList texts;
+    for (int c = 0; c < columnCount(); ++c)
+        texts.append(text(row, c));
+    return texts;
+}
+
+QList<QStringList> LxLibTable::tableTexts() const
+{
+    QList<QStringList> rows;
+    rows.reserve(rowCount());
+    for (int r = 0; r < rowCount(); ++r)
+        rows.append(rowTexts(r));
+    return rows;
+}
+
+QList<int> LxLibTable::selectedRowNumbers() const
+{
+    QList<int> rows;
+    for (const QTableWidgetSelectionRange& range : selectedRanges()) {
+        for (int r = range.topRow(); r <= range.bottomRow(); ++r)
+            rows.append(r);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.isEmpty() && currentRow() >= 0)
+        rows.append(currentRow());
+    return rows;
+}
+
+QString LxLibTable::selectedRowsText() const
+{
+    QList<QStringList> rows;
+    for (int r : selectedRowNumbers())
+        rows.append(rowTexts(r));
+    return PWTableText::format(rows);
+}
+
 void LxLibTable::keyPressEvent(QKeyEvent* event)
 {
+    if (!isEditing() && event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(selectedRowsText());
+        event->accept();
+        return;
+    }
+    if (!isEditing() && event->matches(QKeySequence::Paste)) {
+        if (!m_readOnly)
+            emit pasteRequested(QGuiApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Delete && !m_readOnly && !isEditing()) {
         const int row = currentRow();
         const int col = currentColumn();

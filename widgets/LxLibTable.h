@@ -32,7 +32,8 @@ class QValidator;
 // program fills; currentChanged(row, col); contextMenuRequested(row, col,
 // global position), row and column -1 outside the cells; clicked(row, col,
 // button, position) on mouse release; checkBoxClicked(state) and
-// comboBoxActivated(index) after a check cell or a choice cell was used.
+// comboBoxActivated(index) after a check cell or a choice cell was used;
+// pasteRequested(text) on Ctrl+V, Ctrl+C copies the selected rows itself.
 // currentChanged shares its name with the view's own virtual slot: connect it
 // as qOverload<int, int>(&LxLibTable::currentChanged).
 class LxLibTable : public QTableWidget
@@ -124,6 +125,14 @@ public:
     // The validator of a text cell's editor in column col; null where any text goes.
     QValidator* cellValidator(int col, int pinDirection, QObject* parent) const;
 
+    // The shown texts of a row (a choice cell gives its chosen entry), and of all rows.
+    QStringList rowTexts(int row) const;
+    QList<QStringList> tableTexts() const;
+    // Rows with a selected cell, ascending; the current row when none is selected.
+    QList<int> selectedRowNumbers() const;
+    // What Ctrl+C puts on the clipboard: the selected rows, tab-separated.
+    QString selectedRowsText() const;
+
     // Reports a check cell toggled by the user.
     void checkCellToggled(int row, int col, int state);
 
@@ -139,6 +148,8 @@ signals:
     void clicked(int row, int col, int button, const QPoint& pos);
     void checkBoxClicked(int state);
     void comboBoxActivated(int index);
+    // Ctrl+V in an editable table; the page checks the rows and fills them in.
+    void pasteRequested(const QString& text);
 
 protected:
     using QTableWidget::currentChanged;

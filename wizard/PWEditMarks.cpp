@@ -40,4 +40,24 @@ void PWEditMarks::removePosition(int pos)
     m_marks.append(QList<int>(m_kinds, Clean));
 }
 
+void PWEditMarks::removePosition(int pos, int kind)
+{
+    if (index(pos, kind) < 0)
+        return;
+    for (int p = pos; p + 1 < Positions; ++p)
+        m_marks[index(p, kind)] = m_marks[index(p + 1, kind)];
+    m_marks[index(Positions - 1, kind)] = Clean;
+}
+
+void PWEditMarks::removeKind(int kind)
+{
+    if (kind < 0 || kind >= m_kinds)
+        return;
+    for (int pos = 0; pos < Positions; ++pos) {
+        for (int k = kind; k + 1 < m_kinds; ++k)
+            m_marks[index(pos, k)] = m_marks[index(pos, k + 1)];
+        m_marks[index(pos, m_kinds - 1)] = Clean;
+    }
+}
+
 void PWEditMarks::clear() { m_marks.fill(Clean); }

@@ -20,6 +20,10 @@ public:
     int firstEdited(int kind = 0) const;
     // Moves the marks behind a removed position up by one.
     void removePosition(int pos);
+    // The same for the marks of one kind only.
+    void removePosition(int pos, int kind);
+    // Moves the marks of the kinds behind a removed kind down by one.
+    void removeKind(int kind);
     void clear();
     int kinds() const { return m_kinds; }
 

@@ -3,7 +3,10 @@
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
 #include "PWEditState.h"
+#include "LxListMenu.h"
 #include "PWImages.h"
+#include "PWPasteChecks.h"
+#include "PWTablePaste.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
 #include "ui_PWPackagePage.h"
@@ -26,10 +29,7 @@ PWPackagePage::PWPackagePage(PWWizardContext* context, QWidget* parent)
     connect(m_ui->DelPackage, &QPushButton::clicked, this, &PWPackagePage::slotDelPackage);
     connect(m_ui->PackageLBox, &QListWidget::itemSelectionChanged, this,
             &PWPackagePage::slotPackageLBoxSelectionChanged);
-    connect(m_ui->PackageLBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        QListWidget* box = m_ui->PackageLBox;
-        slotPackageListMenuRequested(box->itemAt(pos), box->viewport()->mapToGlobal(pos));
-    });
+    lxConnectListMenu(m_ui->PackageLBox, this, [this](QListWidgetItem* item, const QPoint& pos) { slotPackageListMenuRequested(item, pos); });
     connect(m_ui->AddPackageId, &QPushButton::clicked, this, &PWPackagePage::slotAddPackageId);
     connect(m_ui->DelPackageId, &QPushButton::clicked, this, &PWPackagePage::slotDelPackageId);
     connect(m_ui->PackageIdListCBox, &QComboBox::activated, this, &PWPackagePage::slotPackageIdListCBoxActivated);
@@ -39,6 +39,7 @@ PWPackagePage::PWPackagePage(PWWizardContext* context, QWidget* parent)
     connect(m_ui->DelPackagePinDefinition, &QPushButton::clicked, this,
             &PWPackagePage::slotDelPackagePinDefinition);
     connect(table, &LxLibTable::valueChanged, this, &PWPackagePage::slotPackageTableValueChanged);
+    connect(table, &LxLibTable::pasteRequested, this, &PWPackagePage::slotPastePins);
     connect(table, qOverload<int, int>(&LxLibTable::currentChanged), this,
             &PWPackagePage::slotPackageTableCurrentChanged);
 
@@ -226,11 +227,7 @@ QMenu* PWPackagePage::createPackageMenu(QListWidgetItem* item)
 
 void PWPackagePage::slotPackageListMenuRequested(QListWidgetItem* item, const QPoint& pos)
 {
-    QMenu* menu = createPackageMenu(item);
-    if (!menu)
-        return;
-    menu->exec(pos);
-    menu->deleteLater();
+    lxExecPopup(createPackageMenu(item), pos);
 }
 
 void PWPackagePage::slotInsertPackage(int pos)
@@ -395,19 +392,21 @@ QStringList PWPackagePage::columnTexts(int col) const
 
 bool PWPackagePage::isUniqueCellText(const QStringList& column, int row, int col, const QString& t)
 {
-    if (col != 0 && col != 1)
-        return true;
-    const QString upper = t.toUpper();
-    if (col == 0 && (upper == QLatin1String("TIE0") || upper == QLatin1String("TIE1") || upper == QLatin1String("OPEN")))
-        return true;
-    const bool caseless = col == 0 && upper == QLatin1String("PAD");
-    for (int r = 0; r < column.size(); ++r) {
-        if (r == row)
-            continue;
-        if (caseless ? column[r].toUpper() == upper : column[r] == t)
-            return false;
-    }
-    return true;
+    return PWPasteChecks::isUniquePackageText(column, row, col, t);
+}
+
+void PWPackagePage::slotPastePins(const QString& text)
+{
+    if (m_ui->PackageLBox->count() == 0 || m_context->memoryCategory() || m_context->viewOnly)
+        return;
+    const bool changed = PWTablePaste::paste(
+        m_ui->PackageTable, *m_context, text, PWPasteChecks::packagePinRow(), [this, types = PackagePinTypeChoices()](int row, const QStringList& cells) {
+            m_ui->PackageTable->setText(row, 0, cells[0]);
+            m_ui->PackageTable->setText(row, 1, cells[1]);
+            setPinTypeChoice(row, qMax(0, static_cast<int>(types.indexOf(cells[2]))));
+        });
+    if (changed)
+        markEdited();
 }
 
 void PWPackagePage::slotPackageTableValueChanged(int row, int col)

@@ -60,6 +60,8 @@ public slots:
     void slotDelPackagePinDefinition();
     void slotPackageTableValueChanged(int row, int col);
     void slotPackageTableCurrentChanged(int row, int col);
+    // Ctrl+V: rows of number, name and type, checked as if typed.
+    void slotPastePins(const QString& text);
 
 signals:
     // The current logic part lost its pin lists because its last package went.

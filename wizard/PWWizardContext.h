@@ -31,13 +31,13 @@ public:
     int category = 0;
     bool viewOnly = false;
     bool loading = false;
-    int currentLogicPart = -1;
+    int currentLogicPart = 0;
     // The operators an enable equation and connection may use in the file loaded last.
     QStringList enableEqualChoices;
     QStringList enableConnectionChoices;
     PWEditMarks packageMarks;
-    // Kinds: one per logic part tab.
-    PWEditMarks logicPartMarks{6};
+    // Position: pin list; kind: logic part.
+    PWEditMarks pinListMarks{PWEditMarks::Positions};
 
     bool memoryCategory() const { return category == MemoryTestCategory || category == MemoryProgramCategory; }
 

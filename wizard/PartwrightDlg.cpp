@@ -1,9 +1,12 @@
 #include "PartwrightDlg.h"
 
 #include "LxPrompter.h"
+#include "CLogicChecks.h"
 #include "PWHeaderPage.h"
+#include "PWLogicPartsPage.h"
 #include "PWModelFile.h"
 #include "PWPackagePage.h"
+#include "PWPinListTab.h"
 #include "PWWizardContext.h"
 #include "PWImages.h"
 
@@ -87,8 +90,14 @@ void PartwrightDlg::createLogicPages()
     m_context = std::make_unique<PWWizardContext>(this, &m_editState);
     m_packagePage = new PWPackagePage(m_context.get(), wizardPage(PackagePage));
     pageLayout(PackagePage)->addWidget(m_packagePage);
+    m_logicPage = new PWLogicPartsPage(m_context.get(), wizardPage(LogicPage));
+    pageLayout(LogicPage)->addWidget(m_logicPage);
+    connect(m_logicPage, &PWLogicPartsPage::finishAllowed, this,
+            [this](bool allowed) { setFinishEnabled(wizardPage(LastPage), allowed); });
+    connect(m_packagePage, &PWPackagePage::pinListsDeleted, m_logicPage, &PWLogicPartsPage::showCurrentTab);
     connect(this, &PartwrightDlg::modelReset, this, [this] {
         m_packagePage->clear();
+        m_logicPage->clear();
         m_context->logic().clear();
         m_context->rebuildPinNames();
     });
@@ -102,15 +111,40 @@ void PartwrightDlg::connectModelFile()
     connect(m_menuItems[MenuOpen], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileOpen);
     connect(m_menuItems[MenuSave], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSave);
     connect(m_menuItems[MenuSaveAs], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSaveAs);
-    connect(m_modelFile, &PWModelFile::storeEditors, this, &PartwrightDlg::leavePackagePage);
-    connect(m_modelFile, &PWModelFile::modelLoaded, m_packagePage, &PWPackagePage::showModel);
+    connect(m_modelFile, &PWModelFile::storeEditors, this, [this] {
+        m_logicPage->storeCurrentTab();
+        leavePackagePage();
+    });
+    connect(m_modelFile, &PWModelFile::modelLoaded, this, [this] {
+        m_context->category = m_deviceCategory;
+        m_context->viewOnly = m_viewOnly;
+        m_packagePage->showModel();
+        m_logicPage->showModel();
+    });
 }
 
 void PartwrightDlg::leavePackagePage()
 {
     m_packagePage->takeOverEdited();
+    m_logicPage->pinListTab()->takeOverEdited();
     for (int i = 0; i < m_context->logic().logicParts().count(); ++i)
         m_context->logic().clearDanglingPinNames(i);
+    m_logicPage->pinListTab()->packagesChanged();
+}
+
+bool PartwrightDlg::leaveLogicPage()
+{
+    m_logicPage->storeCurrentTab();
+    if (m_deviceCategory != Passive && m_deviceCategory != Logic)
+        return true;
+    const CLogic& logic = m_context->logic();
+    QString error;
+    if (CLogicChecks::validateLogicPage(logic, error) && logic.checkPinListsMatch(error)
+        && logic.validatePinLists(error))
+        return true;
+    setFinishEnabled(wizardPage(LastPage), m_viewOnly);
+    showInformation(error);
+    return false;
 }
 
 void PartwrightDlg::setDatabasePathProvider(std::function<QString()> provider)
@@ -385,7 +419,10 @@ void PartwrightDlg::next()
         return;
     case DevicePage:
     case HeaderPage:
+        LxWizard::next();
+        break;
     case PackagePage:
+        m_logicPage->updateButtons();
         LxWizard::next();
         break;
     case PassivePage:
@@ -393,6 +430,8 @@ void PartwrightDlg::next()
         LxWizard::next();
         break;
     case LogicPage:
+        if (!leaveLogicPage())
+            return;
         if (m_deviceCategory >= Passive && m_deviceCategory <= MemoryProgram) {
             setFinishEnabled(wizardPage(LastPage), true);
             showPage(wizardPage(LastPage));
@@ -420,6 +459,8 @@ void PartwrightDlg::back()
     }
     if (currentIndex() == PackagePage)
         leavePackagePage();
+    if (currentIndex() == LogicPage)
+        m_logicPage->storeCurrentTab();
     if (currentIndex() != StartPage)
         LxWizard::back();
 }

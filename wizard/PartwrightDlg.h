@@ -11,6 +11,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class PWHeaderPage;
+class PWLogicPartsPage;
 class PWModelFile;
 class PWPackagePage;
 class PWWizardContext;
@@ -71,6 +72,7 @@ public:
     PWWizardContext& context() { return *m_context; }
     PWHeaderPage* headerPage() const { return m_headerPage; }
     PWPackagePage* packagePage() const { return m_packagePage; }
+    PWLogicPartsPage* logicPage() const { return m_logicPage; }
     PWModelFile* modelFile() const { return m_modelFile; }
     QMenuBar* menuBar() const { return m_menuBar; }
     QAction* menuAction(MenuItem item) const { return m_menuItems[item]; }
@@ -114,6 +116,8 @@ private:
     void createLogicPages();
     void connectModelFile();
     void leavePackagePage();
+    // Stores the tab shown and checks the logic parts; false to stay on the page.
+    bool leaveLogicPage();
 
     bool m_finished = false;
     bool m_closed = false;
@@ -132,6 +136,7 @@ private:
     std::unique_ptr<PWWizardContext> m_context;
     PWHeaderPage* m_headerPage = nullptr;
     PWPackagePage* m_packagePage = nullptr;
+    PWLogicPartsPage* m_logicPage = nullptr;
     PWModelFile* m_modelFile = nullptr;
 };
 

@@ -1,0 +1,292 @@
+#include "PWLogicPartsPage.h"
+
+#include "CLogic.h"
+#include "LxMessages.h"
+#include "PWEditState.h"
+#include "LxListMenu.h"
+#include "PWImages.h"
+#include "PWLogicSummaryTab.h"
+#include "PWPinListTab.h"
+#include "PWVocabulary.h"
+#include "PWWizardContext.h"
+#include "ui_PWLogicPage.h"
+
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace {
+
+QIcon logicIcon() { return QIcon(lxImage(QStringLiteral("PWlogic.png"))); }
+
+} // namespace
+
+PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
+    : QWidget(parent), m_context(context), m_ui(new Ui::PWLogicPage)
+{
+    m_ui->setupUi(this);
+    std::fill(std::begin(m_lastTab), std::end(m_lastTab), -1);
+
+    m_pinListTab = new PWPinListTab(context, m_ui->TabPinList);
+    m_ui->TabPinList->layout()->addWidget(m_pinListTab);
+    m_pinListTab->setLogicPartNameProvider([this] {
+        const QListWidgetItem* item = m_ui->lbLogicPartLBox->currentItem();
+        return item ? item->text() : QString();
+    });
+    m_tabs[PinListTab] = m_pinListTab;
+    QWidget* pages[] = {m_ui->TabFunctionTruthTable, m_ui->tabTestSequence, m_ui->tabEnableControl,
+                        m_ui->tabDisableControl, m_ui->tabLatchSequence};
+    for (int i = 0; i < 5; ++i) {
+        auto* summary = new PWLogicSummaryTab(static_cast<PWLogicSummaryTab::Kind>(i), context, pages[i]);
+        pages[i]->layout()->addWidget(summary);
+        m_tabs[i + 1] = summary;
+    }
+
+    connect(m_ui->AddLogicPart, &QPushButton::clicked, this, &PWLogicPartsPage::slotAddLogicPart);
+    connect(m_ui->DeleteLogicPart, &QPushButton::clicked, this, &PWLogicPartsPage::slotDeleteLogicPart);
+    connect(m_ui->lbLogicPartLBox, &QListWidget::itemSelectionChanged, this,
+            &PWLogicPartsPage::slotLogicPartLBoxSelectionChanged);
+    lxConnectListMenu(m_ui->lbLogicPartLBox, this, [this](QListWidgetItem* item, const QPoint& pos) { slotLogicPartLBoxPopppMenu(item, pos); });
+    connect(m_ui->LogicPartTWidget, &QTabWidget::currentChanged, this,
+            &PWLogicPartsPage::slotlogicPartTWidgetCurrentChanged);
+    if (PWEditState* state = context->editState())
+        state->addControl(m_ui->AddLogicPart);
+    clear();
+}
+
+PWLogicPartsPage::~PWLogicPartsPage() { delete m_ui; }
+
+int PWLogicPartsPage::currentLogicPart() const { return m_ui->lbLogicPartLBox->currentRow(); }
+
+bool PWLogicPartsPage::editable() const { return m_context->category < 3 && !m_context->viewOnly; }
+
+void PWLogicPartsPage::updateButtons()
+{
+    m_ui->AddLogicPart->setEnabled(editable());
+    m_ui->DeleteLogicPart->setEnabled(editable() && m_ui->lbLogicPartLBox->count() > 0);
+    m_pinListTab->updateEditable();
+}
+
+bool PWLogicPartsPage::nameTaken(const QString& name) const
+{
+    for (const CLogicPart* part : m_context->logic().logicParts())
+        if (part->name() == name)
+            return true;
+    const QListWidget* box = m_ui->lbLogicPartLBox;
+    for (int i = 0; i < box->count(); ++i)
+        if (box->item(i)->text() == name)
+            return true;
+    return false;
+}
+
+void PWLogicPartsPage::selectPart(int pos, bool withSignals)
+{
+    QListWidget* box = m_ui->lbLogicPartLBox;
+    const QSignalBlocker block(withSignals ? nullptr : box);
+    box->setCurrentRow(pos);
+    if (QListWidgetItem* item = box->item(pos))
+        item->setSelected(true);
+}
+
+void PWLogicPartsPage::slotAddLogicPart()
+{
+    if (m_context->pinNames().size() < 2) {
+        m_context->showInformation(tr("Unable to add a logic part\nPlease check your Packages"));
+        return;
+    }
+    if (m_ui->lbLogicPartLBox->count() >= MaxLogicParts) {
+        m_context->showInformation(
+            tr("It is not possible to add a new Logic Part\nMaximum number of logic parts is reached"));
+        return;
+    }
+    const QString proposal = firstFreeDefaultName(tr("Part"), [this](const QString& n) { return nameTaken(n); });
+    QString answer;
+    if (!LxMessages::askName(tr("Please enter the Logic Part name"), proposal, &answer))
+        return;
+    addLogicPart(answer.trimmed().isEmpty() ? proposal : answer);
+}
+
+bool PWLogicPartsPage::addLogicPart(const QString& name)
+{
+    if (nameTaken(name)) {
+        m_context->showInformation(tr("Part name \"%1\" is already used").arg(name));
+        return false;
+    }
+    QListWidget* box = m_ui->lbLogicPartLBox;
+    const int pos = box->count();
+    // The record comes first, so that selecting the entry shows it.
+    CLogic& logic = m_context->logic();
+    if (!logic.logicParts().at(pos))
+        logic.insertLogicPart(pos, new CLogicPart(name));
+    {
+        const QSignalBlocker block(box);
+        box->addItem(new QListWidgetItem(logicIcon(), name));
+    }
+    m_ui->LogicPartWStack->setCurrentWidget(m_ui->LogicPartWStackMain);
+    selectPart(pos, true);
+    updateButtons();
+    return true;
+}
+
+void PWLogicPartsPage::slotRenameLogicPart()
+{
+    QListWidgetItem* item = m_ui->lbLogicPartLBox->currentItem();
+    if (!item)
+        return;
+    QString answer;
+    if (!LxMessages::askName(tr("Please enter the new part name"), item->text(), &answer)
+        || answer.trimmed().isEmpty())
+        return;
+    item->setText(answer);
+    if (CLogicPart* part = m_context->logic().logicParts().at(currentLogicPart()))
+        part->setName(answer);
+    item->setSelected(true);
+}
+
+void PWLogicPartsPage::slotDeleteLogicPart()
+{
+    QListWidgetItem* item = m_ui->lbLogicPartLBox->currentItem();
+    if (m_ui->lbLogicPartLBox->count() == 0 || !item)
+        return;
+    if (!m_context->askYesNo(tr("Do you want to delete Logic Part \"%1\"?").arg(item->text())))
+        return;
+    deleteLogicPart(currentLogicPart());
+    if (m_ui->lbLogicPartLBox->count() > 0) {
+        showCurrentTab();
+        m_previousPart = currentLogicPart();
+    }
+}
+
+bool PWLogicPartsPage::deleteLogicPart(int pos)
+{
+    QListWidget* box = m_ui->lbLogicPartLBox;
+    {
+        const QSignalBlocker block(box);
+        delete box->takeItem(pos);
+    }
+    m_context->logic().deleteLogicPart(pos);
+    for (PWLogicTab* t : m_tabs)
+        t->logicPartRemoved(pos);
+    std::move(m_lastTab + pos + 1, std::end(m_lastTab), m_lastTab + pos);
+    m_lastTab[MaxLogicParts - 1] = -1;
+    // The deleted part's edits went with it; nothing is stored on the next selection.
+    m_previousPart = -1;
+    if (box->count() > 0) {
+        selectPart(qBound(0, box->currentRow(), box->count() - 1), false);
+        m_context->currentLogicPart = box->currentRow();
+        updateButtons();
+        return true;
+    }
+    m_ui->LogicPartWStack->setCurrentWidget(m_ui->LogicPartWStackInValid);
+    m_context->currentLogicPart = 0;
+    for (PWLogicTab* t : m_tabs)
+        t->clearTab();
+    updateButtons();
+    return true;
+}
+
+void PWLogicPartsPage::storeCurrentTab()
+{
+    if (currentLogicPart() >= 0)
+        m_tabs[m_shownTab]->storeTab(currentLogicPart());
+}
+
+void PWLogicPartsPage::showCurrentTab()
+{
+    m_tabs[m_shownTab]->showTab(currentLogicPart());
+}
+
+void PWLogicPartsPage::slotLogicPartLBoxSelectionChanged()
+{
+    if (m_previousPart != -1)
+        m_tabs[m_shownTab]->storeTab(m_previousPart);
+    const int current = currentLogicPart();
+    m_context->currentLogicPart = qMax(0, current);
+    if (current >= 0) {
+        m_context->logic().rebuildSignalIndex(current);
+        showCurrentTab();
+    }
+    m_previousPart = current;
+}
+
+void PWLogicPartsPage::slotlogicPartTWidgetCurrentChanged(int index)
+{
+    const int part = currentLogicPart();
+    const int left = m_shownTab;
+    if (part >= 0)
+        m_tabs[left]->storeTab(part);
+    const CLogic& logic = m_context->logic();
+    if (!m_context->loading && (m_context->category == 1 || m_context->category == 2) && left == PinListTab) {
+        QString error;
+        if (logic.validatePinLists(error) && !logic.checkPinListsMatch(error)) {
+            m_context->showInformation(error);
+            const QSignalBlocker block(m_ui->LogicPartTWidget);
+            m_ui->LogicPartTWidget->setCurrentIndex(PinListTab);
+            return;
+        }
+    }
+    m_shownTab = index;
+    if (part >= 0) {
+        m_tabs[index]->showTab(part);
+        if (part < MaxLogicParts)
+            m_lastTab[part] = index;
+    }
+    QString error;
+    emit finishAllowed(logic.checkPinListsPresent(error) || m_context->viewOnly);
+}
+
+QMenu* PWLogicPartsPage::createLogicPartMenu(QListWidgetItem* item)
+{
+    if (m_context->category == 3 || m_context->category == 4)
+        return nullptr;
+    auto* menu = new QMenu(this);
+    menu->addAction(logicIcon(), tr("New ..."), this, &PWLogicPartsPage::slotAddLogicPart);
+    menu->addAction(logicIcon(), tr("Rename ..."), this, &PWLogicPartsPage::slotRenameLogicPart)->setEnabled(item);
+    menu->addAction(logicIcon(), tr("Delete"), this, &PWLogicPartsPage::slotDeleteLogicPart)->setEnabled(item);
+    return menu;
+}
+
+void PWLogicPartsPage::slotLogicPartLBoxPopppMenu(QListWidgetItem* item, const QPoint& pos)
+{
+    lxExecPopup(createLogicPartMenu(item), pos);
+}
+
+void PWLogicPartsPage::showModel()
+{
+    clear();
+    const CLogicPartList& parts = m_context->logic().logicParts();
+    {
+        const QSignalBlocker block(m_ui->lbLogicPartLBox);
+        for (const CLogicPart* part : parts)
+            m_ui->lbLogicPartLBox->addItem(new QListWidgetItem(logicIcon(), part->name()));
+    }
+    if (parts.count() > 0) {
+        m_ui->LogicPartWStack->setCurrentWidget(m_ui->LogicPartWStackMain);
+        selectPart(0, true);
+    }
+    updateButtons();
+}
+
+void PWLogicPartsPage::clear()
+{
+    {
+        const QSignalBlocker block(m_ui->lbLogicPartLBox);
+        m_ui->lbLogicPartLBox->clear();
+    }
+    {
+        const QSignalBlocker block(m_ui->LogicPartTWidget);
+        m_ui->LogicPartTWidget->setCurrentIndex(PinListTab);
+    }
+    for (PWLogicTab* t : m_tabs)
+        t->clearTab();
+    m_shownTab = PinListTab;
+    m_previousPart = -1;
+    m_context->currentLogicPart = 0;
+    m_context->pinListMarks.clear();
+    std::fill(std::begin(m_lastTab), std::end(m_lastTab), -1);
+    m_ui->LogicPartWStack->setCurrentWidget(m_ui->LogicPartWStackInValid);
+    updateButtons();
+}

@@ -1,0 +1,75 @@
+#ifndef PWLOGICPARTSPAGE_H
+#define PWLOGICPARTSPAGE_H
+
+#include <QWidget>
+
+class PWLogicTab;
+class PWPinListTab;
+class PWWizardContext;
+class QListWidgetItem;
+class QMenu;
+
+namespace Ui {
+class PWLogicPage;
+}
+
+// The logic part page: the device's logic parts and, for the selected one,
+// its tabs. The tab left is stored into the model, the tab entered refilled.
+class PWLogicPartsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxLogicParts = 100;
+    enum Tab { PinListTab, TruthTableTab, TestSequenceTab, EnableTab, DisableTab, LatchTab, TabCount };
+
+    PWLogicPartsPage(PWWizardContext* context, QWidget* parent = nullptr);
+    ~PWLogicPartsPage() override;
+
+    Ui::PWLogicPage* form() const { return m_ui; }
+    PWPinListTab* pinListTab() const { return m_pinListTab; }
+    PWLogicTab* tab(int index) const { return m_tabs[index]; }
+
+    bool addLogicPart(const QString& name);
+    bool deleteLogicPart(int pos);
+    int currentLogicPart() const;
+    // The tab the part showed when it was left, -1 for a part never shown.
+    int lastTab(int part) const { return part >= 0 && part < MaxLogicParts ? m_lastTab[part] : -1; }
+
+    // Stores what the current tab holds for the current part (leaving the page, saving).
+    void storeCurrentTab();
+    void showCurrentTab();
+    // Lists the model's logic parts (after a load) and shows the first.
+    void showModel();
+    void clear();
+    // Follows the device category and the read-only mode.
+    void updateButtons();
+
+    QMenu* createLogicPartMenu(QListWidgetItem* item);
+
+public slots:
+    void slotAddLogicPart();
+    void slotRenameLogicPart();
+    void slotDeleteLogicPart();
+    void slotLogicPartLBoxSelectionChanged();
+    void slotLogicPartLBoxPopppMenu(QListWidgetItem* item, const QPoint& pos);
+    void slotlogicPartTWidgetCurrentChanged(int index);
+
+signals:
+    // Whether Finish may be pressed: every part has pin lists, or the view is read-only.
+    void finishAllowed(bool allowed);
+
+private:
+    bool nameTaken(const QString& name) const;
+    bool editable() const;
+    void selectPart(int pos, bool withSignals);
+
+    PWWizardContext* m_context;
+    Ui::PWLogicPage* m_ui;
+    PWPinListTab* m_pinListTab;
+    PWLogicTab* m_tabs[TabCount];
+    int m_previousPart = -1;
+    int m_shownTab = PinListTab;
+    int m_lastTab[MaxLogicParts];
+};
+
+#endif

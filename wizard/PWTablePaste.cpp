@@ -1,0 +1,76 @@
+#include "PWTablePaste.h"
+
+#include "LxLibTable.h"
+#include "PWWizardContext.h"
+
+#include <QCoreApplication>
+#include <QSignalBlocker>
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("PWTablePaste", text); }
+
+bool isBlank(const QStringList& cells)
+{
+    for (const QString& c : cells) {
+        if (!c.isEmpty())
+            return false;
+    }
+    return true;
+}
+
+QStringList labels(const LxLibTable* table)
+{
+    QStringList texts;
+    for (int c = 0; c < table->numCols(); ++c) {
+        const QTableWidgetItem* header = table->horizontalHeaderItem(c);
+        texts.append(header ? header->text() : QString());
+    }
+    return texts;
+}
+
+} // namespace
+
+bool PWTablePaste::paste(LxLibTable* table, const PWWizardContext& context, const QString& text,
+                         const PWTableText::RowCheck& check, const RowSetter& setRow)
+{
+    if (table->isReadOnly())
+        return false;
+    const QList<QStringList> before = table->tableTexts();
+    const int startRow = table->currentRow() < 0 ? table->numRows() : table->currentRow();
+    const int startCol = qMax(0, table->currentColumn());
+    const PWTableText::Plan plan
+        = PWTableText::planPaste(before, table->numCols(), startRow, startCol, text, labels(table), check);
+    if (plan.pastedRows == 0) {
+        context.showInformation(tr("There is nothing to paste: the clipboard holds no rows"));
+        return false;
+    }
+
+    int overwritten = 0;
+    for (int i = 0; i < plan.rows.size(); ++i) {
+        const int row = plan.rows[i];
+        if (row < before.size() && !isBlank(before[row]) && before[row] != plan.cells[i])
+            ++overwritten;
+    }
+    if (overwritten > 0
+        && !context.askYesNo(tr("The pasted rows replace %1 filled rows from row %2.\nDo you want to replace them?")
+                                 .arg(overwritten)
+                                 .arg(startRow + 1)))
+        return false;
+
+    if (!plan.rows.isEmpty()) {
+        const QSignalBlocker block(table);
+        table->setUpdatesEnabled(false);
+        for (int i = 0; i < plan.rows.size(); ++i) {
+            const int row = plan.rows[i];
+            if (row >= table->numRows())
+                table->insertRows(table->numRows(), row - table->numRows() + 1);
+            setRow(row, plan.cells[i]);
+        }
+        table->setUpdatesEnabled(true);
+        table->setCurrentCell(plan.rows.last(), startCol);
+    }
+    if (!plan.problems.isEmpty())
+        context.showInformation(PWTableText::problemReport(plan));
+    return !plan.rows.isEmpty();
+}

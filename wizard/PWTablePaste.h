@@ -1,0 +1,25 @@
+#ifndef PWTABLEPASTE_H
+#define PWTABLEPASTE_H
+
+#include "PWTableText.h"
+
+#include <functional>
+
+class LxLibTable;
+class PWWizardContext;
+
+// Ctrl+V into an editor table: plans the paste from the current cell, asks
+// before it overwrites filled rows, fills the accepted rows and lists the
+// refused ones in one message.
+class PWTablePaste
+{
+public:
+    // Fills one row from its complete cells; signals are blocked meanwhile.
+    using RowSetter = std::function<void(int row, const QStringList& cells)>;
+
+    // True when any row changed.
+    static bool paste(LxLibTable* table, const PWWizardContext& context, const QString& text,
+                      const PWTableText::RowCheck& check, const RowSetter& setRow);
+};
+
+#endif
