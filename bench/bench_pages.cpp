@@ -1,0 +1,126 @@
+// The editor pages on large parts: a 2500-pin package shown in the package
+// table, and switching between two logic parts of four 64-pin lists each.
+
+#include "model/CLogic.h"
+#include "wizard/PWEditState.h"
+#include "wizard/PWLogicPartsPage.h"
+#include "wizard/PWPackagePage.h"
+#include "wizard/PWPinListTab.h"
+#include "widgets/LxLibTable.h"
+#include "wizard/PWWizardContext.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListWidget>
+
+#include "ui_PWLogicPage.h"
+#include "ui_PWPackagePage.h"
+#include "ui_PWPinListTab.h"
+
+namespace {
+
+constexpr int PackagePins = 2500;
+constexpr int PinLists = 4;
+constexpr int PinsPerList = 64;
+
+// One package of PackagePins pins: every fourth an output, the rest inputs.
+CPackage* bigPackage(const QString& id)
+{
+    auto* package = new CPackage;
+    package->addPackageId(id);
+    for (int i = 0; i < PackagePins; ++i)
+        package->addPin(QString::number(i + 1), QStringLiteral("P%1").arg(i),
+                        i % 4 == 3 ? lxlib::PPT_OUTPUT : lxlib::PPT_INPUT);
+    return package;
+}
+
+void addPart(CLogic& logic, int pos)
+{
+    auto* part = new CLogicPart(QStringLiteral("U%1").arg(pos + 1));
+    for (int l = 0; l < PinLists; ++l) {
+        auto* list = new CPinList(QStringLiteral("U%1 L%2").arg(pos + 1).arg(l));
+        for (int b = 0; b < PinsPerList; ++b) {
+            const int pin = (pos * PinLists + l) * PinsPerList + b;
+            const bool output = pin % 4 == 3;
+            list->addPin(QStringLiteral("P%1").arg(pin),
+                         lxlib::LxLibSignalTypeBit::ConvertSignalToType(output ? QStringLiteral("OUT")
+                                                                               : QStringLiteral("IN")),
+                         b);
+        }
+        part->insertPinList(l, list);
+    }
+    logic.insertLogicPart(pos, part);
+}
+
+struct Pages
+{
+    QWidget dialog;
+    PWEditState state;
+    PWWizardContext context{&dialog, &state};
+};
+
+void BM_ShowBigPackage(benchmark::State& state)
+{
+    Pages p;
+    p.context.logic().insertPackage(0, bigPackage(QStringLiteral("BGA")));
+    p.context.logic().insertPackage(1, new CPackage);
+    p.context.logic().packages().at(1)->addPackageId(QStringLiteral("empty"));
+    p.context.rebuildPinNames();
+    PWPackagePage page(&p.context, &p.dialog);
+    page.resize(1280, 800);
+    page.show();
+    page.showModel();
+    QCoreApplication::processEvents();
+    // Alternating with the empty package, so every pass fills all pins.
+    int pos = 0;
+    for (auto _ : state) {
+        pos = 1 - pos;
+        page.form()->PackageLBox->setCurrentRow(pos);
+        QCoreApplication::processEvents();
+        if (page.form()->PackageTable->numRows() != (pos == 0 ? PackagePins : 0))
+            state.SkipWithError("the package table does not show the selected package");
+    }
+    state.counters["pins"] = PackagePins;
+}
+BENCHMARK(BM_ShowBigPackage)->Unit(benchmark::kMillisecond);
+
+void BM_SwitchLogicParts(benchmark::State& state)
+{
+    Pages p;
+    p.context.category = 2;
+    p.context.logic().insertPackage(0, bigPackage(QStringLiteral("BGA")));
+    p.context.rebuildPinNames();
+    addPart(p.context.logic(), 0);
+    addPart(p.context.logic(), 1);
+    PWLogicPartsPage page(&p.context, &p.dialog);
+    page.resize(1280, 800);
+    page.show();
+    page.showModel();
+    QCoreApplication::processEvents();
+    int pos = 0;
+    for (auto _ : state) {
+        pos = 1 - pos;
+        page.form()->lbLogicPartLBox->setCurrentRow(pos);
+        QCoreApplication::processEvents();
+        const LxLibTable* table = page.pinListTab()->form()->PinListTable;
+        if (table->numRows() != PinsPerList || table->text(0, 0) != QStringLiteral("P%1").arg((pos * PinLists + 3) * PinsPerList))
+            state.SkipWithError("the pin list tab does not show the selected part");
+    }
+    state.counters["pinLists"] = PinLists;
+    state.counters["pinsPerList"] = PinsPerList;
+}
+BENCHMARK(BM_SwitchLogicParts)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
