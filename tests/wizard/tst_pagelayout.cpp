@@ -85,17 +85,28 @@ private slots:
     void pagesFitTheScreen_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("1280x800") << QSize(1280, 800);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        QTest::addColumn<QString>("model");
+        const QString example = QStringLiteral(PW_EXAMPLES_DIR "/bus-transceiver-16245.model");
+        QTest::newRow("1280x800") << QSize(1280, 800) << QString();
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << QString();
+        // Filled pages: long lists, tables and pin lists of a real part.
+        QTest::newRow("1280x800 loaded") << QSize(1280, 800) << example;
+        QTest::newRow("1920x1080 loaded") << QSize(1920, 1080) << example;
     }
 
     void pagesFitTheScreen()
     {
         QFETCH(QSize, size);
+        QFETCH(QString, model);
         ScriptedPrompter prompts;
         PartwrightDlg dlg(nullptr, QString(), QString());
         dlg.resize(size);
         dlg.show();
+        if (!model.isEmpty()) {
+            dlg.leOpenExisistingModel->setText(model);
+            dlg.next();
+            QCOMPARE(dlg.currentIndex(), int(PartwrightForm::DevicePage));
+        }
         QVERIFY(dlg.minimumSizeHint().width() <= size.width());
         QVERIFY(dlg.minimumSizeHint().height() <= size.height());
         const QString shotDir = qEnvironmentVariable("PW_SHOT_DIR");
@@ -107,11 +118,12 @@ private slots:
             QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("page %1: %2").arg(i).arg(faults.join(u"; "))));
             if (!shotDir.isEmpty()) {
                 QDir().mkpath(shotDir);
-                dlg.grab().save(QStringLiteral("%1/page%2-%3x%4.png")
+                dlg.grab().save(QStringLiteral("%1/page%2-%3x%4%5.png")
                                     .arg(shotDir)
                                     .arg(i)
                                     .arg(size.width())
-                                    .arg(size.height()));
+                                    .arg(size.height())
+                                    .arg(model.isEmpty() ? QString() : QStringLiteral("-loaded")));
             }
         }
     }
