@@ -196,7 +196,7 @@ void PWPinListTab::storePinList(int part, int k)
     }
     p->pinLists().remove(k);
     p->insertPinList(k, list);
-    slotPinListChanged(currentPart());
+    slotPinListChanged(part);
 }
 
 void PWPinListTab::storeTab(int part)

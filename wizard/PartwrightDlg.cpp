@@ -116,8 +116,7 @@ void PartwrightDlg::connectModelFile()
         leavePackagePage();
     });
     connect(m_modelFile, &PWModelFile::modelLoaded, this, [this] {
-        m_context->category = m_deviceCategory;
-        m_context->viewOnly = m_viewOnly;
+        syncContext();
         m_packagePage->showModel();
         m_logicPage->showModel();
     });
@@ -130,6 +129,12 @@ void PartwrightDlg::leavePackagePage()
     for (int i = 0; i < m_context->logic().logicParts().count(); ++i)
         m_context->logic().clearDanglingPinNames(i);
     m_logicPage->pinListTab()->packagesChanged();
+}
+
+void PartwrightDlg::syncContext()
+{
+    m_context->category = m_deviceCategory;
+    m_context->viewOnly = m_viewOnly;
 }
 
 bool PartwrightDlg::leaveLogicPage()
@@ -396,8 +401,7 @@ void PartwrightDlg::resetModel()
 void PartwrightDlg::next()
 {
     const int index = currentIndex();
-    m_context->category = m_deviceCategory;
-    m_context->viewOnly = m_viewOnly;
+    syncContext();
     if (index == PackagePage)
         leavePackagePage();
     switch (index) {

@@ -116,6 +116,8 @@ private:
     void createLogicPages();
     void connectModelFile();
     void leavePackagePage();
+    // The editors read the category and read-only mode from the shared context.
+    void syncContext();
     // Stores the tab shown and checks the logic parts; false to stay on the page.
     bool leaveLogicPage();
 
