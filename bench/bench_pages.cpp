@@ -9,10 +9,14 @@
 #include "widgets/LxLibTable.h"
 #include "wizard/PWWizardContext.h"
 
+#include "bench/QtBenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QListWidget>
+
+#include <functional>
 
 #include "ui_PWLogicPage.h"
 #include "ui_PWPackagePage.h"
@@ -60,6 +64,26 @@ struct Pages
     PWWizardContext context{&dialog, &state};
 };
 
+// Shows the page with its model, then times selecting list entries 1 and 0 in
+// turn; shows(pos) tells whether the page shows what entry pos holds.
+template <typename Page>
+void alternate(benchmark::State& state, Page& page, QListWidget* list, const std::function<bool(int)>& shows,
+               const char* fault)
+{
+    page.resize(1280, 800);
+    page.show();
+    page.showModel();
+    QCoreApplication::processEvents();
+    int pos = 0;
+    for (auto _ : state) {
+        pos = 1 - pos;
+        list->setCurrentRow(pos);
+        QCoreApplication::processEvents();
+        if (!shows(pos))
+            state.SkipWithError(fault);
+    }
+}
+
 void BM_ShowBigPackage(benchmark::State& state)
 {
     Pages p;
@@ -68,19 +92,11 @@ void BM_ShowBigPackage(benchmark::State& state)
     p.context.logic().packages().at(1)->addPackageId(QStringLiteral("empty"));
     p.context.rebuildPinNames();
     PWPackagePage page(&p.context, &p.dialog);
-    page.resize(1280, 800);
-    page.show();
-    page.showModel();
-    QCoreApplication::processEvents();
     // Alternating with the empty package, so every pass fills all pins.
-    int pos = 0;
-    for (auto _ : state) {
-        pos = 1 - pos;
-        page.form()->PackageLBox->setCurrentRow(pos);
-        QCoreApplication::processEvents();
-        if (page.form()->PackageTable->numRows() != (pos == 0 ? PackagePins : 0))
-            state.SkipWithError("the package table does not show the selected package");
-    }
+    alternate(
+        state, page, page.form()->PackageLBox,
+        [&page](int pos) { return page.form()->PackageTable->numRows() == (pos == 0 ? PackagePins : 0); },
+        "the package table does not show the selected package");
     state.counters["pins"] = PackagePins;
 }
 BENCHMARK(BM_ShowBigPackage)->Unit(benchmark::kMillisecond);
@@ -94,19 +110,15 @@ void BM_SwitchLogicParts(benchmark::State& state)
     addPart(p.context.logic(), 0);
     addPart(p.context.logic(), 1);
     PWLogicPartsPage page(&p.context, &p.dialog);
-    page.resize(1280, 800);
-    page.show();
-    page.showModel();
-    QCoreApplication::processEvents();
-    int pos = 0;
-    for (auto _ : state) {
-        pos = 1 - pos;
-        page.form()->lbLogicPartLBox->setCurrentRow(pos);
-        QCoreApplication::processEvents();
-        const LxLibTable* table = page.pinListTab()->form()->PinListTable;
-        if (table->numRows() != PinsPerList || table->text(0, 0) != QStringLiteral("P%1").arg((pos * PinLists + 3) * PinsPerList))
-            state.SkipWithError("the pin list tab does not show the selected part");
-    }
+    const LxLibTable* table = page.pinListTab()->form()->PinListTable;
+    // The part's last pin list is the one shown.
+    alternate(
+        state, page, page.form()->lbLogicPartLBox,
+        [table](int pos) {
+            return table->numRows() == PinsPerList
+                   && table->text(0, 0) == QStringLiteral("P%1").arg((pos * PinLists + 3) * PinsPerList);
+        },
+        "the pin list tab does not show the selected part");
     state.counters["pinLists"] = PinLists;
     state.counters["pinsPerList"] = PinsPerList;
 }
@@ -114,13 +126,4 @@ BENCHMARK(BM_SwitchLogicParts)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }

@@ -1,6 +1,8 @@
 #include "widgets/LxLibComboItem.h"
 #include "widgets/LxLibTable.h"
 
+#include "bench/QtBenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -73,13 +75,4 @@ BENCHMARK(BM_OpenChoiceEditor)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }
