@@ -112,7 +112,26 @@ LxLibParser::LxLibParser(LxLibInfo& info, const QByteArray& data, const QString&
 {
 }
 
-bool LxLibParser::nextLine() { return !m_stopped && m_tokenizer.next(m_line); }
+LxLibParser::LxLibParser(LxLibInfo& info, QIODevice& source, qint64 maxBytes, const QString& sourceName,
+                         bool reportWarnings, bool stopAtFirstError)
+    : m_info(info), m_tokenizer(source, maxBytes), m_source(sourceName), m_warnings(reportWarnings),
+      m_stopAtFirst(stopAtFirstError)
+{
+}
+
+bool LxLibParser::nextLine()
+{
+    if (m_stopped)
+        return false;
+    if (m_tokenizer.next(m_line))
+        return true;
+    // A file that cannot be read to its end is one error, not a cascade of missing "}".
+    if (!m_tokenizer.sourceError().isEmpty()) {
+        error(m_tokenizer.endLine() + 1, 1, m_tokenizer.sourceError());
+        m_stopped = true;
+    }
+    return false;
+}
 
 void LxLibParser::message(int kind, int line, int column, const QString& text)
 {

@@ -5,6 +5,8 @@
 
 #include <QtGlobal>
 
+class QIODevice;
+
 namespace lxlib {
 
 class LxLibInfo;
@@ -22,6 +24,9 @@ public:
     static constexpr int MaxBit = 999999;
 
     LxLibParser(LxLibInfo& info, const QByteArray& data, const QString& sourceName, bool reportWarnings,
+                bool stopAtFirstError);
+    // Reads the text from source, at most maxBytes of it.
+    LxLibParser(LxLibInfo& info, QIODevice& source, qint64 maxBytes, const QString& sourceName, bool reportWarnings,
                 bool stopAtFirstError);
 
     bool stopped() const { return m_stopped; }

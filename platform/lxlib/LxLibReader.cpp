@@ -35,7 +35,8 @@ bool LxLibReader::readFile(const QString& path)
         fileError(QStringLiteral("cannot read the file: it is a folder"));
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // The tokenizer reads in large chunks of its own; Qt's buffer would only copy them once more.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         fileError(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
         return false;
     }
@@ -43,17 +44,11 @@ bool LxLibReader::readFile(const QString& path)
         fileError(QStringLiteral("the file is larger than the limit of %1 bytes").arg(MaxFileSize));
         return false;
     }
-    // Reading one byte more than the limit catches files that grow or lie about their size.
-    const QByteArray data = file.read(MaxFileSize + 1);
-    if (data.size() > MaxFileSize) {
-        fileError(QStringLiteral("the file is larger than the limit of %1 bytes").arg(MaxFileSize));
-        return false;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        fileError(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
-        return false;
-    }
-    return read(data);
+    m_info.SetFormatVersion(1.2f);
+    LxLibParser p(m_info, file, MaxFileSize, m_source, m_warnings, m_stopAtFirst);
+    readDocument(p);
+    m_errors += p.errorCount();
+    return m_errors == 0;
 }
 
 bool LxLibReader::read(const QByteArray& data)

@@ -1,5 +1,7 @@
 #include "LxLibTokenizer.h"
 
+#include <QIODevice>
+
 #include <cstring>
 
 namespace lxlib {
@@ -70,8 +72,67 @@ bool LxLibToken::is(const char* keyword) const
 LxLibTokenizer::LxLibTokenizer(const QByteArray& data)
     : m_pos(data.constData()), m_end(data.constData() + data.size())
 {
-    if (data.startsWith("\xEF\xBB\xBF"))
+    skipBom();
+}
+
+LxLibTokenizer::LxLibTokenizer(QIODevice& source, qint64 maxBytes)
+    : m_pos(nullptr), m_end(nullptr), m_source(&source), m_maxBytes(maxBytes), m_sourceDone(false)
+{
+    refill();
+    skipBom();
+}
+
+void LxLibTokenizer::skipBom()
+{
+    if (m_end - m_pos >= 3 && std::memcmp(m_pos, "\xEF\xBB\xBF", 3) == 0)
         m_pos += 3;
+}
+
+bool LxLibTokenizer::refill()
+{
+    if (m_sourceDone)
+        return false;
+    const qsizetype rest = m_end - m_pos;
+    if (rest > 0 && m_pos != m_buffer.constData())
+        std::memmove(m_buffer.data(), m_pos, static_cast<size_t>(rest));
+    if (m_buffer.size() < rest + ChunkSize)
+        m_buffer.resize(rest + ChunkSize);
+    const qint64 n = m_source->read(m_buffer.data() + rest, m_buffer.size() - rest);
+    if (n < 0) {
+        m_sourceError = QStringLiteral("cannot read the file: %1").arg(m_source->errorString());
+        m_sourceDone = true;
+    } else if (n == 0) {
+        m_sourceDone = true;
+    } else if ((m_bytesRead += n) > m_maxBytes) {
+        m_sourceError = QStringLiteral("the file is larger than the limit of %1 bytes").arg(m_maxBytes);
+        m_sourceDone = true;
+    }
+    m_pos = m_buffer.constData();
+    m_end = m_pos + rest + (m_sourceDone ? 0 : n);
+    if (!m_sourceError.isEmpty())
+        m_end = m_pos;
+    return !m_sourceDone;
+}
+
+bool LxLibTokenizer::skipLongLine()
+{
+    char last = 0;
+    for (;;) {
+        const char* nl = static_cast<const char*>(std::memchr(m_pos, '\n', static_cast<size_t>(m_end - m_pos)));
+        const char* stop = nl ? nl : m_end;
+        for (const char* q = stop; q > m_pos; --q)
+            if (q[-1] != ' ' && q[-1] != '\t' && q[-1] != '\r') {
+                last = q[-1];
+                break;
+            }
+        if (nl) {
+            m_pos = nl + 1;
+            return last == '{';
+        }
+        m_pos = m_end;
+        if (!refill())
+            return last == '{';
+    }
 }
 
 void LxLibTokenizer::fail(LxLibLine& line, int column, const QString& text)
@@ -84,8 +145,24 @@ void LxLibTokenizer::fail(LxLibLine& line, int column, const QString& text)
 
 bool LxLibTokenizer::next(LxLibLine& line)
 {
-    while (m_pos < m_end) {
+    for (;;) {
         const char* nl = static_cast<const char*>(std::memchr(m_pos, '\n', static_cast<size_t>(m_end - m_pos)));
+        if (!nl && !m_sourceDone) {
+            if (m_end - m_pos > MaxLineLength) {
+                ++m_lineNumber;
+                line.number = m_lineNumber;
+                line.tokens.clear();
+                line.error.clear();
+                fail(line, MaxLineLength + 1,
+                     QStringLiteral("line is longer than the limit of %1 bytes").arg(MaxLineLength));
+                line.opensBlock = skipLongLine();
+                return true;
+            }
+            refill();
+            continue;
+        }
+        if (m_pos >= m_end)
+            return false;
         const char* lineEnd = nl ? nl : m_end;
         const char* begin = m_pos;
         m_pos = nl ? nl + 1 : m_end;
@@ -110,7 +187,6 @@ bool LxLibTokenizer::next(LxLibLine& line)
         if (lexLine(begin, lineEnd, line))
             return true;
     }
-    return false;
 }
 
 // Returns true when the line holds a token or an error.

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 #include <vector>
 
 namespace lxlib {
@@ -37,18 +39,29 @@ struct LxLibLine
 };
 
 // Splits model file text into lines of tokens, skipping blank and comment lines.
+// The tokens of a line point into the tokenizer's text and stay valid only
+// until the next call of next().
 class LxLibTokenizer
 {
 public:
     static constexpr int MaxLineLength = 4 * 1024 * 1024;
     static constexpr int MaxStringLength = 1024 * 1024;
+    // Streamed text is read in chunks that stay in the processor's cache while
+    // they are taken apart, instead of copying the whole file into memory first.
+    static constexpr int ChunkSize = 256 * 1024;
 
+    // The whole text is in data, which must outlive the tokenizer.
     explicit LxLibTokenizer(const QByteArray& data);
+    // The text is read from source as needed; more than maxBytes is an error.
+    LxLibTokenizer(QIODevice& source, qint64 maxBytes);
 
-    // Fills line with the next line that holds anything; false at end of input.
+    // Fills line with the next line that holds anything; false at end of input
+    // or when the source failed (see sourceError()).
     bool next(LxLibLine& line);
     // The line number of the end of input, for "found end of file" messages.
     int endLine() const { return m_lineNumber; }
+    // Why reading the source stopped early; empty when it did not.
+    const QString& sourceError() const { return m_sourceError; }
 
     static QString stringValue(const LxLibToken& token);
     static QString wordValue(const LxLibToken& token);
@@ -60,10 +73,23 @@ private:
     const char* lexString(const char* p, const char* end, const char* lineStart, int& continuations,
                           LxLibLine& line);
     void fail(LxLibLine& line, int column, const QString& text);
+    void skipBom();
+    // Moves the unread rest to the front of the buffer and reads more after it;
+    // false when nothing more can come.
+    bool refill();
+    // Reads past the rest of a line that is too long to hold; true when its last
+    // non-blank byte is "{".
+    bool skipLongLine();
 
     const char* m_pos;
     const char* m_end;
     int m_lineNumber = 0;
+    QIODevice* m_source = nullptr;
+    QByteArray m_buffer;
+    qint64 m_maxBytes = 0;
+    qint64 m_bytesRead = 0;
+    bool m_sourceDone = true;
+    QString m_sourceError;
 };
 
 } // namespace lxlib

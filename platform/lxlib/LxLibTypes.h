@@ -1,6 +1,8 @@
 #ifndef LXLIBTYPES_H
 #define LXLIBTYPES_H
 
+#include "LxLibPool.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -76,6 +78,11 @@ struct Message
 class LxLibObject
 {
 public:
+    static void* operator new(std::size_t size) { return LxLibPool::allocate(size); }
+    static void* operator new(std::size_t, void* where) noexcept { return where; }
+    static void operator delete(void* p, std::size_t size) noexcept { LxLibPool::release(p, size); }
+    static void operator delete(void*, void*) noexcept {}
+
     virtual ~LxLibObject() = default;
     int sourceLine() const { return m_line; }
     int sourceColumn() const { return m_column; }

@@ -1,0 +1,223 @@
+// Reading a model in chunks from a device must give exactly what reading it
+// whole gives, and the pool behind the library objects must neither hand out
+// a slot twice nor keep memory once every object is gone.
+
+#include "LxLibParser.h"
+#include "LxLibPool.h"
+#include "LxLibTokenizer.h"
+#include "lxlib.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <thread>
+#include <vector>
+
+using namespace lxlib;
+
+namespace {
+
+// What a line turned into, in a form two tokenizers can be compared by.
+QString describeLine(const LxLibLine& line)
+{
+    QString s = QStringLiteral("%1|%2|%3|%4|%5").arg(line.number).arg(line.error).arg(line.errorColumn)
+                    .arg(line.opensBlock).arg(line.endColumn);
+    for (const LxLibToken& t : line.tokens)
+        s += QStringLiteral("|%1:%2:%3").arg(int(t.kind)).arg(t.column).arg(QString::fromUtf8(t.text, t.length));
+    return s;
+}
+
+QStringList allLines(LxLibTokenizer& tokenizer)
+{
+    QStringList out;
+    LxLibLine line;
+    while (tokenizer.next(line))
+        out.append(describeLine(line));
+    out.append(QStringLiteral("end %1").arg(tokenizer.endLine()));
+    return out;
+}
+
+QStringList streamed(const QByteArray& text, qint64 maxBytes = 1LL << 40)
+{
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    LxLibTokenizer tokenizer(buffer, maxBytes);
+    QStringList lines = allLines(tokenizer);
+    if (!tokenizer.sourceError().isEmpty())
+        lines.append(tokenizer.sourceError());
+    return lines;
+}
+
+QStringList whole(const QByteArray& text)
+{
+    LxLibTokenizer tokenizer(text);
+    return allLines(tokenizer);
+}
+
+// A device that fails after handing out a given number of bytes.
+class FailingDevice : public QIODevice
+{
+public:
+    FailingDevice(const QByteArray& data, qint64 failAt) : m_data(data), m_failAt(failAt)
+    {
+        open(QIODevice::ReadOnly);
+        setErrorString(QStringLiteral("the disk went away"));
+    }
+
+protected:
+    qint64 readData(char* out, qint64 max) override
+    {
+        if (m_pos >= m_failAt)
+            return -1;
+        const qint64 n = std::min({max, m_failAt - m_pos, qint64(m_data.size()) - m_pos});
+        std::copy_n(m_data.constData() + m_pos, n, out);
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qint64 m_failAt;
+    qint64 m_pos = 0;
+};
+
+} // namespace
+
+class TestLxLibStream : public QObject
+{
+    Q_OBJECT
+private slots:
+    void streamedLinesMatchWholeText();
+    void overlongLines();
+    void sourceFailures();
+    void poolSlots();
+    void poolAcrossThreads();
+};
+
+void TestLxLibStream::streamedLinesMatchWholeText()
+{
+    // Lines of varied length, so that chunk borders fall inside words, strings,
+    // escapes, multi-byte characters and between \r and \n.
+    QRandomGenerator rng(7);
+    QByteArray text = "\xEF\xBB\xBFmodel-format 1.2\n";
+    const QByteArray pieces[] = {"vector \"HLLZ\\\"x\\u{e9}\" {", "  stuck OUT 12 SA0", "# comment only",
+                                 "    ", "}", "name \"Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC\"", "bad @ line",
+                                 "unterminated \"string", "pin \"12\" \"A\" INPUT"};
+    while (text.size() < 3 * LxLibTokenizer::ChunkSize + 1000) {
+        text += pieces[rng.bounded(int(std::size(pieces)))];
+        text += QByteArray(int(rng.bounded(40)), ' ');
+        text += rng.bounded(3) == 0 ? "\r\n" : "\n";
+    }
+    const QStringList reference = whole(text);
+    QVERIFY(reference.size() > 10000);
+    QCOMPARE(streamed(text), reference);
+    // Without a final newline, and cut at every offset around a chunk border.
+    for (int cut = LxLibTokenizer::ChunkSize - 40; cut < LxLibTokenizer::ChunkSize + 40; ++cut)
+        QCOMPARE(streamed(text.left(cut)), whole(text.left(cut)));
+    QCOMPARE(streamed(QByteArray()), whole(QByteArray()));
+}
+
+void TestLxLibStream::overlongLines()
+{
+    const QByteArray longWord(LxLibTokenizer::MaxLineLength + 10, 'a');
+    for (const QByteArray& ending : {QByteArray(" {  \r\n"), QByteArray(" x\n"), QByteArray(" {")}) {
+        const QByteArray text = "first\n" + longWord + ending + "after \"it\"\n";
+        const QStringList s = streamed(text);
+        QCOMPARE(s, whole(text));
+        QVERIFY2(s.at(1).contains(QStringLiteral("line is longer than the limit")), qPrintable(s.at(1).left(200)));
+    }
+}
+
+void TestLxLibStream::sourceFailures()
+{
+    const QByteArray text = "model-format 1.2\n" + QByteArray(3 * LxLibTokenizer::ChunkSize, '\n') + "component {\n";
+    // Too large while reading: nothing past the limit is taken apart.
+    const QStringList limited = streamed(text, 100);
+    QCOMPARE(limited.last(), QStringLiteral("the file is larger than the limit of 100 bytes"));
+    QCOMPARE(limited.size(), 2);
+
+    // A read error is one message at the line reached, and reading stops.
+    const qint64 failAt = LxLibTokenizer::ChunkSize + 5;
+    FailingDevice device(text, failAt);
+    LxLibInfo info(QStringLiteral("m.model"));
+    QStringList messages;
+    connect(&info, &LxLibInfo::message, [&](const Message& m) { messages.append(m.text); });
+    LxLibParser parser(info, device, 1LL << 30, QStringLiteral("m.model"), true, false);
+    int lines = 0;
+    while (parser.nextLine())
+        ++lines;
+    QCOMPARE(lines, 1);
+    QVERIFY(!parser.nextLine());
+    QCOMPARE(messages, QStringList{QStringLiteral("m.model:%1:1: cannot read the file: the disk went away")
+                                       .arg(text.left(failAt).count('\n') + 1)});
+    QCOMPARE(parser.errorCount(), 1);
+}
+
+void TestLxLibStream::poolSlots()
+{
+    QCOMPARE(LxLibPool::liveCount(), std::size_t(0));
+    QCOMPARE(LxLibPool::blockCount(), std::size_t(0));
+    {
+        std::vector<std::unique_ptr<LxLibObject>> objects;
+        std::set<const void*> addresses;
+        for (int i = 0; i < 50000; ++i) {
+            if (i % 3 == 0)
+                objects.emplace_back(new LxLibTruthTableRecord(QString::number(i)));
+            else if (i % 3 == 1)
+                objects.emplace_back(new LxLibDiagRuleStuckAt(1, i, 0));
+            else
+                objects.emplace_back(new LxLibLogicStatement_testVector(QStringLiteral("HL")));
+            addresses.insert(objects.back().get());
+        }
+        QCOMPARE(addresses.size(), objects.size());
+        QCOMPARE(LxLibPool::liveCount(), objects.size());
+        QVERIFY(LxLibPool::blockCount() > 0);
+        // Freed slots are handed out again before new blocks are cut.
+        const std::size_t blocks = LxLibPool::blockCount();
+        for (size_t i = 1; i < objects.size(); i += 3)
+            objects[i].reset();
+        for (size_t i = 1; i < objects.size(); i += 3)
+            objects[i].reset(new LxLibDiagRuleStuckAt(2, int(i), 1));
+        QCOMPARE(LxLibPool::blockCount(), blocks);
+        QCOMPARE(static_cast<LxLibDiagRuleStuckAt*>(objects[4].get())->GetSignalBit(), 4);
+        QCOMPARE(static_cast<LxLibTruthTableRecord*>(objects[3].get())->GetVector(), QStringLiteral("3"));
+        // Objects too large for a slot come from the general allocator.
+        const std::unique_ptr<LxLibLogic> big(new LxLibLogic(QStringLiteral("L")));
+        QVERIFY(sizeof(LxLibLogic) > LxLibPool::MaxSlot);
+        QCOMPARE(LxLibPool::liveCount(), objects.size());
+    }
+    QCOMPARE(LxLibPool::liveCount(), std::size_t(0));
+    QCOMPARE(LxLibPool::blockCount(), std::size_t(0));
+}
+
+void TestLxLibStream::poolAcrossThreads()
+{
+    // Each thread keeps a window of live objects and checks that none of them
+    // was overwritten by another thread's use of the same slot.
+    std::vector<std::thread> threads;
+    std::vector<int> damaged(4, 0);
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([t, &damaged] {
+            std::vector<std::unique_ptr<LxLibDiagRuleStuckAt>> window(64);
+            for (int i = 0; i < 200000; ++i) {
+                auto& slot = window[size_t(i % 64)];
+                if (slot && slot->GetSignalType() != t)
+                    ++damaged[size_t(t)];
+                slot.reset(new LxLibDiagRuleStuckAt(t, i, 0));
+            }
+        });
+    for (std::thread& th : threads)
+        th.join();
+    QCOMPARE(damaged, std::vector<int>(4, 0));
+    QCOMPARE(LxLibPool::liveCount(), std::size_t(0));
+    QCOMPARE(LxLibPool::blockCount(), std::size_t(0));
+}
+
+QTEST_GUILESS_MAIN(TestLxLibStream)
+#include "tst_lxlibstream.moc"
