@@ -1,6 +1,7 @@
 #ifndef LXLIBLOGIC_H
 #define LXLIBLOGIC_H
 
+#include "LxLibCompactText.h"
 #include "LxLibDescriptor.h"
 #include "LxLibPattern.h"
 #include "LxLibPinList.h"
@@ -14,11 +15,11 @@ class LxLibTruthTableRecord : public LxLibObject
 {
 public:
     explicit LxLibTruthTableRecord(const QString& vector) : m_vector(vector) {}
-    QString GetVector() const { return m_vector; }
+    QString GetVector() const { return m_vector.toString(); }
     LxLibTruthTableRecord* clone() const { return new LxLibTruthTableRecord(*this); }
 
 private:
-    QString m_vector;
+    LxLibCompactText m_vector;
 };
 
 using LxLibTruthTableRecordList = LxLibList<LxLibTruthTableRecord>;

@@ -1,6 +1,7 @@
 #ifndef LXLIBSTATEMENT_H
 #define LXLIBSTATEMENT_H
 
+#include "LxLibCompactText.h"
 #include "LxLibList.h"
 #include "LxLibTypes.h"
 
@@ -86,14 +87,14 @@ public:
     int kind() const override { return TestVector; }
     LxLibLogicStatement_testVector* clone() const override { return new LxLibLogicStatement_testVector(*this); }
 
-    QString GetVector() const { return m_vector; }
-    void SetVector(const QString& v) { m_vector = v; }
+    QString GetVector() const { return m_vector.toString(); }
+    void SetVector(const QString& v) { m_vector.assign(v); }
     void AddDiagnose(LxLibDiagnose* d) { m_diagnoses.append(d); }
     const LxLibList<LxLibDiagnose>& GetDiagnoseList() const { return m_diagnoses; }
     LxLibList<LxLibDiagnose>& GetDiagnoseList() { return m_diagnoses; }
 
 private:
-    QString m_vector;
+    LxLibCompactText m_vector;
     LxLibList<LxLibDiagnose> m_diagnoses;
 };
 

@@ -2,6 +2,7 @@
 // whole gives, and the pool behind the library objects must neither hand out
 // a slot twice nor keep memory once every object is gone.
 
+#include "LxLibCompactText.h"
 #include "LxLibParser.h"
 #include "LxLibPool.h"
 #include "LxLibTokenizer.h"
@@ -98,6 +99,7 @@ private slots:
     void sourceFailures();
     void poolSlots();
     void poolAcrossThreads();
+    void compactText();
 };
 
 void TestLxLibStream::streamedLinesMatchWholeText()
@@ -166,7 +168,9 @@ void TestLxLibStream::poolSlots()
     {
         std::vector<std::unique_ptr<LxLibObject>> objects;
         std::set<const void*> addresses;
+        std::size_t texts = 0; // the text of a record or vector has a slot of its own
         for (int i = 0; i < 50000; ++i) {
+            texts += i % 3 != 1;
             if (i % 3 == 0)
                 objects.emplace_back(new LxLibTruthTableRecord(QString::number(i)));
             else if (i % 3 == 1)
@@ -176,7 +180,7 @@ void TestLxLibStream::poolSlots()
             addresses.insert(objects.back().get());
         }
         QCOMPARE(addresses.size(), objects.size());
-        QCOMPARE(LxLibPool::liveCount(), objects.size());
+        QCOMPARE(LxLibPool::liveCount(), objects.size() + texts);
         QVERIFY(LxLibPool::blockCount() > 0);
         // Freed slots are handed out again before new blocks are cut.
         const std::size_t blocks = LxLibPool::blockCount();
@@ -190,7 +194,7 @@ void TestLxLibStream::poolSlots()
         // Objects too large for a slot come from the general allocator.
         const std::unique_ptr<LxLibLogic> big(new LxLibLogic(QStringLiteral("L")));
         QVERIFY(sizeof(LxLibLogic) > LxLibPool::MaxSlot);
-        QCOMPARE(LxLibPool::liveCount(), objects.size());
+        QCOMPARE(LxLibPool::liveCount(), objects.size() + texts);
     }
     QCOMPARE(LxLibPool::liveCount(), std::size_t(0));
     QCOMPARE(LxLibPool::blockCount(), std::size_t(0));
@@ -217,6 +221,35 @@ void TestLxLibStream::poolAcrossThreads()
     QCOMPARE(damaged, std::vector<int>(4, 0));
     QCOMPARE(LxLibPool::liveCount(), std::size_t(0));
     QCOMPARE(LxLibPool::blockCount(), std::size_t(0));
+}
+
+void TestLxLibStream::compactText()
+{
+    const QString latin = QStringLiteral("HLZX01\u00e9\u00ff");
+    const QString wide = QStringLiteral("H\u20acL\U0001F600");
+    const QString longer = QString(300, QChar('Z')) + QChar(0x263A);
+    for (const QString& s : {QString(), latin, wide, longer}) {
+        LxLibCompactText t(s);
+        QCOMPARE(t.toString(), s);
+        QCOMPARE(t.size(), s.size());
+        LxLibCompactText copy(t);
+        LxLibCompactText assigned(QStringLiteral("old"));
+        assigned = t;
+        LxLibCompactText moved(std::move(copy));
+        QCOMPARE(assigned.toString(), s);
+        QCOMPARE(moved.toString(), s);
+        QVERIFY(copy.isEmpty());
+        t.assign(latin);
+        QCOMPARE(t.toString(), latin);
+        QCOMPARE(moved.toString(), s);
+    }
+    // Every slot went back: nothing of the texts above outlives them.
+    QCOMPARE(LxLibPool::liveCount(), std::size_t(0));
+    LxLibLogicStatement_testVector v(wide);
+    std::unique_ptr<LxLibLogicStatement_testVector> c(v.clone());
+    v.SetVector(latin);
+    QCOMPARE(c->GetVector(), wide);
+    QCOMPARE(v.GetVector(), latin);
 }
 
 QTEST_GUILESS_MAIN(TestLxLibStream)
