@@ -157,7 +157,7 @@ void writeModel(benchmark::State& state)
 } // namespace
 
 BENCHMARK(rawBaseline)->Arg(5)->Arg(20)->Unit(benchmark::kMillisecond);
-BENCHMARK(readModel)->Arg(5)->Arg(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(readModel)->Arg(5)->Arg(20)->Arg(80)->Unit(benchmark::kMillisecond);
 BENCHMARK(checkModel)->Arg(5)->Arg(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(writeModel)->Arg(5)->Arg(20)->Unit(benchmark::kMillisecond);
 

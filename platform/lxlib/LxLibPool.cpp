@@ -143,7 +143,7 @@ void LxLibPool::release(void* p, std::size_t size) noexcept
     if (!p)
         return;
     if (LXLIB_POOL_BYPASS || size == 0 || size > MaxSlot) {
-        ::operator delete(p, size);
+        ::operator delete(p);
         return;
     }
     PoolState& s = state();
