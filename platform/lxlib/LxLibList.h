@@ -1,6 +1,8 @@
 #ifndef LXLIBLIST_H
 #define LXLIBLIST_H
 
+#include "LxLibPool.h"
+
 #include <memory>
 #include <vector>
 
@@ -11,6 +13,8 @@ namespace lxlib {
 template <typename T>
 class LxLibList
 {
+    using Items = std::vector<std::unique_ptr<T>, LxLibPoolAllocator<std::unique_ptr<T>>>;
+
 public:
     LxLibList() = default;
     LxLibList(const LxLibList&) = delete;
@@ -97,7 +101,7 @@ public:
     class const_iterator
     {
     public:
-        using Base = typename std::vector<std::unique_ptr<T>>::const_iterator;
+        using Base = typename Items::const_iterator;
         explicit const_iterator(Base it) : m_it(it) {}
         T* operator*() const { return m_it->get(); }
         const_iterator& operator++()
@@ -115,7 +119,7 @@ public:
     const_iterator end() const { return const_iterator(m_items.end()); }
 
 private:
-    std::vector<std::unique_ptr<T>> m_items;
+    Items m_items;
 };
 
 } // namespace lxlib

@@ -2,6 +2,7 @@
 #define LXLIBPOOL_H
 
 #include <cstddef>
+#include <new>
 
 namespace lxlib {
 
@@ -22,6 +23,33 @@ public:
     // Objects now alive in the pool and the blocks holding them, for tests.
     static std::size_t liveCount();
     static std::size_t blockCount();
+    // True where every object goes to the general allocator (sanitizer builds).
+    static bool bypassed();
+};
+
+// Lets the short arrays of the library's lists (one diagnostic, one rule) live
+// beside their objects in the pool instead of in the general allocator.
+template <typename T>
+struct LxLibPoolAllocator
+{
+    using value_type = T;
+
+    LxLibPoolAllocator() = default;
+    template <typename U>
+    LxLibPoolAllocator(const LxLibPoolAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t n)
+    {
+        if (n > static_cast<std::size_t>(-1) / sizeof(T))
+            throw std::bad_array_new_length();
+        return static_cast<T*>(LxLibPool::allocate(n * sizeof(T)));
+    }
+    void deallocate(T* p, std::size_t n) noexcept { LxLibPool::release(p, n * sizeof(T)); }
+
+    template <typename U>
+    bool operator==(const LxLibPoolAllocator<U>&) const noexcept { return true; }
+    template <typename U>
+    bool operator!=(const LxLibPoolAllocator<U>&) const noexcept { return false; }
 };
 
 } // namespace lxlib
