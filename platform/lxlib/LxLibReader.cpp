@@ -44,22 +44,25 @@ bool LxLibReader::readFile(const QString& path)
         fileError(QStringLiteral("the file is larger than the limit of %1 bytes").arg(MaxFileSize));
         return false;
     }
-    m_info.SetFormatVersion(1.2f);
     LxLibParser p(m_info, file, MaxFileSize, m_source, m_warnings, m_stopAtFirst);
-    readDocument(p);
-    m_errors += p.errorCount();
-    return m_errors == 0;
+    return readWith(p);
 }
 
 bool LxLibReader::read(const QByteArray& data)
 {
     m_info.clear();
-    m_info.SetFormatVersion(1.2f);
     if (data.size() > MaxFileSize) {
         fileError(QStringLiteral("the model is larger than the limit of %1 bytes").arg(MaxFileSize));
         return false;
     }
     LxLibParser p(m_info, data, m_source, m_warnings, m_stopAtFirst);
+    return readWith(p);
+}
+
+bool LxLibReader::readWith(LxLibParser& p)
+{
+    // A document without a format line is read as the newest format.
+    m_info.SetFormatVersion(1.2f);
     readDocument(p);
     m_errors += p.errorCount();
     return m_errors == 0;

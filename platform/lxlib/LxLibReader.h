@@ -32,6 +32,7 @@ public:
     int errorCount() const { return m_errors; }
 
 private:
+    bool readWith(LxLibParser& p);
     void readDocument(LxLibParser& p);
     void readFormatLine(LxLibParser& p, const LxLibLine& line);
     void readTopRecord(LxLibParser& p, const LxLibLine& line);

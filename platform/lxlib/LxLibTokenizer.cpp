@@ -107,10 +107,10 @@ bool LxLibTokenizer::refill()
         m_sourceError = QStringLiteral("the file is larger than the limit of %1 bytes").arg(m_maxBytes);
         m_sourceDone = true;
     }
+    // After a source error nothing more is read, not even the rest of the line.
+    const qsizetype kept = m_sourceError.isEmpty() ? rest + (m_sourceDone ? 0 : n) : 0;
     m_pos = m_buffer.constData();
-    m_end = m_pos + rest + (m_sourceDone ? 0 : n);
-    if (!m_sourceError.isEmpty())
-        m_end = m_pos;
+    m_end = m_pos + kept;
     return !m_sourceDone;
 }
 
@@ -143,18 +143,28 @@ void LxLibTokenizer::fail(LxLibLine& line, int column, const QString& text)
     }
 }
 
+void LxLibTokenizer::startLine(LxLibLine& line)
+{
+    line.number = ++m_lineNumber;
+    line.tokens.clear();
+    line.error.clear();
+    line.errorColumn = 0;
+    line.opensBlock = false;
+}
+
+void LxLibTokenizer::startLongLine(LxLibLine& line)
+{
+    startLine(line);
+    fail(line, MaxLineLength + 1, QStringLiteral("line is longer than the limit of %1 bytes").arg(MaxLineLength));
+}
+
 bool LxLibTokenizer::next(LxLibLine& line)
 {
     for (;;) {
         const char* nl = static_cast<const char*>(std::memchr(m_pos, '\n', static_cast<size_t>(m_end - m_pos)));
         if (!nl && !m_sourceDone) {
             if (m_end - m_pos > MaxLineLength) {
-                ++m_lineNumber;
-                line.number = m_lineNumber;
-                line.tokens.clear();
-                line.error.clear();
-                fail(line, MaxLineLength + 1,
-                     QStringLiteral("line is longer than the limit of %1 bytes").arg(MaxLineLength));
+                startLongLine(line);
                 line.opensBlock = skipLongLine();
                 return true;
             }
@@ -166,17 +176,10 @@ bool LxLibTokenizer::next(LxLibLine& line)
         const char* lineEnd = nl ? nl : m_end;
         const char* begin = m_pos;
         m_pos = nl ? nl + 1 : m_end;
-        ++m_lineNumber;
         if (lineEnd > begin && lineEnd[-1] == '\r')
             --lineEnd;
-        line.number = m_lineNumber;
-        line.tokens.clear();
-        line.error.clear();
-        line.errorColumn = 0;
-        line.opensBlock = false;
         if (lineEnd - begin > MaxLineLength) {
-            fail(line, MaxLineLength + 1,
-                 QStringLiteral("line is longer than the limit of %1 bytes").arg(MaxLineLength));
+            startLongLine(line);
             // Guess whether the line opened a block so that recovery keeps the nesting.
             const char* q = lineEnd;
             while (q > begin && (q[-1] == ' ' || q[-1] == '\t'))
@@ -184,6 +187,7 @@ bool LxLibTokenizer::next(LxLibLine& line)
             line.opensBlock = q > begin && q[-1] == '{';
             return true;
         }
+        startLine(line);
         if (lexLine(begin, lineEnd, line))
             return true;
     }

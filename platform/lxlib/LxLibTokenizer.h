@@ -73,6 +73,10 @@ private:
     const char* lexString(const char* p, const char* end, const char* lineStart, int& continuations,
                           LxLibLine& line);
     void fail(LxLibLine& line, int column, const QString& text);
+    // Counts the next line and empties line for it.
+    void startLine(LxLibLine& line);
+    // Starts a line that is too long to take apart, with its error.
+    void startLongLine(LxLibLine& line);
     void skipBom();
     // Moves the unread rest to the front of the buffer and reads more after it;
     // false when nothing more can come.
