@@ -19,22 +19,13 @@ LxLibCompactText& LxLibCompactText::operator=(const LxLibCompactText& other)
     return *this;
 }
 
-LxLibCompactText::LxLibCompactText(LxLibCompactText&& other) noexcept
-    : m_data(other.m_data), m_size(other.m_size), m_wide(other.m_wide)
-{
-    other.m_data = nullptr;
-    other.m_size = 0;
-}
+LxLibCompactText::LxLibCompactText(LxLibCompactText&& other) noexcept { takeFrom(other); }
 
 LxLibCompactText& LxLibCompactText::operator=(LxLibCompactText&& other) noexcept
 {
     if (this != &other) {
         release();
-        m_data = other.m_data;
-        m_size = other.m_size;
-        m_wide = other.m_wide;
-        other.m_data = nullptr;
-        other.m_size = 0;
+        takeFrom(other);
     }
     return *this;
 }
@@ -81,6 +72,15 @@ void LxLibCompactText::copyFrom(const LxLibCompactText& other)
     m_size = other.m_size;
     m_wide = other.m_wide;
     std::memcpy(m_data, other.m_data, byteCount());
+}
+
+void LxLibCompactText::takeFrom(LxLibCompactText& other) noexcept
+{
+    m_data = other.m_data;
+    m_size = other.m_size;
+    m_wide = other.m_wide;
+    other.m_data = nullptr;
+    other.m_size = 0;
 }
 
 void LxLibCompactText::release() noexcept

@@ -30,6 +30,8 @@ public:
 private:
     std::size_t byteCount() const { return m_size * (m_wide ? 2u : 1u); }
     void copyFrom(const LxLibCompactText& other);
+    // Moves other's text here and leaves other empty; this holds nothing yet.
+    void takeFrom(LxLibCompactText& other) noexcept;
     void release() noexcept;
 
     void* m_data = nullptr;

@@ -173,11 +173,13 @@ PoolState& state()
 
 std::size_t classOf(std::size_t size) { return (size + Granule - 1) / Granule - 1; }
 
+bool inPool(std::size_t size) { return !LXLIB_POOL_BYPASS && size != 0 && size <= LxLibPool::MaxSlot; }
+
 } // namespace
 
 void* LxLibPool::allocate(std::size_t size)
 {
-    if (LXLIB_POOL_BYPASS || size == 0 || size > MaxSlot)
+    if (!inPool(size))
         return ::operator new(size);
     PoolState& s = state();
     s.lock.lock();
@@ -194,7 +196,7 @@ void LxLibPool::release(void* p, std::size_t size) noexcept
 {
     if (!p)
         return;
-    if (LXLIB_POOL_BYPASS || size == 0 || size > MaxSlot) {
+    if (!inPool(size)) {
         ::operator delete(p);
         return;
     }

@@ -207,7 +207,7 @@ void TestLxLibStream::poolSlots()
     QCOMPARE(LxLibPool::blockCount(), std::size_t(0));
 
     // Enough slots of one size to need growing blocks up to the huge ones;
-    // every byte of every slot must be usable without touching its neighbours.
+    // no slot may overlap its neighbours, which its first and last byte show.
     std::vector<unsigned char*> cut;
     for (int i = 0; i < 300000; ++i) {
         auto* p = static_cast<unsigned char*>(LxLibPool::allocate(16));
