@@ -1,63 +1,62 @@
 #include "PWEditMarks.h"
 
-PWEditMarks::PWEditMarks(int kinds) : m_kinds(kinds < 1 ? 1 : kinds), m_marks(Positions * m_kinds, Clean) {}
-
-int PWEditMarks::index(int pos, int kind) const
+PWEditMarks::PWEditMarks(int kinds)
 {
-    if (pos < 0 || pos >= Positions || kind < 0 || kind >= m_kinds)
-        return -1;
-    return pos * m_kinds + kind;
+    m_marks.reserve(qMax(1, kinds));
 }
 
 int PWEditMarks::mark(int pos, int kind) const
 {
-    const int i = index(pos, kind);
-    return i < 0 ? Clean : m_marks[i];
+    if (pos < 0 || kind < 0 || kind >= m_marks.size())
+        return Clean;
+    return m_marks[kind].value(pos, Clean);
 }
 
 void PWEditMarks::setMark(int pos, int mark, int kind)
 {
-    const int i = index(pos, kind);
-    if (i >= 0)
-        m_marks[i] = mark;
+    if (pos < 0 || kind < 0)
+        return;
+    if (kind >= m_marks.size()) {
+        if (mark == Clean)
+            return;
+        m_marks.resize(kind + 1);
+    }
+    QList<int>& marks = m_marks[kind];
+    if (pos >= marks.size()) {
+        if (mark == Clean)
+            return;
+        if (marks.capacity() < Positions)
+            marks.reserve(Positions);
+        marks.insert(marks.size(), pos + 1 - marks.size(), Clean);
+    }
+    marks[pos] = mark;
 }
 
 int PWEditMarks::firstEdited(int kind) const
 {
-    for (int pos = 0; pos < Positions; ++pos) {
-        if (mark(pos, kind) == Edited)
-            return pos;
-    }
-    return -1;
+    if (kind < 0 || kind >= m_marks.size())
+        return -1;
+    return static_cast<int>(m_marks[kind].indexOf(Edited));
 }
 
 void PWEditMarks::removePosition(int pos)
 {
-    const int i = index(pos, 0);
-    if (i < 0)
-        return;
-    m_marks.remove(i, m_kinds);
-    m_marks.append(QList<int>(m_kinds, Clean));
+    for (int kind = 0; kind < m_marks.size(); ++kind)
+        removePosition(pos, kind);
 }
 
 void PWEditMarks::removePosition(int pos, int kind)
 {
-    if (index(pos, kind) < 0)
+    if (pos < 0 || kind < 0 || kind >= m_marks.size())
         return;
-    for (int p = pos; p + 1 < Positions; ++p)
-        m_marks[index(p, kind)] = m_marks[index(p + 1, kind)];
-    m_marks[index(Positions - 1, kind)] = Clean;
+    if (pos < m_marks[kind].size())
+        m_marks[kind].remove(pos);
 }
 
 void PWEditMarks::removeKind(int kind)
 {
-    if (kind < 0 || kind >= m_kinds)
-        return;
-    for (int pos = 0; pos < Positions; ++pos) {
-        for (int k = kind; k + 1 < m_kinds; ++k)
-            m_marks[index(pos, k)] = m_marks[index(pos, k + 1)];
-        m_marks[index(pos, m_kinds - 1)] = Clean;
-    }
+    if (kind >= 0 && kind < m_marks.size())
+        m_marks.remove(kind);
 }
 
-void PWEditMarks::clear() { m_marks.fill(Clean); }
+void PWEditMarks::clear() { m_marks.clear(); }

@@ -4,16 +4,20 @@
 #include <QList>
 
 // Whether the widgets of a list position hold changes the device model lacks.
-// A position may carry several kinds of mark (one per editor tab, say).
+// A position may carry several kinds of mark (one per logic part, say). The
+// marks follow the positions written to, however many a loaded file brings;
+// the editors' limits apply to adding only.
 class PWEditMarks
 {
 public:
     enum Mark { Clean = 0, Edited = 1, Stored = 2 };
+    // Room set aside per kind; more positions are taken as they are marked.
     static constexpr int Positions = 100;
 
+    // kinds: how many kinds to set room aside for; more are taken as they are marked.
     explicit PWEditMarks(int kinds = 1);
 
-    // Out-of-range positions or kinds read as Clean and ignore writes.
+    // Positions or kinds never marked read as Clean; negative ones ignore writes.
     int mark(int pos, int kind = 0) const;
     void setMark(int pos, int mark, int kind = 0);
     // The first position whose mark of this kind is Edited, -1 when none is.
@@ -25,13 +29,10 @@ public:
     // Moves the marks of the kinds behind a removed kind down by one.
     void removeKind(int kind);
     void clear();
-    int kinds() const { return m_kinds; }
 
 private:
-    int index(int pos, int kind) const;
-
-    int m_kinds;
-    QList<int> m_marks;
+    // Per kind, the marks by position.
+    QList<QList<int>> m_marks;
 };
 
 #endif

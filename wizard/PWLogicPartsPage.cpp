@@ -16,8 +16,6 @@
 #include <QMenu>
 #include <QSignalBlocker>
 
-#include <algorithm>
-
 namespace {
 
 QIcon logicIcon() { return QIcon(lxImage(QStringLiteral("PWlogic.png"))); }
@@ -28,7 +26,6 @@ PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
     : QWidget(parent), m_context(context), m_ui(new Ui::PWLogicPage)
 {
     m_ui->setupUi(this);
-    std::fill(std::begin(m_lastTab), std::end(m_lastTab), -1);
 
     m_pinListTab = new PWPinListTab(context, m_ui->TabPinList);
     m_ui->TabPinList->layout()->addWidget(m_pinListTab);
@@ -170,8 +167,8 @@ bool PWLogicPartsPage::deleteLogicPart(int pos)
     m_context->logic().deleteLogicPart(pos);
     for (PWLogicTab* t : m_tabs)
         t->logicPartRemoved(pos);
-    std::move(m_lastTab + pos + 1, std::end(m_lastTab), m_lastTab + pos);
-    m_lastTab[MaxLogicParts - 1] = -1;
+    if (pos < m_lastTab.size())
+        m_lastTab.remove(pos);
     // The deleted part's edits went with it; nothing is stored on the next selection.
     m_previousPart = -1;
     if (box->count() > 0) {
@@ -231,8 +228,9 @@ void PWLogicPartsPage::slotlogicPartTWidgetCurrentChanged(int index)
     m_shownTab = index;
     if (part >= 0) {
         m_tabs[index]->showTab(part);
-        if (part < MaxLogicParts)
-            m_lastTab[part] = index;
+        if (part >= m_lastTab.size())
+            m_lastTab.insert(m_lastTab.size(), part + 1 - m_lastTab.size(), -1);
+        m_lastTab[part] = index;
     }
     QString error;
     emit finishAllowed(logic.checkPinListsPresent(error) || m_context->viewOnly);
@@ -286,7 +284,7 @@ void PWLogicPartsPage::clear()
     m_previousPart = -1;
     m_context->currentLogicPart = 0;
     m_context->pinListMarks.clear();
-    std::fill(std::begin(m_lastTab), std::end(m_lastTab), -1);
+    m_lastTab.clear();
     m_ui->LogicPartWStack->setCurrentWidget(m_ui->LogicPartWStackInValid);
     updateButtons();
 }

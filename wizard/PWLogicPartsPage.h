@@ -1,6 +1,7 @@
 #ifndef PWLOGICPARTSPAGE_H
 #define PWLOGICPARTSPAGE_H
 
+#include <QList>
 #include <QWidget>
 
 class PWLogicTab;
@@ -33,7 +34,7 @@ public:
     bool deleteLogicPart(int pos);
     int currentLogicPart() const;
     // The tab the part showed when it was left, -1 for a part never shown.
-    int lastTab(int part) const { return part >= 0 && part < MaxLogicParts ? m_lastTab[part] : -1; }
+    int lastTab(int part) const { return m_lastTab.value(part, -1); }
 
     // Stores what the current tab holds for the current part (leaving the page, saving).
     void storeCurrentTab();
@@ -69,7 +70,8 @@ private:
     PWLogicTab* m_tabs[TabCount];
     int m_previousPart = -1;
     int m_shownTab = PinListTab;
-    int m_lastTab[MaxLogicParts];
+    // By part position; as long as the model's list of parts, not the adding limit.
+    QList<int> m_lastTab;
 };
 
 #endif

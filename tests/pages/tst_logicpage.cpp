@@ -106,6 +106,7 @@ private slots:
     void danglingNamesAndPruning();
     void pasteIntoPinList();
     void pasteIntoPackage();
+    void editsPastTheAddingLimit();
 };
 
 void TestLogicPage::addRenameDeleteParts()
@@ -517,6 +518,51 @@ void TestLogicPage::pasteIntoPackage()
     QCOMPARE(prompts.count(), shown + 1);
     QCOMPARE(prompts.lastText(), QStringLiteral("There is nothing to paste: the clipboard holds no rows"));
     QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestLogicPage::editsPastTheAddingLimit()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    f.setPackage({QStringLiteral("A0"), QStringLiteral("Y0")});
+    // A file may bring more logic parts and pin lists than the user may add.
+    const int in = lxlib::LxLibSignalTypeBit::ConvertSignalToType(QStringLiteral("IN"));
+    for (int p = 0; p < 105; ++p)
+        f.context.logic().insertLogicPart(p, new CLogicPart(QStringLiteral("U%1").arg(p)));
+    CLogicPart* last = f.context.logic().logicParts().at(104);
+    for (int k = 0; k < 105; ++k) {
+        auto* list = new CPinList(QStringLiteral("L%1").arg(k));
+        list->addPin(QStringLiteral("A0"), in, 0);
+        last->insertPinList(k, list);
+    }
+    f.page.showModel();
+    f.parts()->setCurrentRow(104);
+    QCOMPARE(f.lists()->count(), 105);
+    f.ui()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::EnableTab);
+    QCOMPARE(f.page.lastTab(104), int(PWLogicPartsPage::EnableTab));
+    f.ui()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::PinListTab);
+
+    const auto editBit = [&f](int k, const QString& bit) {
+        f.lists()->setCurrentRow(k);
+        f.table()->setText(0, 2, bit);
+        emit f.table()->valueChanged(0, 2);
+    };
+    editBit(102, QStringLiteral("7"));
+    f.lists()->setCurrentRow(0);
+    QCOMPARE(last->pinLists().at(102)->pins().at(0)->bit(), 7);
+    editBit(103, QStringLiteral("9"));
+    f.parts()->setCurrentRow(0);
+    QCOMPARE(last->pinLists().at(103)->pins().at(0)->bit(), 9);
+
+    f.parts()->setCurrentRow(104);
+    QVERIFY(!f.pins()->addPinList(QStringLiteral("one more"), false));
+    QCOMPARE(prompts.lastText(),
+             QStringLiteral("It is not possible to add a new Pin List\nMaximum number of Pin Lists is reached"));
+    addPart(f, prompts, QStringLiteral("one more"));
+    QCOMPARE(prompts.lastText(),
+             QStringLiteral("It is not possible to add a new Logic Part\nMaximum number of logic parts is reached"));
+    QCOMPARE(last->pinLists().count(), 105);
+    QCOMPARE(f.parts()->count(), 105);
 }
 
 QTEST_MAIN(TestLogicPage)

@@ -55,6 +55,7 @@ private slots:
     void sharedPinNames();
     void memoryCategoryAndMenu();
     void deletingLastPackageDropsPinLists();
+    void editsPastTheAddingLimit();
 };
 
 void TestPackagePage::limitAndNames()
@@ -311,6 +312,48 @@ void TestPackagePage::deletingLastPackageDropsPinLists()
     QCOMPARE(f.ui()->PackageLBox->count(), 0);
     QVERIFY(f.context.logic().packages().isEmpty());
     QCOMPARE(dropped.count(), 1);
+    QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestPackagePage::editsPastTheAddingLimit()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    // A file may bring more packages than the user may add.
+    for (int i = 0; i < 120; ++i) {
+        auto* package = new CPackage;
+        package->addPackageId(QStringLiteral("P%1").arg(i));
+        package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
+        f.context.logic().packages().append(package);
+    }
+    f.page.showModel();
+    QCOMPARE(f.ui()->PackageLBox->count(), 120);
+    for (int pos : {100, 119}) {
+        select(f, pos);
+        f.ui()->PackageHasTap->setChecked(true);
+        typePin(f, QStringLiteral("2"), QStringLiteral("B"), 3);
+        select(f, 0);
+        const CPackage* edited = f.context.logic().packages().at(pos);
+        QVERIFY(edited->hasTap());
+        QCOMPARE(edited->pins().count(), 2);
+        QCOMPARE(edited->pins().at(1)->pinName(), QStringLiteral("B"));
+    }
+
+    // An edit pending behind a deleted package moves up with its package.
+    select(f, 110);
+    typePin(f, QStringLiteral("3"), QStringLiteral("C"), 3);
+    f.ui()->PackageLBox->setCurrentRow(105, QItemSelectionModel::NoUpdate);
+    prompts.answerYesNo(true);
+    f.page.slotDelPackage();
+    const CPackage* moved = f.context.logic().packages().at(109);
+    QCOMPARE(moved->packageIds(), QStringList{QStringLiteral("P110")});
+    QCOMPARE(moved->pins().count(), 2);
+    QCOMPARE(moved->pins().at(1)->pinName(), QStringLiteral("C"));
+
+    addPackage(f, prompts, QStringLiteral("P120"));
+    QCOMPARE(prompts.lastText(),
+             QStringLiteral("It is not possible to add a new package\nMaximum number of package is reached"));
+    QCOMPARE(f.ui()->PackageLBox->count(), 119);
     QVERIFY(prompts.unexpected().isEmpty());
 }
 
