@@ -119,7 +119,11 @@ void TestLogicPage::addRenameDeleteParts()
 
     f.setPackage({QStringLiteral("A0"), QStringLiteral("Y0")});
     addPart(f, prompts, QStringLiteral("   "));
+    QCOMPARE(prompts.shown().last().kind, QStringLiteral("dialog"));
+    QCOMPARE(prompts.lastText(), QStringLiteral("Please enter the Logic Part name"));
+    QCOMPARE(prompts.shown().last().initial, QStringLiteral("Part 01"));
     addPart(f, prompts, QString());
+    QCOMPARE(prompts.shown().last().initial, QStringLiteral("Part 02"));
     QCOMPARE(f.parts()->item(0)->text(), QStringLiteral("Part 01"));
     QCOMPARE(f.parts()->item(1)->text(), QStringLiteral("Part 02"));
     QCOMPARE(f.context.logic().logicParts().count(), 2);
@@ -135,27 +139,29 @@ void TestLogicPage::addRenameDeleteParts()
 
     // Renaming does not look for taken names; blanks keep the name.
     f.parts()->setCurrentRow(2);
-    prompts.answerText(QStringLiteral("Part 01"));
+    prompts.answerText(QStringLiteral("Part 02"));
     f.page.slotRenameLogicPart();
-    QCOMPARE(f.context.logic().logicParts().at(2)->name(), QStringLiteral("Part 01"));
+    QCOMPARE(prompts.lastText(), QStringLiteral("Please enter the new part name"));
+    QCOMPARE(prompts.shown().last().initial, QStringLiteral(" U1 "));
+    QCOMPARE(f.context.logic().logicParts().at(2)->name(), QStringLiteral("Part 02"));
     prompts.answerText(QStringLiteral("  "));
     f.page.slotRenameLogicPart();
-    QCOMPARE(f.parts()->item(2)->text(), QStringLiteral("Part 01"));
+    QCOMPARE(f.parts()->item(2)->text(), QStringLiteral("Part 02"));
 
     // Deleting Part 01 frees its name for the next proposal.
     f.parts()->setCurrentRow(0);
     prompts.answerYesNo(true);
     f.page.slotDeleteLogicPart();
-    QCOMPARE(prompts.shown()[prompts.count() - 1].text, QStringLiteral("Do you want to delete Logic Part \"Part 01\"?"));
+    QCOMPARE(prompts.lastText(), QStringLiteral("Do you want to delete Logic Part \"Part 01\"?"));
     QCOMPARE(f.parts()->count(), 2);
     QCOMPARE(f.context.logic().logicParts().at(0)->name(), QStringLiteral("Part 02"));
-    QString proposal;
-    prompts.answerDialog([&proposal](QDialog* d) {
-        proposal = d->findChild<QLineEdit*>()->text();
-        return int(QDialog::Rejected);
-    });
+    addPart(f, prompts, QString());
+    QCOMPARE(prompts.shown().last().initial, QStringLiteral("Part 01"));
+    QCOMPARE(f.parts()->item(2)->text(), QStringLiteral("Part 01"));
+    prompts.answerText(QString(), false);
     f.page.slotAddLogicPart();
-    QCOMPARE(proposal, QStringLiteral("Part 03"));
+    QCOMPARE(prompts.shown().last().initial, QStringLiteral("Part 03"));
+    QCOMPARE(f.parts()->count(), 3);
 
     std::unique_ptr<QMenu> menu(f.page.createLogicPartMenu(nullptr));
     QCOMPARE(menu->actions().size(), 3);
@@ -201,6 +207,8 @@ void TestLogicPage::pinListNamesAndLimit()
     f.page.addLogicPart(QStringLiteral("U2"));
     f.parts()->setCurrentRow(0);
     addList(f, prompts, QString());
+    QCOMPARE(prompts.lastText(), QStringLiteral("Please enter the Pin List name"));
+    QCOMPARE(prompts.shown().last().initial, QStringLiteral("U1 01"));
     QCOMPARE(f.lists()->item(0)->text(), QStringLiteral("U1 01"));
     QCOMPARE(f.pinUi()->PinListNameLEdit->text(), QStringLiteral("U1 01"));
     QCOMPARE(f.pinUi()->PinListSpecWStack->currentWidget(), f.pinUi()->wzpPinListPage0);
@@ -208,6 +216,7 @@ void TestLogicPage::pinListNamesAndLimit()
     f.parts()->setCurrentRow(1);
     f.context.logic().logicParts().at(1)->setName(QStringLiteral("U1"));
     addList(f, prompts, QString());
+    QCOMPARE(prompts.shown().last().initial, QStringLiteral("U1 02"));
     QCOMPARE(f.lists()->item(0)->text(), QStringLiteral("U1 02"));
     addList(f, prompts, QStringLiteral("U1 01"));
     QCOMPARE(prompts.lastText(), QStringLiteral("Pin List name \"U1 01\" is already used"));
@@ -215,7 +224,10 @@ void TestLogicPage::pinListNamesAndLimit()
 
     prompts.answerText(QStringLiteral("   "));
     f.pins()->slotRenamePinList();
-    QCOMPARE(prompts.lastText(), QStringLiteral("There is no Pin List name specified"));
+    QCOMPARE(prompts.texts().mid(prompts.count() - 2),
+             (QStringList{QStringLiteral("Please enter the new Pin List name"),
+                          QStringLiteral("There is no Pin List name specified")}));
+    QCOMPARE(prompts.shown()[prompts.count() - 2].initial, QStringLiteral("U1 02"));
     prompts.answerText(QStringLiteral("U1 01"));
     f.pins()->slotRenamePinList();
     QCOMPARE(prompts.lastText(), QStringLiteral("Pin List name \"U1 01\" is already used"));

@@ -66,6 +66,8 @@ void TestPackagePage::limitAndNames()
         addPackage(f, prompts, QStringLiteral("P%1").arg(i));
     QCOMPARE(f.ui()->PackageLBox->count(), 100);
     QCOMPARE(prompts.count(), 100);
+    QCOMPARE(prompts.lastText(), QStringLiteral("Please enter the package id"));
+    QCOMPARE(prompts.shown().last().initial, QString());
     addPackage(f, prompts, QStringLiteral("P100"));
     QCOMPARE(f.ui()->PackageLBox->count(), 100);
     QCOMPARE(prompts.lastText(), QStringLiteral("It is not possible to add a new package\nMaximum number of package is reached"));
@@ -93,6 +95,8 @@ void TestPackagePage::limitAndNames()
     QCOMPARE(g.ui()->PackageLBox->item(0)->text(), QStringLiteral("DIP8"));
     prompts.answerText(QStringLiteral("SO8"));
     g.page.slotRenamePackage();
+    QCOMPARE(prompts.lastText(), QStringLiteral("Please enter the new package id "));
+    QCOMPARE(prompts.shown().last().initial, QStringLiteral("DIP8"));
     QCOMPARE(g.ui()->PackageLBox->item(0)->text(), QStringLiteral("SO8"));
     QCOMPARE(g.ui()->PackageIdListCBox->itemText(0), QStringLiteral("SO8"));
     QCOMPARE(g.context.packageMarks.mark(0), int(PWEditMarks::Edited));
@@ -223,6 +227,7 @@ void TestPackagePage::packageIds()
     QCOMPARE(ids.lastText(), QStringLiteral("Package id \"A\" is already used"));
     ids.answerText(QStringLiteral("B-alt"));
     g.page.slotAddPackageId();
+    QCOMPARE(ids.lastText(), QStringLiteral("Please enter the package id"));
     QCOMPARE(g.ui()->PackageIdListCBox->count(), 2);
     QCOMPARE(g.ui()->PackageIdListCBox->currentText(), QStringLiteral("B-alt"));
 

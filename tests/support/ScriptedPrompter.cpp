@@ -1,5 +1,6 @@
 #include "ScriptedPrompter.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 ScriptedPrompter::ScriptedPrompter() : m_previous(setLxPrompter(this)) {}
@@ -23,9 +24,10 @@ int ScriptedPrompter::pendingAnswers() const
                             + m_dialogs.size());
 }
 
-void ScriptedPrompter::record(const QString& kind, const QString& caption, const QString& text)
+void ScriptedPrompter::record(const QString& kind, const QString& caption, const QString& text,
+                              const QString& initial)
 {
-    m_shown.append({kind, caption, text});
+    m_shown.append({kind, caption, text, initial});
 }
 
 void ScriptedPrompter::information(QWidget*, const QString& caption, const QString& text)
@@ -53,9 +55,10 @@ LxPrompter::Answer ScriptedPrompter::yesNoCancel(QWidget*, const QString& captio
     return m_yesNoCancel.dequeue();
 }
 
-QString ScriptedPrompter::getText(QWidget*, const QString& caption, const QString& label, const QString&, bool* ok)
+QString ScriptedPrompter::getText(QWidget*, const QString& caption, const QString& label, const QString& text,
+                                  bool* ok)
 {
-    record(QStringLiteral("getText"), caption, label);
+    record(QStringLiteral("getText"), caption, label, text);
     if (m_texts.isEmpty()) {
         m_unexpected << QStringLiteral("getText: ") + label;
         if (ok)
@@ -94,7 +97,13 @@ QString ScriptedPrompter::saveFileName(QWidget*, const QString& caption, const Q
 
 int ScriptedPrompter::execDialog(QDialog* dialog)
 {
-    record(QStringLiteral("dialog"), dialog->windowTitle(), dialog->objectName());
+    // A name dialog is recorded by what the user reads: its prompt and proposal.
+    const auto* prompt = dialog->findChild<QLabel*>(QStringLiteral("NameLabel"));
+    const auto* entry = dialog->findChild<QLineEdit*>(QStringLiteral("NameLineEdit"));
+    if (prompt && entry)
+        record(QStringLiteral("dialog"), dialog->windowTitle(), prompt->text(), entry->text());
+    else
+        record(QStringLiteral("dialog"), dialog->windowTitle(), dialog->objectName());
     if (!m_dialogs.isEmpty())
         return m_dialogs.dequeue()(dialog);
     // A name dialog answered by answerText(): fill its first line edit.

@@ -21,7 +21,11 @@ public:
     {
         QString kind; // "information", "yesNo", "yesNoCancel", "getText", "open", "save", "dialog"
         QString caption;
+        // The message or question; the prompt of a name request; the filter of a
+        // file dialog; the object name of any other dialog.
         QString text;
+        // The text a name request starts with (the name proposed).
+        QString initial;
     };
 
     ScriptedPrompter();
@@ -70,7 +74,8 @@ private:
         QString filter;
     };
 
-    void record(const QString& kind, const QString& caption, const QString& text);
+    void record(const QString& kind, const QString& caption, const QString& text,
+                const QString& initial = QString());
 
     LxPrompter* m_previous = nullptr;
     QList<Shown> m_shown;

@@ -37,6 +37,15 @@ void NameDialogTest::answers()
              QStringLiteral("U7"));
     QVERIFY(ok);
     QVERIFY(!keep);
+
+    // Tests read a name request by its prompt and proposal, as the user does.
+    QCOMPARE(prompter.count(), 3);
+    const ScriptedPrompter::Shown& first = prompter.shown().first();
+    QCOMPARE(first.kind, QStringLiteral("dialog"));
+    QCOMPARE(first.caption, QStringLiteral("Partwright Wizard"));
+    QCOMPARE(first.text, QStringLiteral("Name?"));
+    QCOMPARE(first.initial, QStringLiteral("Part 01"));
+    QCOMPARE(prompter.lastText(), QStringLiteral("P"));
     QVERIFY(prompter.unexpected().isEmpty());
 }
 
