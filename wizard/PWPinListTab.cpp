@@ -77,7 +77,8 @@ bool PWPinListTab::pinListNameUsed(const QString& name) const
         for (const CPinList* list : part->pinLists())
             if (list->name() == name)
                 return true;
-    return false;
+    // A new pin list is only in the list until it is first stored.
+    return !m_ui->PinListLBox->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty();
 }
 
 void PWPinListTab::appendEntry(const QString& name)

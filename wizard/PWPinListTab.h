@@ -71,6 +71,7 @@ signals:
 private:
     int currentPart() const;
     void markEdited();
+    // Whether a pin list of the model, or an entry of the list not stored yet, has the name.
     bool pinListNameUsed(const QString& name) const;
     void appendEntry(const QString& name);
     void selectEntry(int k);

@@ -107,6 +107,7 @@ private slots:
     void pasteIntoPinList();
     void pasteIntoPackage();
     void editsPastTheAddingLimit();
+    void twoNewPinListsInARow();
 };
 
 void TestLogicPage::addRenameDeleteParts()
@@ -575,6 +576,32 @@ void TestLogicPage::editsPastTheAddingLimit()
              QStringLiteral("It is not possible to add a new Logic Part\nMaximum number of logic parts is reached"));
     QCOMPARE(last->pinLists().count(), 105);
     QCOMPARE(f.parts()->count(), 105);
+}
+
+void TestLogicPage::twoNewPinListsInARow()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    f.setPackage({QStringLiteral("A0"), QStringLiteral("Y0")});
+    f.page.addLogicPart(QStringLiteral("U1"));
+    // The first new list is still only in the widgets when the second is proposed.
+    addList(f, prompts, QString());
+    addList(f, prompts, QString());
+    QStringList proposals;
+    for (const ScriptedPrompter::Shown& shown : prompts.shown())
+        proposals.append(shown.initial);
+    QCOMPARE(proposals, (QStringList{QStringLiteral("U1 01"), QStringLiteral("U1 02")})); // and no message
+    QCOMPARE(f.lists()->count(), 2);
+    prompts.answerText(QStringLiteral("U1 01"));
+    f.pins()->slotRenamePinList();
+    QCOMPARE(prompts.lastText(), QStringLiteral("Pin List name \"U1 01\" is already used"));
+
+    f.page.storeCurrentTab();
+    const CPinListList& lists = f.context.logic().logicParts().at(0)->pinLists();
+    QCOMPARE(lists.count(), 2);
+    QCOMPARE(lists.at(0)->name(), QStringLiteral("U1 01"));
+    QCOMPARE(lists.at(1)->name(), QStringLiteral("U1 02"));
+    QVERIFY(prompts.unexpected().isEmpty());
 }
 
 QTEST_MAIN(TestLogicPage)
