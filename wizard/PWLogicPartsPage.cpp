@@ -240,10 +240,14 @@ QMenu* PWLogicPartsPage::createLogicPartMenu(QListWidgetItem* item)
 {
     if (m_context->category == 3 || m_context->category == 4)
         return nullptr;
+    // Viewing only, the menu offers no more than the disabled buttons.
+    const bool changes = editable();
     auto* menu = new QMenu(this);
-    menu->addAction(logicIcon(), tr("New ..."), this, &PWLogicPartsPage::slotAddLogicPart);
-    menu->addAction(logicIcon(), tr("Rename ..."), this, &PWLogicPartsPage::slotRenameLogicPart)->setEnabled(item);
-    menu->addAction(logicIcon(), tr("Delete"), this, &PWLogicPartsPage::slotDeleteLogicPart)->setEnabled(item);
+    menu->addAction(logicIcon(), tr("New ..."), this, &PWLogicPartsPage::slotAddLogicPart)->setEnabled(changes);
+    menu->addAction(logicIcon(), tr("Rename ..."), this, &PWLogicPartsPage::slotRenameLogicPart)
+        ->setEnabled(changes && item);
+    menu->addAction(logicIcon(), tr("Delete"), this, &PWLogicPartsPage::slotDeleteLogicPart)
+        ->setEnabled(changes && item);
     return menu;
 }
 

@@ -206,15 +206,17 @@ QMenu* PWPackagePage::createPackageMenu(QListWidgetItem* item)
         return nullptr;
     const int count = m_ui->PackageLBox->count();
     const QIcon image = QIcon(lxImage(QStringLiteral("PWpackages.png")));
+    // Viewing only, the menu offers no more than the disabled buttons.
+    const bool editable = !m_context->viewOnly;
     auto* menu = new QMenu(this);
-    menu->addAction(image, tr("New ..."), this, &PWPackagePage::slotAddPackage);
+    menu->addAction(image, tr("New ..."), this, &PWPackagePage::slotAddPackage)->setEnabled(editable);
     QAction* rename = menu->addAction(image, tr("Rename ..."), this, &PWPackagePage::slotRenamePackage);
     QAction* remove = menu->addAction(image, tr("Delete "), this, &PWPackagePage::slotDelPackage);
-    rename->setEnabled(item && count > 0);
-    remove->setEnabled(item && count > 0);
+    rename->setEnabled(editable && item && count > 0);
+    remove->setEnabled(editable && item && count > 0);
     menu->addSeparator();
     QMenu* copy = menu->addMenu(QIcon(lxImage(QStringLiteral("PWpartwright.png"))), tr("Copy From..."));
-    copy->setEnabled(item && count > 1);
+    copy->setEnabled(editable && item && count > 1);
     const int current = currentPackage();
     for (int i = 0; i < count; ++i) {
         if (i == current)

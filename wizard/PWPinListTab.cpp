@@ -427,9 +427,11 @@ QMenu* PWPinListTab::createPinListMenu(QListWidgetItem* item)
 {
     if (context()->memoryCategory())
         return nullptr;
-    const bool onEntry = item && m_ui->PinListLBox->count() > 0;
+    // Viewing only, the menu offers no more than the disabled buttons.
+    const bool editable = !context()->viewOnly;
+    const bool onEntry = editable && item && m_ui->PinListLBox->count() > 0;
     auto* menu = new QMenu(this);
-    menu->addAction(pinListIcon(), tr("New ..."), this, &PWPinListTab::slotAddPinList);
+    menu->addAction(pinListIcon(), tr("New ..."), this, &PWPinListTab::slotAddPinList)->setEnabled(editable);
     menu->addAction(pinListIcon(), tr("Rename ..."), this, &PWPinListTab::slotRenamePinList)->setEnabled(onEntry);
     menu->addAction(pinListIcon(), tr("Delete"), this, &PWPinListTab::slotDelPinList)->setEnabled(onEntry);
     menu->addSeparator();

@@ -108,6 +108,7 @@ private slots:
     void pasteIntoPackage();
     void editsPastTheAddingLimit();
     void twoNewPinListsInARow();
+    void viewOnlyMenus();
 };
 
 void TestLogicPage::addRenameDeleteParts()
@@ -601,6 +602,28 @@ void TestLogicPage::twoNewPinListsInARow()
     QCOMPARE(lists.count(), 2);
     QCOMPARE(lists.at(0)->name(), QStringLiteral("U1 01"));
     QCOMPARE(lists.at(1)->name(), QStringLiteral("U1 02"));
+    QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestLogicPage::viewOnlyMenus()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    f.setPackage({QStringLiteral("A0"), QStringLiteral("Y0")});
+    f.page.addLogicPart(QStringLiteral("U1"));
+    addList(f, prompts, QStringLiteral("L1"));
+    addList(f, prompts, QStringLiteral("L2"));
+    f.context.viewOnly = true;
+    f.page.updateButtons();
+    QVERIFY(!f.ui()->AddLogicPart->isEnabled() && !f.ui()->DeleteLogicPart->isEnabled());
+    // The menus offer no more than the buttons: nothing that changes the model.
+    std::unique_ptr<QMenu> parts(f.page.createLogicPartMenu(f.parts()->item(0)));
+    std::unique_ptr<QMenu> lists(f.pins()->createPinListMenu(f.lists()->item(0)));
+    for (QMenu* menu : {parts.get(), lists.get()}) {
+        QVERIFY(menu->actions().size() >= 3);
+        for (QAction* a : menu->actions())
+            QVERIFY2(a->isSeparator() || !a->isEnabled(), qPrintable(a->text()));
+    }
     QVERIFY(prompts.unexpected().isEmpty());
 }
 

@@ -282,6 +282,13 @@ void TestPackagePage::memoryCategoryAndMenu()
     QVERIFY(!outside->actions()[1]->isEnabled());
     QVERIFY(!outside->actions()[4]->menu()->isEnabled());
 
+    // Viewing only, the menu changes nothing, as the buttons do not.
+    f.context.viewOnly = true;
+    std::unique_ptr<QMenu> viewing(f.page.createPackageMenu(f.ui()->PackageLBox->item(1)));
+    for (QAction* a : viewing->actions())
+        QVERIFY2(a->isSeparator() || !a->isEnabled(), qPrintable(a->text()));
+    f.context.viewOnly = false;
+
     f.context.category = PWWizardContext::MemoryTestCategory;
     QVERIFY(!f.page.createPackageMenu(f.ui()->PackageLBox->item(1)));
     f.page.showPackage(1);
