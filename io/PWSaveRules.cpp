@@ -3,6 +3,17 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// Where a name without a folder goes: the model library, else the current folder
+// (never the file system root).
+QString defaultFolder(const QString& modelLibPath)
+{
+    return modelLibPath.isEmpty() ? QDir::currentPath() : modelLibPath;
+}
+
+} // namespace
+
 QString PWSaveRules::cleanName(const QString& name)
 {
     return QDir::toNativeSeparators(QDir::cleanPath(name));
@@ -14,7 +25,7 @@ QString PWSaveRules::startName(const QString& proposedFilePath, const QString& m
         return proposedFilePath;
     const QString file = QFileInfo(modelName).fileName();
     const int dot = file.lastIndexOf(QLatin1Char('.'));
-    return QStringLiteral("%1/%2.model").arg(modelLibPath, dot < 0 ? file : file.left(dot));
+    return QStringLiteral("%1/%2.model").arg(defaultFolder(modelLibPath), dot < 0 ? file : file.left(dot));
 }
 
 bool PWSaveRules::resolve(const QString& name, const QString& modelLibPath, Target& target, QString& error)
@@ -33,7 +44,7 @@ bool PWSaveRules::resolve(const QString& name, const QString& modelLibPath, Targ
     const int slash = typed.lastIndexOf(QLatin1Char('/'));
     QString folder = slash < 0 ? QString() : QDir::cleanPath(typed.left(slash + 1));
     if (folder.isEmpty() || folder == QLatin1String("."))
-        folder = modelLibPath;
+        folder = defaultFolder(modelLibPath);
     const QString file = slash < 0 ? typed : typed.mid(slash + 1);
     const int dot = file.lastIndexOf(QLatin1Char('.'));
     const QString base = dot < 0 ? file : file.left(dot);

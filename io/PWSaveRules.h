@@ -13,7 +13,7 @@ class PWSaveRules
 public:
     struct Target
     {
-        QString folder;   // cleaned; the model-library folder when the name has none
+        QString folder;   // cleaned; when the name has none, the model-library folder, else the current one
         QString fullPath; // cleaned, native separators, always ending in ".model"
     };
 

@@ -46,6 +46,16 @@ private slots:
                  QStringLiteral("/lib/chip.v2.model"));
         QCOMPARE(PWSaveRules::startName(QStringLiteral("/p/q.model"), QStringLiteral("/lib"), QStringLiteral("x")),
                  QStringLiteral("/p/q.model"));
+
+        // Without a model-library folder a bare name stays in the current folder.
+        const QString here = QDir::currentPath();
+        QVERIFY(PWSaveRules::resolve(QStringLiteral("chip.model"), QString(), t, error));
+        QCOMPARE(t.folder, here);
+        QCOMPARE(t.fullPath, QDir::toNativeSeparators(here + QStringLiteral("/chip.model")));
+        QVERIFY(PWSaveRules::resolve(QStringLiteral("./chip"), QString(), t, error));
+        QCOMPARE(t.fullPath, QDir::toNativeSeparators(here + QStringLiteral("/chip.model")));
+        QCOMPARE(PWSaveRules::startName(QString(), QString(), QStringLiteral("chip.txt")),
+                 here + QStringLiteral("/chip.model"));
     }
 
     void aliasesAndBuildFailures()

@@ -128,6 +128,19 @@ private slots:
         dlg->leModelName->clear();
         QVERIFY(!dlg->modelFile()->buildAndSave());
         QCOMPARE(prompts.lastText(), QStringLiteral("There is no model file name specified"));
+
+        // Without a model-library folder a bare name is saved in the current folder.
+        const QString cwd = QDir::currentPath();
+        QVERIFY(QDir().mkpath(path(QStringLiteral("here"))));
+        QVERIFY(QDir::setCurrent(path(QStringLiteral("here"))));
+        dlg->setModelLibPath(QString());
+        dlg->leModelName->setText(QStringLiteral("bare.model"));
+        const bool savedHere = dlg->modelFile()->buildAndSave();
+        const QString here = QDir::toNativeSeparators(QDir::currentPath() + QStringLiteral("/bare.model"));
+        QDir::setCurrent(cwd);
+        QVERIFY(savedHere);
+        QCOMPARE(prompts.lastText(), QStringLiteral("Model file is saved\n") + here);
+        QVERIFY(contentOf(path(QStringLiteral("here/bare.model"))).contains("component \"CHIP3\""));
         QVERIFY(prompts.unexpected().isEmpty());
     }
 
