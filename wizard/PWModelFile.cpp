@@ -47,7 +47,10 @@ QString PWModelFile::openDialog()
     const QString lib = m_dialog->modelLibPath();
     const QString start = lib.isEmpty() ? QString() : QFileInfo(QDir::cleanPath(lib)).path();
     const QString name = lxPrompter().openFileName(m_dialog, QString(), start, openFilter());
-    m_dialog->setProposedFilePath(name);
+    if (name.isEmpty())
+        m_dialog->clearModelFile();
+    else
+        m_dialog->setProposedFilePath(name);
     return name;
 }
 

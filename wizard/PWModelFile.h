@@ -27,7 +27,7 @@ public:
     lxlib::LxLibInfo* document() const { return m_document.get(); }
     QString libraryErrorText() const { return m_libraryError; }
 
-    // The open dialog; the name chosen, empty when cancelled.
+    // The open dialog; the name chosen, empty when cancelled (which forgets the model file).
     QString openDialog();
     bool loadDocument(const QString& fileName);
     bool loadModelFile(const QString& fileName);

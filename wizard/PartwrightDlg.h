@@ -47,6 +47,12 @@ public:
     void setModelFileName(const QString& file);
     QString modelFileName() const { return m_modelFileName; }
     void setProposedFilePath(const QString& path) { m_proposedFilePath = path; }
+    // After a cancelled open dialog no file is named, neither as edited nor as proposed.
+    void clearModelFile()
+    {
+        m_modelFileName = QString();
+        m_proposedFilePath = QString();
+    }
     QString proposedFilePath() const { return m_proposedFilePath; }
     void setHostFile(bool hostFile) { m_hostFile = hostFile; }
     bool hostFile() const { return m_hostFile; }

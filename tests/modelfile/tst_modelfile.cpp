@@ -7,6 +7,7 @@
 #include "PartwrightDlg.h"
 #include "ScriptedPrompter.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -251,13 +252,25 @@ private slots:
         QCOMPARE(dlg->currentIndex(), int(PartwrightForm::StartPage));
         QCOMPARE(prompts.lastText(), QStringLiteral("Unable to parse file \"%1\"").arg(two));
 
-        // The open dialog: its filters, and a cancel that empties the proposed path.
+        // The open dialog: its filters, and a cancel that forgets the file and the proposed path.
+        QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(two));
         dlg->setProposedFilePath(QStringLiteral("/x.model"));
         prompts.answerFile(QString());
         QVERIFY(!dlg->modelFile()->slotOpenFileDialog());
         QCOMPARE(prompts.shown().last().kind, QStringLiteral("open"));
         QCOMPARE(prompts.lastText(), QStringLiteral("Model File (*.model *.ibs *.abl);;Model (*.model);;ABEL-HDL "
                                                     "(*.abl);;IBIS (*.ibs);;All Files (*.*)"));
+        QVERIFY(dlg->proposedFilePath().isEmpty());
+        QVERIFY(dlg->modelFileName().isEmpty());
+
+        // The same from File Open, after a model was loaded.
+        const QString file = path(QStringLiteral("chip.model"));
+        put(file, kModel);
+        dlg = openedOnNext(file);
+        QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(file));
+        prompts.answerFile(QString());
+        dlg->menuAction(PartwrightDlg::MenuOpen)->trigger();
+        QVERIFY(dlg->modelFileName().isEmpty());
         QVERIFY(dlg->proposedFilePath().isEmpty());
         QVERIFY(prompts.unexpected().isEmpty());
     }
