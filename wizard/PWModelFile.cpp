@@ -119,8 +119,7 @@ bool PWModelFile::convertDocument(QString& error)
     context.replaceLogic(model.takeLogic());
     context.category = model.category();
     context.rebuildPinNames();
-    if (model.category() != PWDeviceModel::NoCategory)
-        m_dialog->updateCategoryButtons(model.category());
+    m_dialog->takeLoadedCategory(model.category(), converted);
     emit modelLoaded();
     context.loading = false;
     return converted;

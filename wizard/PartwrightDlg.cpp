@@ -2,6 +2,7 @@
 
 #include "LxPrompter.h"
 #include "CLogicChecks.h"
+#include "PWDeviceModel.h"
 #include "PWHeaderPage.h"
 #include "PWLogicPartsPage.h"
 #include "PWModelFile.h"
@@ -262,6 +263,20 @@ void PartwrightDlg::setAllPageTitles(const QString& title)
 {
     for (int i = 0; i < pageCount(); ++i)
         setTitle(page(i), title);
+}
+
+void PartwrightDlg::takeLoadedCategory(int category, bool converted)
+{
+    // The radios cannot say it: a device id that is empty or starts with a
+    // blank never completes the device page, and File New leaves them unchecked.
+    if (converted)
+        m_editMode = EditExisting;
+    if (category == NoCategory)
+        return;
+    updateCategoryButtons(category);
+    m_deviceCategory = category;
+    m_deviceCategoryName = PWDeviceModel::categoryName(category);
+    syncContext();
 }
 
 bool PartwrightDlg::proposeFileName(const QString& deviceId)

@@ -66,6 +66,10 @@ public:
     // The host's database folder, asked for when a file name is proposed.
     static void setDatabasePathProvider(std::function<QString()> provider);
 
+    // A file was converted into the model: the category it holds is taken over
+    // and, when the conversion succeeded, the model is edited as an existing one.
+    void takeLoadedCategory(int category, bool converted);
+
     bool proposeFileName(const QString& deviceId);
     bool readDeviceCategory();
     void updatePageSet();

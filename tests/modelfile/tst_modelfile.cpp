@@ -238,6 +238,55 @@ private slots:
         QCOMPARE(dlg->context().enableEqualChoices.count(), 2);
     }
 
+    void loadingSetsEditModeAndCategory()
+    {
+        ScriptedPrompter prompts;
+        const QString file = path(QStringLiteral("mode.model"));
+        put(file, kModel);
+        // File New, then File Open: the model is edited as a loaded one.
+        auto dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), QString());
+        dlg->show();
+        dlg->menuAction(PartwrightDlg::MenuNew)->trigger();
+        QCOMPARE(dlg->editMode(), int(PartwrightDlg::CreateNew));
+        prompts.answerFile(file);
+        dlg->menuAction(PartwrightDlg::MenuOpen)->trigger();
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::PackagePage));
+        QCOMPARE(dlg->editMode(), int(PartwrightDlg::EditExisting));
+        QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
+        QCOMPARE(dlg->deviceCategoryName(), QStringLiteral("Logic"));
+        QVERIFY(dlg->rbLogicDevice->isChecked() && dlg->rbLogicDevice->isEnabled());
+        QVERIFY(!dlg->rbPassiveDevice->isEnabled());
+        const QString saved = path(QStringLiteral("mode-saved.model"));
+        dlg->leModelName->setText(saved);
+        dlg->accept();
+        QVERIFY(dlg->finishedFlag());
+        QVERIFY(contentOf(saved).contains("component \"CHIP\""));
+
+        // A device id that is empty or starts with a blank cannot complete the
+        // device page, yet the loaded model is checked on leaving the logic part page.
+        for (const char* id : {"", " CHIP"}) {
+            QByteArray text = kModel;
+            text.replace("component \"CHIP\"", "component \"" + QByteArray(id) + "\"");
+            text.replace("    enable \"E\"", "    pinlist \"PL2\" {\n      signal IN 1 \"A\"\n    }\n    enable \"E\"");
+            put(file, text);
+            dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), QString());
+            dlg->show();
+            prompts.answerFile(file);
+            dlg->menuAction(PartwrightDlg::MenuOpen)->trigger();
+            QCOMPARE(dlg->leDeviceId->text(), QString::fromLatin1(id));
+            QCOMPARE(dlg->editMode(), int(PartwrightDlg::EditExisting));
+            QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
+            QString expected;
+            QVERIFY(!dlg->context().logic().checkPinListsMatch(expected));
+            dlg->next();
+            QCOMPARE(dlg->currentIndex(), int(PartwrightForm::LogicPage));
+            dlg->next();
+            QCOMPARE(dlg->currentIndex(), int(PartwrightForm::LogicPage));
+            QCOMPARE(prompts.lastText(), expected);
+        }
+        QVERIFY(prompts.unexpected().isEmpty());
+    }
+
     void loadFailures()
     {
         ScriptedPrompter prompts;
