@@ -232,9 +232,14 @@ void PWPinListTab::logicPartRemoved(int part)
 
 void PWPinListTab::packagesChanged()
 {
-    if (m_shownPart < 0 || currentPinList() < 0)
+    LxLibTable* table = m_ui->PinListTable;
+    if (table->refreshState() != 1)
         return;
-    showPinList(m_shownPart, currentPinList());
+    takeOverEdited();
+    context()->logic().clearDanglingPinNames(currentPart());
+    if (currentPinList() >= 0)
+        showPinList(currentPart(), currentPinList());
+    table->setRefreshState(0);
 }
 
 void PWPinListTab::slotPinListChanged(int part)

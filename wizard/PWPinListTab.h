@@ -43,8 +43,9 @@ public:
     // Stores the pin list whose widgets hold unstored edits.
     void takeOverEdited();
     int currentPinList() const;
-    // The packages changed: pin names nobody has any more are gone from the
-    // model, so the pin list shown is refilled over the new choices.
+    // The package page is left. Only when the table is marked for refresh do the
+    // pin lists of the current logic part lose the pin names no package has any
+    // more, and the pin list shown is refilled over the new choices.
     void packagesChanged();
     void updateEditable();
 

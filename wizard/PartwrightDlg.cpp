@@ -113,8 +113,8 @@ void PartwrightDlg::connectModelFile()
     connect(m_menuItems[MenuSave], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSave);
     connect(m_menuItems[MenuSaveAs], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSaveAs);
     connect(m_modelFile, &PWModelFile::storeEditors, this, [this] {
+        m_packagePage->takeOverEdited();
         m_logicPage->storeCurrentTab();
-        leavePackagePage();
     });
     connect(m_modelFile, &PWModelFile::modelLoaded, this, [this] {
         syncContext();
@@ -126,9 +126,6 @@ void PartwrightDlg::connectModelFile()
 void PartwrightDlg::leavePackagePage()
 {
     m_packagePage->takeOverEdited();
-    m_logicPage->pinListTab()->takeOverEdited();
-    for (int i = 0; i < m_context->logic().logicParts().count(); ++i)
-        m_context->logic().clearDanglingPinNames(i);
     m_logicPage->pinListTab()->packagesChanged();
 }
 
@@ -476,10 +473,10 @@ void PartwrightDlg::back()
         done(Accepted);
         return;
     }
-    if (currentIndex() == PackagePage)
-        leavePackagePage();
     if (currentIndex() == LogicPage)
         m_logicPage->storeCurrentTab();
+    if (currentIndex() == PackagePage || currentIndex() == LogicPage)
+        m_packagePage->takeOverEdited();
     if (currentIndex() != StartPage)
         LxWizard::back();
 }

@@ -125,6 +125,7 @@ private:
     void setAllPageTitles(const QString& title);
     void createLogicPages();
     void connectModelFile();
+    // Next from the package page: stores the package and refreshes the pin list when marked.
     void leavePackagePage();
     // The editors read the category and read-only mode from the shared context.
     void syncContext();

@@ -2,10 +2,16 @@
 
 #include "CLogic.h"
 #include "LxLibInfo.h"
+#include "LxLibTable.h"
+#include "PWLogicPartsPage.h"
 #include "PWModelFile.h"
+#include "PWPackagePage.h"
+#include "PWPinListTab.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
 #include "ScriptedPrompter.h"
+#include "ui_PWPackagePage.h"
+#include "ui_PWPinListTab.h"
 
 #include <QAction>
 #include <QDir>
@@ -284,6 +290,56 @@ private slots:
             QCOMPARE(dlg->currentIndex(), int(PartwrightForm::LogicPage));
             QCOMPARE(prompts.lastText(), expected);
         }
+        QVERIFY(prompts.unexpected().isEmpty());
+    }
+
+    void leavingPackagesAndSavingKeepPinNames()
+    {
+        ScriptedPrompter prompts;
+        const QString file = path(QStringLiteral("names.model"));
+        put(file, "model-format 1.2\ncomponent \"CHIP\" {\n  package {\n    id \"P\"\n"
+                  "    pin \"1\" \"A\" INPUT\n    pin \"2\" \"B\" INPUT\n  }\n"
+                  "  logic \"U1\" {\n    pinlist \"L1\" {\n      signal IN 0 \"A\"\n      signal IN 1 \"B\"\n    }\n  }\n"
+                  "  logic \"U2\" {\n    pinlist \"L2\" {\n      signal IN 0 \"A\"\n      signal IN 1 \"B\"\n    }\n  }\n}\n");
+        auto dlg = openedOnNext(file);
+        const CLogicPartList& parts = dlg->context().logic().logicParts();
+        const auto pinNames = [&parts](int part) {
+            QStringList names;
+            for (const CPinListPin* pin : parts.at(part)->pinLists().at(0)->pins())
+                names.append(pin->pinName());
+            return names;
+        };
+        const QStringList both{QStringLiteral("A"), QStringLiteral("B")};
+        dlg->next();
+        dlg->next();
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::PackagePage));
+        // Pin B leaves the package; the pin lists still name it.
+        LxLibTable* packageTable = dlg->packagePage()->form()->PackageTable;
+        packageTable->selectRow(1);
+        dlg->packagePage()->slotDelPackagePinDefinition();
+
+        // A save stores the package but never changes the pin lists.
+        dlg->leModelName->setText(path(QStringLiteral("names-saved.model")));
+        dlg->modelFile()->slotMenuFileSave();
+        QCOMPARE(dlg->context().logic().packages().at(0)->pins().count(), 1);
+        QCOMPARE(pinNames(0), both);
+        QCOMPARE(pinNames(1), both);
+
+        // Leaving the page clears names only when the pin list table is marked
+        // for refresh, and only in the current logic part.
+        dlg->next();
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::LogicPage));
+        QCOMPARE(pinNames(0), both);
+        QCOMPARE(pinNames(1), both);
+        LxLibTable* pinTable = dlg->logicPage()->pinListTab()->form()->PinListTable;
+        pinTable->setRefreshState(1);
+        dlg->back();
+        dlg->next();
+        QCOMPARE(pinNames(0), (QStringList{QStringLiteral("A"), QString()}));
+        QCOMPARE(pinNames(1), both);
+        QCOMPARE(pinTable->refreshState(), 0);
+        QCOMPARE(pinTable->text(1, 0), QString());
+        QCOMPARE(pinTable->text(0, 0), QStringLiteral("A"));
         QVERIFY(prompts.unexpected().isEmpty());
     }
 

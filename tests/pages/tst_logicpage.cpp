@@ -434,10 +434,14 @@ void TestLogicPage::danglingNamesAndPruning()
     QVERIFY(f.context.logic().getSignalNames(before, CLogic::PruneEnables, 0));
     QVERIFY(before.contains(QStringLiteral("OE")));
 
-    // OE leaves the package: its name is cleared and the pin list shown again.
+    // OE leaves the package: only a table marked for refresh loses the name
+    // and shows the pin list again.
     f.setPackage({QStringLiteral("A0"), QStringLiteral("Y0")});
-    f.context.logic().clearDanglingPinNames(0);
     f.pins()->packagesChanged();
+    QCOMPARE(u1->pinLists().at(0)->pins().at(1)->pinName(), QStringLiteral("OE"));
+    f.table()->setRefreshState(1);
+    f.pins()->packagesChanged();
+    QCOMPARE(f.table()->refreshState(), 0);
     QCOMPARE(u1->pinLists().at(0)->pins().at(1)->pinName(), QString());
     QCOMPARE(f.table()->text(1, 0), QString());
     QCOMPARE(f.table()->comboItem(1, 0)->stringList(), f.context.pinNames());
