@@ -14,6 +14,13 @@ QString defaultFolder(const QString& modelLibPath)
 
 } // namespace
 
+bool PWSaveRules::isReadOnly(const QString& file)
+{
+    const QFileInfo info(file);
+    return !file.isEmpty() && info.exists() && !info.isDir()
+           && !(info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+}
+
 QString PWSaveRules::cleanName(const QString& name)
 {
     return QDir::toNativeSeparators(QDir::cleanPath(name));
@@ -34,8 +41,7 @@ bool PWSaveRules::resolve(const QString& name, const QString& modelLibPath, Targ
         error = tr("There is no model file name specified");
         return false;
     }
-    const QFileInfo info(name);
-    if (info.exists() && !info.isWritable()) {
+    if (isReadOnly(name)) {
         error = QDir::cleanPath(name) + QLatin1Char('\n') + tr("The above model file is read only");
         return false;
     }

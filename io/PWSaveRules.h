@@ -20,6 +20,10 @@ public:
     // False with the message to show when the name cannot be saved under.
     static bool resolve(const QString& name, const QString& modelLibPath, Target& target, QString& error);
 
+    // An existing file without write permission. The permission bits decide, not
+    // access(): a user who may write anything must not replace a read-only model either.
+    static bool isReadOnly(const QString& file);
+
     // The file name a save dialog starts with.
     static QString startName(const QString& proposedFilePath, const QString& modelLibPath, const QString& modelName);
     static QString cleanName(const QString& name);

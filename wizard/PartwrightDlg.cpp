@@ -8,6 +8,7 @@
 #include "PWModelFile.h"
 #include "PWPackagePage.h"
 #include "PWPinListTab.h"
+#include "PWSaveRules.h"
 #include "PWWizardContext.h"
 #include "PWImages.h"
 
@@ -34,12 +35,6 @@ std::function<QString()>& databasePathProvider()
 QString cleanName(const QString& file)
 {
     return file.isEmpty() ? file : QDir::toNativeSeparators(QDir::cleanPath(file));
-}
-
-bool existsReadOnly(const QString& file)
-{
-    const QFileInfo fi(file);
-    return !file.isEmpty() && fi.exists() && !fi.isWritable();
 }
 
 } // namespace
@@ -197,7 +192,7 @@ void PartwrightDlg::setModelFileName(const QString& file)
     m_modelFileName = cleanName(file);
     leOpenExisistingModel->setText(m_modelFileName);
     const bool named = !m_modelFileName.isEmpty();
-    m_menuItems[MenuSave]->setEnabled(named && !existsReadOnly(m_modelFileName));
+    m_menuItems[MenuSave]->setEnabled(named && !PWSaveRules::isReadOnly(m_modelFileName));
     m_menuItems[MenuSaveAs]->setEnabled(named);
     leModelName->setText(m_proposedFilePath);
     if (m_hostFile || m_viewOnly) {
@@ -380,7 +375,7 @@ void PartwrightDlg::updateEditState(int category)
                                     : tr("Click Finish to save it."));
     const bool savable = m_editMode == CreateNew
                          || (m_editMode == EditExisting && !m_hostFile && !m_viewOnly && !leModelName->text().isEmpty());
-    m_menuItems[MenuSave]->setEnabled(savable && !existsReadOnly(leModelName->text()));
+    m_menuItems[MenuSave]->setEnabled(savable && !PWSaveRules::isReadOnly(leModelName->text()));
     m_menuItems[MenuSaveAs]->setEnabled(savable);
     m_editState.apply(m_viewOnly, m_viewOnly);
     leModelName->setReadOnly(m_hostFile || m_viewOnly);

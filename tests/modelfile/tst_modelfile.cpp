@@ -23,7 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
 
 namespace {
 
@@ -154,24 +153,39 @@ private slots:
     void failuresLeaveTheOldFile()
     {
         ScriptedPrompter prompts;
-        const QString old = path(QStringLiteral("old.model"));
-        put(old, "old content\n");
+        // The old file is a model saved before; nothing below may touch it.
+        const QString old = path(QStringLiteral("kept/old.model"));
         auto dlg = newLogicModel(path(QStringLiteral("lib")), old);
+        QVERIFY(dlg->modelFile()->buildAndSave());
+        const QByteArray before = contentOf(old);
+        QVERIFY(before.contains("component \"CHIP\""));
+        const QStringList kept{QStringLiteral("old.model")};
+        const auto keptFolder = [this] {
+            return QDir(path(QStringLiteral("kept"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        };
+        // From here a save that got through would show in the file.
+        dlg->leDeviceId->setText(QStringLiteral("CHANGED"));
 
         // A build failure reports and writes nothing.
         dlg->context().logic().packages().clear();
         QVERIFY(!dlg->modelFile()->buildAndSave());
         QCOMPARE(prompts.lastText(), QStringLiteral("Unable to save this model\nPackage information is required"));
-        QCOMPARE(contentOf(old), QByteArray("old content\n"));
+        QCOMPARE(contentOf(old), before);
 
-        // A folder where the file should go: the library's own text is shown.
+        // Targets nobody can write, whoever runs the test. Under a regular file no folder can be made.
         auto* package = new CPackage;
         package->addPackageId(QStringLiteral("P"));
         package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
         dlg->context().logic().packages().append(package);
+        dlg->leModelName->setText(old + QStringLiteral("/sub/x.model"));
+        QVERIFY(!dlg->modelFile()->buildAndSave());
+        QCOMPARE(prompts.lastText(), QStringLiteral("Unable to create folder name 'old.model'"));
+        QCOMPARE(contentOf(old), before);
+
+        // A folder where the file should go: the library's own text is shown.
         const QString folder = path(QStringLiteral("folder.model"));
         QVERIFY(QDir().mkpath(folder + QStringLiteral("/inner")));
-        put(folder + QStringLiteral("/inner/keep.model"), "keep\n");
+        put(folder + QStringLiteral("/inner/keep.model"), before);
         dlg->leModelName->setText(folder);
         prompts.answerYesNoCancel(LxPrompter::Yes);
         QVERIFY(!dlg->modelFile()->buildAndSave());
@@ -180,29 +194,26 @@ private slots:
                                  + QStringLiteral("\n\n")),
                  qPrintable(text));
         QVERIFY(text.length() > text.indexOf(QStringLiteral("\n\n")) + 2); // the library said why
-        QCOMPARE(contentOf(folder + QStringLiteral("/inner/keep.model")), QByteArray("keep\n"));
+        QCOMPARE(contentOf(folder + QStringLiteral("/inner/keep.model")), before);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("inner")});
 
-        // Under a regular file no folder can be made.
-        dlg->leModelName->setText(old + QStringLiteral("/sub/x.model"));
+        // A read-only file is refused by its permissions, also for a user who could write it anyway.
+        QVERIFY(QFile::setPermissions(old, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        dlg->leModelName->setText(old);
+        prompts.clearShown();
         QVERIFY(!dlg->modelFile()->buildAndSave());
-        QCOMPARE(prompts.lastText(), QStringLiteral("Unable to create folder name 'old.model'"));
-        QCOMPARE(contentOf(old), QByteArray("old content\n"));
-
-        if (geteuid() != 0) {
-            QFile::setPermissions(old, QFile::ReadOwner);
-            dlg->leModelName->setText(old);
-            QVERIFY(!dlg->modelFile()->buildAndSave());
-            QCOMPARE(prompts.lastText(), QDir::cleanPath(old) + QStringLiteral("\nThe above model file is read only"));
-            QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner);
-        }
+        QCOMPARE(prompts.texts(), QStringList{QDir::cleanPath(old) + QStringLiteral("\nThe above model file is read only")});
+        QCOMPARE(contentOf(old), before);
+        QVERIFY(QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(keptFolder(), kept); // no temporary file left behind
 
         // View-only: nothing written, nothing said.
         dlg->setViewOnly(true);
-        dlg->leModelName->setText(old);
         prompts.clearShown();
         QVERIFY(dlg->modelFile()->saveModelFile());
         QCOMPARE(prompts.count(), 0);
-        QCOMPARE(contentOf(old), QByteArray("old content\n"));
+        QCOMPARE(contentOf(old), before);
+        QCOMPARE(keptFolder(), kept);
         QVERIFY(prompts.unexpected().isEmpty());
     }
 
