@@ -37,9 +37,26 @@ QPixmap tableImage(const QString& name)
 #endif
 }
 
+// Digits only: a sign alone is a text QIntValidator calls incomplete, and a
+// cell takes whatever its editor holds when the edit is left.
+class DigitValidator : public QIntValidator
+{
+public:
+    DigitValidator(int top, QObject* parent) : QIntValidator(0, top, parent) {}
+
+    State validate(QString& input, int& pos) const override
+    {
+        for (const QChar c : std::as_const(input)) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        }
+        return QIntValidator::validate(input, pos);
+    }
+};
+
 QValidator* intValidator(int top, QObject* parent)
 {
-    auto* v = new QIntValidator(0, top, parent);
+    auto* v = new DigitValidator(top, parent);
     // "1,000" must not pass for a number.
     QLocale c = QLocale::c();
     c.setNumberOptions(QLocale::RejectGroupSeparator);

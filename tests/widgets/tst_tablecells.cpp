@@ -2,12 +2,15 @@
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
 #include "LxLibTableItem.h"
+#include "LxWizard.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -24,6 +27,8 @@ private slots:
     void deleteKey();
     void readOnlyRefusesEditing();
     void focusOutAndCommitEdit();
+    void everyWayOutKeepsAnEmptiedCell();
+    void changingTabPageOrFinishingKeepsTheEdit();
     void choiceCells();
     void checkCells();
     void greyCellsAndFocusFrame();
@@ -33,7 +38,13 @@ private slots:
 private:
     // Types keys into cell (row, col) as a user does: the first key opens the editor.
     QLineEdit* typeInto(int row, int col, const QString& keys);
-    QLineEdit* editor() const { return qobject_cast<QLineEdit*>(m_table->indexWidget(m_table->currentIndex())); }
+    QLineEdit* editor() const { return editorOf(m_table); }
+    static QLineEdit* editorOf(LxLibTable* table)
+    {
+        return qobject_cast<QLineEdit*>(table->indexWidget(table->currentIndex()));
+    }
+    // Opens the editor of a filled cell with F2 and empties it.
+    static QLineEdit* emptyCell(LxLibTable* table, int row, int col);
 
     QWidget* m_window = nullptr;
     LxLibTable* m_table = nullptr;
@@ -200,6 +211,151 @@ void TableCellsTest::focusOutAndCommitEdit()
     // Nothing is edited: a second commit changes nothing.
     m_table->commitEdit();
     QCOMPARE(changed.count(), 2);
+}
+
+QLineEdit* TableCellsTest::emptyCell(LxLibTable* table, int row, int col)
+{
+    table->setCurrentCell(row, col);
+    QTest::keyClick(table, Qt::Key_F2);
+    QLineEdit* edit = editorOf(table);
+    if (!edit)
+        return nullptr;
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    return edit->text().isEmpty() ? edit : nullptr;
+}
+
+void TableCellsTest::everyWayOutKeepsAnEmptiedCell()
+{
+    // Bit numbers: the validator calls an empty text incomplete.
+    m_table->setTableKind(LxLibTable::PinListKind);
+    for (int r = 0; r < m_table->numRows(); ++r)
+        m_table->setText(r, 2, QString::number(r + 10));
+    QSignalSpy changed(m_table, &LxLibTable::valueChanged);
+
+    QVERIFY(emptyCell(m_table, 0, 2));
+    const QPoint other = m_table->visualRect(m_table->model()->index(2, 0)).center();
+    QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {}, other);
+    QTRY_VERIFY(!m_table->isEditing());
+    QCOMPARE(m_table->text(0, 2), QString());
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.last(), QList<QVariant>({0, 2}));
+
+    QLineEdit* edit = emptyCell(m_table, 1, 2);
+    QVERIFY(edit);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(m_table->text(1, 2), QString());
+    QCOMPARE(changed.last(), QList<QVariant>({1, 2}));
+    // Tab moves on to the next cell as it does after a complete text.
+    QCOMPARE(m_table->currentRow(), 2);
+    QCOMPARE(m_table->currentColumn(), 0);
+    m_table->commitEdit();
+
+    edit = emptyCell(m_table, 2, 2);
+    QVERIFY(edit);
+    QTest::keyClick(edit, Qt::Key_Backtab);
+    QCOMPARE(m_table->text(2, 2), QString());
+    QCOMPARE(m_table->currentColumn(), 1);
+    m_table->commitEdit();
+    QCOMPARE(changed.count(), 3);
+
+    m_table->setText(0, 2, QStringLiteral("5"));
+    m_table->setFocus();
+    edit = emptyCell(m_table, 0, 2);
+    QVERIFY(edit);
+    m_other->setFocus();
+    QTRY_VERIFY(!m_table->isEditing());
+    QCOMPARE(m_table->text(0, 2), QString());
+    QCOMPARE(changed.count(), 4);
+
+    // The editor admits digits only: a lone sign is no bit number.
+    m_table->setFocus();
+    edit = typeInto(1, 2, QStringLiteral("+"));
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), QString());
+    QTest::keyClicks(edit, QStringLiteral("-12a"));
+    QCOMPARE(edit->text(), QStringLiteral("12"));
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(m_table->text(1, 2), QStringLiteral("12"));
+}
+
+namespace {
+
+// Records what a cell holds when the wizard's steps run: what they store is
+// what the table holds at that moment.
+class RecordingWizard : public LxWizard
+{
+public:
+    LxLibTable* table = nullptr;
+    QStringList seen;
+
+    void next() override
+    {
+        seen << QStringLiteral("next:") + table->text(1, 1);
+        LxWizard::next();
+    }
+    void back() override
+    {
+        seen << QStringLiteral("back:") + table->text(1, 1);
+        LxWizard::back();
+    }
+    void accept() override
+    {
+        seen << QStringLiteral("finish:") + table->text(1, 1);
+        LxWizard::accept();
+    }
+};
+
+} // namespace
+
+void TableCellsTest::changingTabPageOrFinishingKeepsTheEdit()
+{
+    RecordingWizard wizard;
+    auto* tabs = new QTabWidget;
+    // Tables sit inside the pages of the form, never as pages of their own.
+    auto* tab = new QWidget;
+    auto* table = new LxLibTable(tab, "DiagnoseTable");
+    (new QVBoxLayout(tab))->addWidget(table);
+    wizard.table = table;
+    table->setTableKind(LxLibTable::DiagnoseKind);
+    table->setNumCols(2);
+    table->setNumRows(2);
+    table->setText(0, 1, QStringLiteral("7"));
+    table->setText(1, 1, QStringLiteral("8"));
+    tabs->addTab(tab, QStringLiteral("Diagnostics"));
+    tabs->addTab(new QLineEdit, QStringLiteral("Other"));
+    wizard.addPage(tabs, QStringLiteral("Tables"));
+    wizard.addPage(new QLineEdit, QStringLiteral("Next page"));
+    wizard.setFinishEnabled(tabs, true);
+    wizard.show();
+    wizard.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    table->setFocus();
+    QSignalSpy changed(table, &LxLibTable::valueChanged);
+
+    QVERIFY(emptyCell(table, 0, 1));
+    tabs->setCurrentIndex(1);
+    QVERIFY(!table->isEditing());
+    QCOMPARE(table->text(0, 1), QString());
+    QCOMPARE(changed.count(), 1);
+
+    // Buttons clicked by program or by shortcut take no focus; the step sees
+    // the edit all the same.
+    tabs->setCurrentIndex(0);
+    table->setFocus();
+    QVERIFY(emptyCell(table, 1, 1));
+    wizard.nextButton()->click();
+    QCOMPARE(wizard.currentPage(), wizard.page(1));
+    wizard.backButton()->click();
+
+    table->setText(1, 1, QStringLiteral("9"));
+    table->setFocus();
+    QVERIFY(emptyCell(table, 1, 1));
+    QSignalSpy finished(&wizard, &QDialog::accepted);
+    wizard.finishButton()->click();
+    QCOMPARE(wizard.seen, (QStringList{"next:", "back:", "finish:"}));
+    QCOMPARE(changed.count(), 3);
+    QCOMPARE(finished.count(), 1);
 }
 
 void TableCellsTest::choiceCells()
