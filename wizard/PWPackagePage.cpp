@@ -5,6 +5,7 @@
 #include "PWEditState.h"
 #include "LxListMenu.h"
 #include "PWImages.h"
+#include "PWPackagePinCheck.h"
 #include "PWPasteChecks.h"
 #include "PWTablePaste.h"
 #include "PWVocabulary.h"
@@ -399,8 +400,10 @@ void PWPackagePage::slotPastePins(const QString& text)
 {
     if (m_ui->PackageLBox->count() == 0 || m_context->memoryCategory() || m_context->viewOnly)
         return;
+    PWPackagePinCheck check;
     const bool changed = PWTablePaste::paste(
-        m_ui->PackageTable, *m_context, text, PWPasteChecks::packagePinRow(), [this, types = PackagePinTypeChoices()](int row, const QStringList& cells) {
+        m_ui->PackageTable, *m_context, text, check.rowCheck(),
+        [this, types = PackagePinTypeChoices()](int row, const QStringList& cells) {
             m_ui->PackageTable->setText(row, 0, cells[0]);
             m_ui->PackageTable->setText(row, 1, cells[1]);
             setPinTypeChoice(row, qMax(0, static_cast<int>(types.indexOf(cells[2]))));

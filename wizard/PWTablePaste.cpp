@@ -61,12 +61,11 @@ bool PWTablePaste::paste(LxLibTable* table, const PWWizardContext& context, cons
     if (!plan.rows.isEmpty()) {
         const QSignalBlocker block(table);
         table->setUpdatesEnabled(false);
-        for (int i = 0; i < plan.rows.size(); ++i) {
-            const int row = plan.rows[i];
-            if (row >= table->numRows())
-                table->insertRows(table->numRows(), row - table->numRows() + 1);
-            setRow(row, plan.cells[i]);
-        }
+        // Rows are appended without gaps after the last one; one insertion for all is linear.
+        if (plan.rows.last() >= table->numRows())
+            table->setNumRows(plan.rows.last() + 1);
+        for (int i = 0; i < plan.rows.size(); ++i)
+            setRow(plan.rows[i], plan.cells[i]);
         table->setUpdatesEnabled(true);
         table->setCurrentCell(plan.rows.last(), startCol);
     }
