@@ -1,6 +1,7 @@
 // Pasting pin tables as a test engineer copies them from a datasheet: 10 000
-// numbered pins into a package, and 2 500 pins into a pin list over a 2 500-pin
-// package.
+// numbered pins into a package, a 1 056-pin FPGA table whose supply pins repeat
+// their names (the question to name them apart answered Yes), and 2 500 pins
+// into a pin list over a 2 500-pin package.
 
 #include "model/CLogic.h"
 #include "wizard/PWEditState.h"
@@ -72,6 +73,12 @@ void BM_PastePackagePins(benchmark::State& state)
     pasteIntoPackage(state, PinTableFixture::numbered(PackageRows), PackageRows, 0);
 }
 BENCHMARK(BM_PastePackagePins)->Unit(benchmark::kMillisecond);
+
+void BM_PasteFpgaPinTable(benchmark::State& state)
+{
+    pasteIntoPackage(state, PinTableFixture::fpga(), 1056, 1);
+}
+BENCHMARK(BM_PasteFpgaPinTable)->Unit(benchmark::kMillisecond);
 
 void BM_PastePinList(benchmark::State& state)
 {

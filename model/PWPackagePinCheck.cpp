@@ -32,10 +32,31 @@ int pinTypeCode(const QString& keyword)
 
 } // namespace
 
+bool PWPackagePinCheck::isSupplyType(int packagePinType)
+{
+    switch (packagePinType) {
+    case lxlib::PPT_GND:
+    case lxlib::PPT_PWR:
+    case lxlib::PPT_PWR_NEG:
+    case lxlib::PPT_PWR_REF:
+    case lxlib::PPT_NC:
+    case lxlib::PPT_DU:
+        return true;
+    default:
+        return false;
+    }
+}
+
 PWTableText::RowCheck PWPackagePinCheck::rowCheck()
 {
     m_started = false;
     return [this](QStringList& cells, int row, const QList<QStringList>& table) { return check(cells, row, table); };
+}
+
+void PWPackagePinCheck::setNameApart(bool nameApart)
+{
+    m_nameApart = nameApart;
+    m_started = false;
 }
 
 void PWPackagePinCheck::start(const QList<QStringList>& table)
@@ -46,6 +67,10 @@ void PWPackagePinCheck::start(const QList<QStringList>& table)
     m_names.reserve(table.size());
     for (const QStringList& cells : table)
         count(cells, 1);
+    m_repeatedSupplyPins = 0;
+    // A pass that names supply pins apart needs the names the pass before it found.
+    if (!m_nameApart)
+        m_repeatedSupplyNames.clear();
     m_started = true;
 }
 
@@ -82,12 +107,19 @@ QString PWPackagePinCheck::check(QStringList& cells, int row, const QList<QStrin
         return QCoreApplication::translate("PartwrightDlg", "pin number \"%1\" is already used in this package")
             .arg(cells[0]);
     }
+    const int type = cells[2].isEmpty() ? 0 : pinTypeCode(cells[2]);
+    const bool supply = isSupplyType(type);
+    if (supply && m_nameApart && m_repeatedSupplyNames.contains(cells[1]))
+        cells[1] += QLatin1Char('_') + cells[0];
     if (!cells[1].isEmpty() && others(m_names, cells[1], row, 1, table) > 0) {
+        if (supply && !m_nameApart) {
+            ++m_repeatedSupplyPins;
+            m_repeatedSupplyNames.insert(cells[1]);
+        }
         //: %1 = Name of the package pin
         return QCoreApplication::translate("PartwrightDlg", "pin name \"%1\" is already used in this package")
             .arg(cells[1]);
     }
-    const int type = cells[2].isEmpty() ? 0 : pinTypeCode(cells[2]);
     if (type < 0) {
         //: %1 = The pasted pin type
         return QCoreApplication::translate("PartwrightDlg", "\"%1\" is no pin type").arg(cells[2]);

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -436,6 +437,31 @@ void LxLibTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
     m_replacing = false;
     m_editIndex = QPersistentModelIndex();
     QTableWidget::closeEditor(editor, hint);
+}
+
+void LxLibTable::fitColumnToTexts(int col, int maxWidth, bool mayShrink)
+{
+    if (col < 0 || col >= columnCount())
+        return;
+    // Measuring only the longest texts keeps a fill of thousands of rows cheap;
+    // a text of fewer than half the characters is hardly the widest.
+    qsizetype longest = 0;
+    for (int r = 0; r < rowCount(); ++r)
+        longest = qMax(longest, text(r, col).size());
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (int r = 0; r < rowCount(); ++r) {
+        const QString t = text(r, col);
+        if (2 * t.size() >= longest)
+            widest = qMax(widest, metrics.horizontalAdvance(t));
+    }
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 4;
+    const QHeaderView* header = horizontalHeader();
+    int width = std::max({header->sectionSizeHint(col), header->defaultSectionSize(), widest + margin});
+    width = qMin(width, qMax(maxWidth, header->defaultSectionSize()));
+    if (!mayShrink)
+        width = qMax(width, columnWidth(col));
+    setColumnWidth(col, width);
 }
 
 QStringList LxLibTable::rowTexts(int row) const

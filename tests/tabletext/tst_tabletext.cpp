@@ -116,6 +116,43 @@ private slots:
         QCOMPARE(plan.problems, QStringList{"Row 3: pin name \"X\" is already used in this package"});
     }
 
+    void supplyPinsNamedApart()
+    {
+        const QList<QStringList> table{{"1", "CLK", "INPUT"}, {"2", "VCC_C3", "INPUT"}};
+        const QString text = QStringLiteral("A1\tGND\tGND\nB7\tGND\tgnd\nC2\tVCC\tPWR\nC3\tVCC\tPWR\n"
+                                            "D1\tCLK\tDU\nD2\tIO_1\tINOUT\nD3\tIO_1\tINOUT\nE1\tVCC\tINPUT\n"
+                                            "E2\tNC\tNC\nE3\tREF\tPWR_REF\nE4\tREF\tPWR_NEG\n");
+        PWPackagePinCheck check;
+        const auto names = [](const PWTableText::Plan& plan) {
+            QStringList taken;
+            for (const QStringList& cells : plan.cells)
+                taken << cells[1];
+            return taken;
+        };
+        PWTableText::Plan plan = planPaste(table, 3, 2, 0, text, {}, check.rowCheck());
+        // GND, VCC and REF once each, CLK beside the table's signal pin; IO_1 is no supply pin.
+        QCOMPARE(check.repeatedSupplyPins(), 4);
+        QCOMPARE(names(plan), (QStringList{"GND", "VCC", "IO_1", "NC", "REF"}));
+
+        check.setNameApart(true);
+        plan = planPaste(table, 3, 2, 0, text, {}, check.rowCheck());
+        QCOMPARE(names(plan), (QStringList{"GND_A1", "GND_B7", "VCC_C2", "CLK_D1", "IO_1", "VCC", "NC", "REF_E3",
+                                           "REF_E4"}));
+        QCOMPARE(plan.cells[1], (QStringList{"B7", "GND_B7", "GND"}));
+        // A name made apart still has to be free; other refusals stay.
+        QCOMPARE(plan.problems, (QStringList{"Row 4: pin name \"VCC_C3\" is already used in this package",
+                                             "Row 7: pin name \"IO_1\" is already used in this package"}));
+        QCOMPARE(check.repeatedSupplyPins(), 0);
+
+        // A pass without naming apart forgets the names found before.
+        check.setNameApart(false);
+        plan = planPaste(table, 3, 2, 0, text, {}, check.rowCheck());
+        QCOMPARE(check.repeatedSupplyPins(), 4);
+        QVERIFY(PWPackagePinCheck::isSupplyType(lxlib::PPT_PWR_NEG));
+        QVERIFY(!PWPackagePinCheck::isSupplyType(lxlib::PPT_DASH));
+        QVERIFY(!PWPackagePinCheck::isSupplyType(lxlib::PPT_INOUT_OD));
+    }
+
     void pinListRows()
     {
         CLogic logic;
