@@ -143,14 +143,7 @@ private slots:
         QCOMPARE(plan.problems, (QStringList{"Row 4: pin name \"VCC_C3\" is already used in this package",
                                              "Row 7: pin name \"IO_1\" is already used in this package"}));
         QCOMPARE(check.repeatedSupplyPins(), 0);
-
-        // A pass without naming apart forgets the names found before.
-        check.setNameApart(false);
-        plan = planPaste(table, 3, 2, 0, text, {}, check.rowCheck());
-        QCOMPARE(check.repeatedSupplyPins(), 4);
-        QVERIFY(PWPackagePinCheck::isSupplyType(lxlib::PPT_PWR_NEG));
         QVERIFY(!PWPackagePinCheck::isSupplyType(lxlib::PPT_DASH));
-        QVERIFY(!PWPackagePinCheck::isSupplyType(lxlib::PPT_INOUT_OD));
     }
 
     void pinListRows()
