@@ -1,5 +1,6 @@
 // The editor pages on large parts: a 2500-pin package shown in the package
-// table, and switching between two logic parts of four 64-pin lists each.
+// table, switching between two logic parts of four 64-pin lists each, and a
+// pin list of all 2500 pins.
 
 #include "model/CLogic.h"
 #include "wizard/PWEditState.h"
@@ -123,6 +124,37 @@ void BM_SwitchLogicParts(benchmark::State& state)
     state.counters["pinsPerList"] = PinsPerList;
 }
 BENCHMARK(BM_SwitchLogicParts)->Unit(benchmark::kMillisecond);
+
+// One pin list holding every pin of the big package, shown in turn with an
+// empty one: each pass chooses all PackagePins pin names in their choice cells.
+void BM_ShowBigPinList(benchmark::State& state)
+{
+    Pages p;
+    p.context.category = 2;
+    p.context.logic().insertPackage(0, bigPackage(QStringLiteral("BGA")));
+    p.context.rebuildPinNames();
+    auto* part = new CLogicPart(QStringLiteral("U1"));
+    auto* all = new CPinList(QStringLiteral("All"));
+    for (int i = 0; i < PackagePins; ++i)
+        all->addPin(QStringLiteral("P%1").arg(i),
+                    lxlib::LxLibSignalTypeBit::ConvertSignalToType(i % 4 == 3 ? QStringLiteral("OUT")
+                                                                               : QStringLiteral("IN")),
+                    i % 64);
+    part->insertPinList(0, all);
+    part->insertPinList(1, new CPinList(QStringLiteral("None")));
+    p.context.logic().insertLogicPart(0, part);
+    PWLogicPartsPage page(&p.context, &p.dialog);
+    const LxLibTable* table = page.pinListTab()->form()->PinListTable;
+    alternate(
+        state, page, page.pinListTab()->form()->PinListLBox,
+        [table](int pos) {
+            return table->numRows() == (pos == 0 ? PackagePins : 0)
+                   && (pos == 1 || table->text(PackagePins - 1, 0) == QStringLiteral("P%1").arg(PackagePins - 1));
+        },
+        "the pin list tab does not show the selected pin list");
+    state.counters["pins"] = PackagePins;
+}
+BENCHMARK(BM_ShowBigPinList)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -133,6 +133,16 @@ int CLogic::packagePinType(const QString& pinName) const
     return 0;
 }
 
+QHash<QString, int> CLogic::packagePinTypes() const
+{
+    QHash<QString, int> types;
+    for (const CPackage* package : m_packages)
+        for (const CPackagePin* pin : package->pins())
+            if (!types.contains(pin->pinName()))
+                types.insert(pin->pinName(), pin->pinType());
+    return types;
+}
+
 bool CLogic::validatePinLists(QString& error) const
 {
     return CLogicChecks::validatePinLists(*this, error);

@@ -5,6 +5,7 @@
 #include "CLogicPart.h"
 #include "CPackage.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -61,6 +62,8 @@ public:
     void clearDanglingPinNames(int pos);
     // The type of the first package pin with that name, 0 when there is none.
     int packagePinType(const QString& pinName) const;
+    // packagePinType of every pin name at once, for lookups per row.
+    QHash<QString, int> packagePinTypes() const;
 
     bool validatePinLists(QString& error) const;
     bool checkPinListsMatch(QString& error) const;

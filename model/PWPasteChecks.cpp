@@ -12,15 +12,6 @@ namespace {
 
 QString tr(const char* text) { return QCoreApplication::translate("PWPasteChecks", text); }
 
-QStringList column(const QList<QStringList>& table, int col)
-{
-    QStringList texts;
-    texts.reserve(table.size());
-    for (const QStringList& row : table)
-        texts.append(row.value(col));
-    return texts;
-}
-
 // The entry of choices equal to t without regard to case, null when none is.
 QString canonicalChoice(const QStringList& choices, const QString& t)
 {
@@ -50,25 +41,6 @@ bool isUniquePackageText(const QStringList& column, int row, int col, const QStr
     return true;
 }
 
-PWTableText::RowCheck packagePinRow()
-{
-    return [](QStringList& cells, int row, const QList<QStringList>& table) -> QString {
-        if (cells[0].isEmpty())
-            return tr("the pin number is empty");
-        if (!isUniquePackageText(column(table, 0), row, 0, cells[0]))
-            return tr("pin number \"%1\" is already used in this package").arg(cells[0]);
-        if (!cells[1].isEmpty() && !isUniquePackageText(column(table, 1), row, 1, cells[1]))
-            return tr("pin name \"%1\" is already used in this package").arg(cells[1]);
-        if (cells[2].isEmpty())
-            return QString();
-        const QString type = canonicalChoice(PackagePinTypeChoices(), cells[2]);
-        if (type.isEmpty())
-            return tr("\"%1\" is no pin type").arg(cells[2]);
-        cells[2] = type;
-        return QString();
-    };
-}
-
 PWTableText::RowCheck pinListRow(const CLogic& logic, const QStringList& pinNames, bool memoryCategory)
 {
     QSet<QString> names;
@@ -76,13 +48,14 @@ PWTableText::RowCheck pinListRow(const CLogic& logic, const QStringList& pinName
         if (!name.isEmpty())
             names.insert(name);
     }
-    return [&logic, names, memoryCategory](QStringList& cells, int, const QList<QStringList>&) -> QString {
+    return [types = logic.packagePinTypes(), names, memoryCategory](QStringList& cells, int,
+                                                                     const QList<QStringList>&) -> QString {
         if (cells[0].isEmpty())
             return tr("the pin name is empty");
         if (!names.contains(cells[0]))
             return tr("\"%1\" is not a signal pin of every package").arg(cells[0]);
         if (!cells[1].isEmpty()) {
-            const QStringList allowed = AllowedSignalTypes(logic.packagePinType(cells[0]), memoryCategory);
+            const QStringList allowed = AllowedSignalTypes(types.value(cells[0]), memoryCategory);
             const QString type = canonicalChoice(allowed, cells[1]);
             if (type.isEmpty())
                 return tr("pin \"%1\" cannot carry signal type \"%2\"").arg(cells[0], cells[1]);

@@ -25,7 +25,9 @@ QString format(const QList<QStringList>& rows);
 
 // Checks the cells a pasted row would leave in table row `row` (appended rows
 // have row == table.size()); may put the cells into their canonical form.
-// Returns the reason for refusing the row, empty to accept it.
+// Returns the reason for refusing the row, empty to accept it. planPaste calls
+// it once per pasted row, in order, and takes exactly the rows it accepts, so a
+// check may keep count of the rows taken instead of searching the table.
 using RowCheck = std::function<QString(QStringList& cells, int row, const QList<QStringList>& table)>;
 
 struct Plan

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -37,9 +38,26 @@ QPixmap tableImage(const QString& name)
 #endif
 }
 
+// Digits only: a sign alone is a text QIntValidator calls incomplete, and a
+// cell takes whatever its editor holds when the edit is left.
+class DigitValidator : public QIntValidator
+{
+public:
+    DigitValidator(int top, QObject* parent) : QIntValidator(0, top, parent) {}
+
+    State validate(QString& input, int& pos) const override
+    {
+        for (const QChar c : std::as_const(input)) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        }
+        return QIntValidator::validate(input, pos);
+    }
+};
+
 QValidator* intValidator(int top, QObject* parent)
 {
-    auto* v = new QIntValidator(0, top, parent);
+    auto* v = new DigitValidator(top, parent);
     // "1,000" must not pass for a number.
     QLocale c = QLocale::c();
     c.setNumberOptions(QLocale::RejectGroupSeparator);
@@ -419,6 +437,31 @@ void LxLibTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
     m_replacing = false;
     m_editIndex = QPersistentModelIndex();
     QTableWidget::closeEditor(editor, hint);
+}
+
+void LxLibTable::fitColumnToTexts(int col, int maxWidth, bool mayShrink)
+{
+    if (col < 0 || col >= columnCount())
+        return;
+    // Measuring only the longest texts keeps a fill of thousands of rows cheap;
+    // a text of fewer than half the characters is hardly the widest.
+    qsizetype longest = 0;
+    for (int r = 0; r < rowCount(); ++r)
+        longest = qMax(longest, text(r, col).size());
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (int r = 0; r < rowCount(); ++r) {
+        const QString t = text(r, col);
+        if (2 * t.size() >= longest)
+            widest = qMax(widest, metrics.horizontalAdvance(t));
+    }
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 4;
+    const QHeaderView* header = horizontalHeader();
+    int width = std::max({header->sectionSizeHint(col), header->defaultSectionSize(), widest + margin});
+    width = qMin(width, qMax(maxWidth, header->defaultSectionSize()));
+    if (!mayShrink)
+        width = qMax(width, columnWidth(col));
+    setColumnWidth(col, width);
 }
 
 QStringList LxLibTable::rowTexts(int row) const

@@ -125,6 +125,10 @@ public:
     // The validator of a text cell's editor in column col; null where any text goes.
     QValidator* cellValidator(int col, int pinDirection, QObject* parent) const;
 
+    // Sets the width of a column to fit its label and the texts of all its
+    // cells, at most maxWidth; without mayShrink it only ever grows.
+    void fitColumnToTexts(int col, int maxWidth, bool mayShrink);
+
     // The shown texts of a row (a choice cell gives its chosen entry), and of all rows.
     QStringList rowTexts(int row) const;
     QList<QStringList> tableTexts() const;

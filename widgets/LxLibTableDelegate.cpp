@@ -84,16 +84,39 @@ bool LxLibTableDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, c
 bool LxLibTableDelegate::eventFilter(QObject* object, QEvent* event)
 {
     auto* editor = qobject_cast<QWidget*>(object);
-    if (!editor || event->type() != QEvent::KeyPress)
+    auto* line = qobject_cast<QLineEdit*>(object);
+    if (!editor)
+        return QStyledItemDelegate::eventFilter(object, event);
+    // Qt commits a line edit only when its validator calls the text complete,
+    // which loses a cleared cell. Every way out of a text cell except Escape
+    // takes what the editor holds; its validator has already refused anything
+    // the cell may not hold.
+    if (event->type() == QEvent::FocusOut && line && leavesEditor(line)) {
+        emit commitData(editor);
+        emit closeEditor(editor, NoHint);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
         return QStyledItemDelegate::eventFilter(object, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
-    // Typing over a cell is kept even when the edit is left with Escape; Return
-    // takes any text, also one the validator finds incomplete, such as an empty one.
-    const bool keep = (key == Qt::Key_Escape && m_table->isReplacing())
-                      || ((key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QLineEdit*>(editor));
-    if (!keep)
+    // Typing over a cell is kept even when the edit is left with Escape.
+    const bool keptOnEscape = key == Qt::Key_Escape && m_table->isReplacing();
+    const bool leavingLine = line && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab
+                                      || key == Qt::Key_Backtab);
+    if (!keptOnEscape && !leavingLine)
         return QStyledItemDelegate::eventFilter(object, event);
     emit commitData(editor);
-    emit closeEditor(editor, NoHint);
+    emit closeEditor(editor, key == Qt::Key_Tab       ? EditNextItem
+                             : key == Qt::Key_Backtab ? EditPreviousItem
+                                                      : NoHint);
     return true;
+}
+
+bool LxLibTableDelegate::leavesEditor(const QWidget* editor)
+{
+    // A popup (a context menu, a combo list) takes the focus only for a while.
+    QWidget* focus = QApplication::focusWidget();
+    if (editor->isActiveWindow() && focus == editor)
+        return false;
+    return !focus || (focus != editor && !editor->isAncestorOf(focus));
 }

@@ -29,6 +29,9 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
+    // Whether a focus-out takes the focus away from the editor for good.
+    static bool leavesEditor(const QWidget* editor);
+
     LxLibTable* m_table;
 };
 

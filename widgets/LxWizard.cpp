@@ -1,5 +1,7 @@
 #include "LxWizard.h"
 
+#include "LxLibTable.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,9 +52,15 @@ LxWizard::LxWizard(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, fla
     layout->addWidget(line);
     layout->addLayout(buttons);
 
-    connect(m_back, &QPushButton::clicked, this, [this] { back(); });
-    connect(m_next, &QPushButton::clicked, this, [this] { next(); });
-    connect(m_finish, &QPushButton::clicked, this, [this] { accept(); });
+    const auto step = [this](QPushButton* button, void (LxWizard::*run)()) {
+        connect(button, &QPushButton::clicked, this, [this, run] {
+            commitEdits();
+            (this->*run)();
+        });
+    };
+    step(m_back, &LxWizard::back);
+    step(m_next, &LxWizard::next);
+    step(m_finish, &LxWizard::accept);
     connect(m_cancel, &QPushButton::clicked, this, [this] { reject(); });
     connect(m_help, &QPushButton::clicked, this, &LxWizard::helpClicked);
     updateButtons();
@@ -206,6 +214,13 @@ void LxWizard::back()
 {
     if (QWidget* p = previousPage())
         showPage(p);
+}
+
+void LxWizard::commitEdits()
+{
+    const QList<LxLibTable*> tables = findChildren<LxLibTable*>();
+    for (LxLibTable* table : tables)
+        table->commitEdit();
 }
 
 void LxWizard::accept()

@@ -42,6 +42,12 @@ public:
     QPushButton* finishButton() const { return m_finish; }
     QPushButton* cancelButton() const { return m_cancel; }
 
+    // Ends every running cell edit of the wizard's tables, keeping its text,
+    // so that a step or a save sees what the user typed. The buttons do it
+    // before each step: a button pressed by shortcut takes no focus from an
+    // editor.
+    void commitEdits();
+
     // The next or previous appropriate page, or null.
     QWidget* nextPage() const;
     QWidget* previousPage() const;

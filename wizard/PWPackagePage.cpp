@@ -5,10 +5,12 @@
 #include "PWEditState.h"
 #include "LxListMenu.h"
 #include "PWImages.h"
+#include "PWPackagePinCheck.h"
 #include "PWPasteChecks.h"
 #include "PWTablePaste.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
+#include "PartwrightDlg.h"
 #include "ui_PWPackagePage.h"
 
 #include <QListWidget>
@@ -271,6 +273,7 @@ void PWPackagePage::fillTable(const CPackage* package)
     }
     if (pins.count() > 0)
         table->setCurrentCell(pins.count() - 1, 0);
+    fitTextColumns(true);
 }
 
 void PWPackagePage::showPackage(int pos)
@@ -401,14 +404,42 @@ void PWPackagePage::slotPastePins(const QString& text)
 {
     if (m_ui->PackageLBox->count() == 0 || m_context->memoryCategory() || m_context->viewOnly)
         return;
+    PWPackagePinCheck check;
+    const auto nameSuppliesApart = [this, &check](PWTableText::Plan& plan,
+                                                  const std::function<PWTableText::Plan()>& makePlan) {
+        const int repeated = check.repeatedSupplyPins();
+        if (repeated == 0)
+            return true;
+        //: %1 = Number of pasted pins refused for a name another pin has
+        const QString question = PartwrightDlg::tr(
+            "%1 pasted power, ground or unconnected pins repeat a name. Name them apart by their pin number (GND_A1, GND_B7, ...)?");
+        if (m_context->askYesNo(question.arg(repeated))) {
+            check.setNameApart(true);
+            plan = makePlan();
+        }
+        return true;
+    };
     const bool changed = PWTablePaste::paste(
-        m_ui->PackageTable, *m_context, text, PWPasteChecks::packagePinRow(), [this, types = PackagePinTypeChoices()](int row, const QStringList& cells) {
+        m_ui->PackageTable, *m_context, text, check.rowCheck(),
+        [this, types = PackagePinTypeChoices()](int row, const QStringList& cells) {
             m_ui->PackageTable->setText(row, 0, cells[0]);
             m_ui->PackageTable->setText(row, 1, cells[1]);
             setPinTypeChoice(row, qMax(0, static_cast<int>(types.indexOf(cells[2]))));
-        });
-    if (changed)
+        },
+        nameSuppliesApart);
+    if (changed) {
+        fitTextColumns(false);
         markEdited();
+    }
+}
+
+void PWPackagePage::fitTextColumns(bool mayShrink)
+{
+    LxLibTable* table = m_ui->PackageTable;
+    // Wide enough for long signal names, narrow enough to keep the type in view.
+    const int widest = table->fontMetrics().averageCharWidth() * 40;
+    for (int col : {0, 1})
+        table->fitColumnToTexts(col, widest, mayShrink);
 }
 
 void PWPackagePage::slotPackageTableValueChanged(int row, int col)

@@ -73,6 +73,8 @@ private:
     void fillTable(const CPackage* package);
     void setPinTypeChoice(int row, int type);
     QStringList columnTexts(int col) const;
+    // Fits the Number and Name columns to their texts, up to a maximum.
+    void fitTextColumns(bool mayShrink);
     void selectPackage(int pos);
 
     PWWizardContext* m_context;

@@ -21,16 +21,6 @@ namespace {
 
 QIcon pinListIcon() { return QIcon(lxImage(QStringLiteral("PWpinlists.png"))); }
 
-// The type of every package pin name, first package and first pin winning.
-QHash<QString, int> pinTypesByName(const CLogic& logic)
-{
-    QHash<QString, int> types;
-    for (const CPackage* package : logic.packages())
-        for (const CPackagePin* pin : package->pins())
-            types.insert(pin->pinName(), types.value(pin->pinName(), pin->pinType()));
-    return types;
-}
-
 } // namespace
 
 PWPinListTab::PWPinListTab(PWWizardContext* context, QWidget* parent)
@@ -106,7 +96,7 @@ void PWPinListTab::setRow(int row, const QString& pinName, int pinType, const QS
 {
     LxLibTable* table = m_ui->PinListTable;
     auto* name = new LxLibComboItem(context()->pinNames(), false);
-    name->setCurrentItem(pinName);
+    name->setCurrentItem(context()->pinNameIndex(pinName));
     table->setItem(row, 0, name);
     auto* type = new LxLibComboItem(pinName.isEmpty() ? QStringList{QString()} : allowedTypes(pinType), false);
     type->setCurrentItem(signal);
@@ -158,7 +148,7 @@ void PWPinListTab::showPinList(int part, int k)
     m_allowed.clear();
     const CLogicPart* p = context()->logic().logicParts().at(part);
     if (const CPinList* list = p ? p->pinLists().at(k) : nullptr) {
-        const QHash<QString, int> types = pinTypesByName(context()->logic());
+        const QHash<QString, int> types = context()->logic().packagePinTypes();
         table->setNumRows(list->pins().count());
         int row = 0;
         for (const CPinListPin* pin : list->pins())
@@ -421,8 +411,8 @@ void PWPinListTab::slotPastePins(const QString& text)
     const bool changed = PWTablePaste::paste(
         m_ui->PinListTable, *context(), text,
         PWPasteChecks::pinListRow(logic, context()->pinNames(), context()->memoryCategory()),
-        [this, &logic](int row, const QStringList& cells) {
-            setRow(row, cells[0], logic.packagePinType(cells[0]), cells[1], cells[2]);
+        [this, types = logic.packagePinTypes()](int row, const QStringList& cells) {
+            setRow(row, cells[0], types.value(cells[0]), cells[1], cells[2]);
         });
     if (changed)
         markEdited();

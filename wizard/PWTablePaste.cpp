@@ -32,19 +32,23 @@ QStringList labels(const LxLibTable* table)
 } // namespace
 
 bool PWTablePaste::paste(LxLibTable* table, const PWWizardContext& context, const QString& text,
-                         const PWTableText::RowCheck& check, const RowSetter& setRow)
+                         const PWTableText::RowCheck& check, const RowSetter& setRow, const Review& review)
 {
     if (table->isReadOnly())
         return false;
     const QList<QStringList> before = table->tableTexts();
     const int startRow = table->currentRow() < 0 ? table->numRows() : table->currentRow();
     const int startCol = qMax(0, table->currentColumn());
-    const PWTableText::Plan plan
-        = PWTableText::planPaste(before, table->numCols(), startRow, startCol, text, labels(table), check);
+    const std::function<PWTableText::Plan()> makePlan = [&] {
+        return PWTableText::planPaste(before, table->numCols(), startRow, startCol, text, labels(table), check);
+    };
+    PWTableText::Plan plan = makePlan();
     if (plan.pastedRows == 0) {
         context.showInformation(tr("There is nothing to paste: the clipboard holds no rows"));
         return false;
     }
+    if (review && !review(plan, makePlan))
+        return false;
 
     int overwritten = 0;
     for (int i = 0; i < plan.rows.size(); ++i) {
@@ -61,12 +65,11 @@ bool PWTablePaste::paste(LxLibTable* table, const PWWizardContext& context, cons
     if (!plan.rows.isEmpty()) {
         const QSignalBlocker block(table);
         table->setUpdatesEnabled(false);
-        for (int i = 0; i < plan.rows.size(); ++i) {
-            const int row = plan.rows[i];
-            if (row >= table->numRows())
-                table->insertRows(table->numRows(), row - table->numRows() + 1);
-            setRow(row, plan.cells[i]);
-        }
+        // Rows are appended without gaps after the last one; one insertion for all is linear.
+        if (plan.rows.last() >= table->numRows())
+            table->setNumRows(plan.rows.last() + 1);
+        for (int i = 0; i < plan.rows.size(); ++i)
+            setRow(plan.rows[i], plan.cells[i]);
         table->setUpdatesEnabled(true);
         table->setCurrentCell(plan.rows.last(), startCol);
     }

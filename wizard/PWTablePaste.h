@@ -16,10 +16,13 @@ class PWTablePaste
 public:
     // Fills one row from its complete cells; signals are blocked meanwhile.
     using RowSetter = std::function<void(int row, const QStringList& cells)>;
+    // Sees the plan before anything changes; may ask the user and replace the
+    // plan by a new one from replan(). False stops the paste.
+    using Review = std::function<bool(PWTableText::Plan& plan, const std::function<PWTableText::Plan()>& replan)>;
 
     // True when any row changed.
     static bool paste(LxLibTable* table, const PWWizardContext& context, const QString& text,
-                      const PWTableText::RowCheck& check, const RowSetter& setRow);
+                      const PWTableText::RowCheck& check, const RowSetter& setRow, const Review& review = {});
 };
 
 #endif

@@ -38,6 +38,10 @@ void PWWizardContext::rebuildPinNames()
         return false;
     });
     m_pinNames.prepend(QString());
+    m_pinNameIndex.clear();
+    m_pinNameIndex.reserve(m_pinNames.size());
+    for (int i = 0; i < m_pinNames.size(); ++i)
+        m_pinNameIndex.insert(m_pinNames[i], i);
 }
 
 void PWWizardContext::showInformation(const QString& text) const { LxMessages::showInformation(m_dialog, text); }

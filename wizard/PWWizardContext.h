@@ -4,6 +4,7 @@
 #include "CLogic.h"
 #include "PWEditMarks.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <memory>
@@ -43,6 +44,8 @@ public:
 
     // The empty string first, then the signal pin names every package has.
     const QStringList& pinNames() const { return m_pinNames; }
+    // The position of a name in pinNames(); 0, the empty entry, for a name not there.
+    int pinNameIndex(const QString& name) const { return m_pinNameIndex.value(name, 0); }
     void rebuildPinNames();
 
     void showInformation(const QString& text) const;
@@ -55,6 +58,7 @@ private:
     PWEditState* m_editState;
     std::unique_ptr<CLogic> m_logic;
     QStringList m_pinNames;
+    QHash<QString, int> m_pinNameIndex;
 };
 
 #endif

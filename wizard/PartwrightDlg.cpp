@@ -108,6 +108,7 @@ void PartwrightDlg::connectModelFile()
     connect(m_menuItems[MenuSave], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSave);
     connect(m_menuItems[MenuSaveAs], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSaveAs);
     connect(m_modelFile, &PWModelFile::storeEditors, this, [this] {
+        commitEdits();
         m_packagePage->takeOverEdited();
         m_logicPage->storeCurrentTab();
     });

@@ -12,6 +12,7 @@
 #include "ui_PWPackagePage.h"
 #include "ui_PWPinListTab.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -116,9 +117,17 @@ void TestEndToEnd::buildSaveReopenChange()
         QCOMPARE(table->numRows(), 8);
         QCOMPARE(table->rowTexts(6), (QStringList{"7", "2Y", "OUTPUT"}));
 
-        // The one change: pin 7 becomes pin 17.
-        table->setText(6, 0, QStringLiteral("17"));
-        emit table->valueChanged(6, 0);
+        // The one change: pin 7 becomes pin 17, saved while its editor is still open.
+        table->setFocus();
+        table->setCurrentCell(6, 0);
+        QTest::keyClick(table, Qt::Key_1);
+        QWidget* editor = table->indexWidget(table->currentIndex());
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_7);
+        prompts.answerYesNoCancel(LxPrompter::Yes);
+        dlg.menuAction(PartwrightDlg::MenuSave)->trigger();
+        QVERIFY(!table->isEditing());
+        QVERIFY(linesOf(file).contains(QStringLiteral("    pin \"17\" \"2Y\" OUTPUT")));
         next(dlg);
         PWLogicPartsPage* logic = dlg.logicPage();
         QCOMPARE(logic->form()->lbLogicPartLBox->item(0)->text(), QStringLiteral("Buffer"));

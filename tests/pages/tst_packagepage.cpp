@@ -3,6 +3,7 @@
 #include "PWEditState.h"
 #include "PWPackagePage.h"
 #include "PWWizardContext.h"
+#include "PinTableFixture.h"
 #include "ScriptedPrompter.h"
 #include "ui_PWPackagePage.h"
 
@@ -56,6 +57,8 @@ private slots:
     void memoryCategoryAndMenu();
     void deletingLastPackageDropsPinLists();
     void editsPastTheAddingLimit();
+    void pasteRepeatedSupplyNames();
+    void columnsFitPastedAndShownNames();
 };
 
 void TestPackagePage::limitAndNames()
@@ -366,6 +369,99 @@ void TestPackagePage::editsPastTheAddingLimit()
     QCOMPARE(prompts.lastText(),
              QStringLiteral("It is not possible to add a new package\nMaximum number of package is reached"));
     QCOMPARE(f.ui()->PackageLBox->count(), 119);
+    QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestPackagePage::pasteRepeatedSupplyNames()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    const QString fpga = PinTableFixture::fpga();
+    const QHash<QString, int> counts = PinTableFixture::fpgaNameCounts();
+    int refused = 0;
+    for (int n : counts)
+        refused += n - 1;
+    QCOMPARE(refused, 432);
+    const QString question = QStringLiteral("432 pasted power, ground or unconnected pins repeat a name. Name them "
+                                            "apart by their pin number (GND_A1, GND_B7, ...)?");
+
+    // No keeps the refusal: the first pin of each name is taken, the others listed.
+    addPackage(f, prompts, QStringLiteral("FFG1156"));
+    prompts.clearShown();
+    prompts.answerYesNo(false);
+    f.page.slotPastePins(fpga);
+    QCOMPARE(prompts.count(), 2);
+    QCOMPARE(prompts.shown()[0].kind, QStringLiteral("yesNo"));
+    QCOMPARE(prompts.shown()[0].text, question);
+    QVERIFY(prompts.lastText().startsWith(QStringLiteral("432 of 1056 pasted rows were not taken:\nRow ")));
+    QCOMPARE(f.table()->numRows(), 1056 - 432);
+    QCOMPARE(f.table()->rowTexts(0), (QStringList{"A1", "GND", "GND"}));
+
+    // Yes takes every pin, each of a repeated name under NAME_NUMBER.
+    addPackage(f, prompts, QStringLiteral("FFG1156-2"));
+    prompts.clearShown();
+    prompts.answerYesNo(true);
+    f.page.slotPastePins(fpga);
+    QCOMPARE(prompts.texts(), QStringList{question});
+    LxLibTable* t = f.table();
+    QCOMPARE(t->numRows(), 1056);
+    QCOMPARE(t->rowTexts(0), (QStringList{"A1", "GND_A1", "GND"}));
+    QHash<QString, int> taken;
+    for (int r = 0; r < t->numRows(); ++r) {
+        const QString name = t->text(r, 1);
+        ++taken[name];
+        const QString base = name.left(name.size() - t->text(r, 0).size() - 1);
+        if (counts.value(name) == 0)
+            QCOMPARE(name, base + QLatin1Char('_') + t->text(r, 0));
+    }
+    QCOMPARE(taken.size(), 1056);
+    QCOMPARE(taken.value(QStringLiteral("GND")), 0);
+    QCOMPARE(taken.value(QStringLiteral("VCCO_12")), 0);
+    QCOMPARE(taken.value(QStringLiteral("VCCO_0")), 1);
+    QCOMPARE(taken.value(QStringLiteral("IO_L3P_T0_DQS_PUDC_B_14")), 1);
+
+    // Names stay unique in the model, and supply pins stay out of the pin lists' names.
+    f.page.takeOverEdited();
+    QCOMPARE(f.context.logic().packages().at(1)->pins().count(), 1056);
+    QVERIFY(!f.context.pinNames().contains(QStringLiteral("GND_A1")));
+    QVERIFY(f.context.pinNames().contains(QStringLiteral("IO_L3P_T0_DQS_PUDC_B_14")));
+    QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestPackagePage::columnsFitPastedAndShownNames()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    LxLibTable* t = f.table();
+    const int standard = t->horizontalHeader()->defaultSectionSize();
+    const int widest = qMax(standard, t->fontMetrics().averageCharWidth() * 40);
+    const int longName = t->fontMetrics().horizontalAdvance(QStringLiteral("IO_L3P_T0_DQS_PUDC_B_14"));
+    QVERIFY(longName > standard);
+    const auto append = [&f, t](const QString& text) {
+        t->setCurrentCell(-1, -1);
+        f.page.slotPastePins(text);
+    };
+
+    addPackage(f, prompts, QStringLiteral("A"));
+    append(QStringLiteral("1\tIO_L3P_T0_DQS_PUDC_B_14\tINOUT\n2\tCLK\tINPUT\n"));
+    QVERIFY(t->columnWidth(1) > longName);
+    QVERIFY(t->columnWidth(1) <= widest);
+    QCOMPARE(t->columnWidth(0), standard);
+    append(QStringLiteral("3\t") + QString(300, QLatin1Char('W')) + QStringLiteral("\tINOUT\n"));
+    QCOMPARE(t->columnWidth(1), widest);
+
+    // Showing a package fits the columns to it; a paste only ever widens them.
+    addPackage(f, prompts, QStringLiteral("B"));
+    typePin(f, QStringLiteral("1"), QStringLiteral("D"), 1);
+    select(f, 0);
+    QCOMPARE(t->columnWidth(1), widest);
+    select(f, 1);
+    QCOMPARE(t->columnWidth(1), standard);
+    append(QStringLiteral("2\tIO_L3P_T0_DQS_PUDC_B_14\tINOUT\n"));
+    const int fitted = t->columnWidth(1);
+    QVERIFY(fitted > longName && fitted < widest);
+    append(QStringLiteral("3\tE\tINPUT\n"));
+    QCOMPARE(t->columnWidth(1), fitted);
     QVERIFY(prompts.unexpected().isEmpty());
 }
 

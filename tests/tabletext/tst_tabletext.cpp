@@ -2,6 +2,7 @@
 // must pass, without any widget.
 
 #include "CLogic.h"
+#include "PWPackagePinCheck.h"
 #include "PWPasteChecks.h"
 #include "PWTableText.h"
 
@@ -86,12 +87,16 @@ private slots:
 
     void packagePinRows()
     {
-        const PWTableText::RowCheck check = PWPasteChecks::packagePinRow();
         const QList<QStringList> table{{"1", "CLK", "Input"}, {"PAD", "", ""}, {"TIE0", "", ""}};
-        const auto refusal = [&](QStringList cells, int row = 3) { return check(cells, row, table); };
+        // Each row on its own against the table as it is.
+        const auto refusal = [&](QStringList cells, int row = 3) {
+            PWPackagePinCheck check;
+            return check.rowCheck()(cells, row, table);
+        };
         QCOMPARE(refusal({"2", "D0", "output"}), QString());
+        PWPackagePinCheck check;
         QStringList canon{"2", "D0", "inout"};
-        QCOMPARE(check(canon, 3, table), QString());
+        QCOMPARE(check.rowCheck()(canon, 3, table), QString());
         QCOMPARE(canon[2], QStringLiteral("INOUT"));
         QCOMPARE(refusal({"", "D0", ""}), QStringLiteral("the pin number is empty"));
         QCOMPARE(refusal({"1", "D0", ""}), QStringLiteral("pin number \"1\" is already used in this package"));
@@ -102,6 +107,43 @@ private slots:
         QCOMPARE(refusal({"2", "D0", "Bidir"}), QStringLiteral("\"Bidir\" is no pin type"));
         // Overwriting a row in place does not collide with what it replaces.
         QCOMPARE(refusal({"1", "CLK", "Input"}, 0), QString());
+
+        // Within one paste the rows taken count, and a row overwritten frees its
+        // number and name: PAD is free once row 1 holds pin 1.
+        const PWTableText::Plan plan = planPaste(table, 3, 0, 0, QStringLiteral("5\tX\n1\tCLK\n7\tX\npad\tP\n"),
+                                                 {}, check.rowCheck());
+        QCOMPARE(plan.rows, (QList<int>{0, 1, 3}));
+        QCOMPARE(plan.problems, QStringList{"Row 3: pin name \"X\" is already used in this package"});
+    }
+
+    void supplyPinsNamedApart()
+    {
+        const QList<QStringList> table{{"1", "CLK", "INPUT"}, {"2", "VCC_C3", "INPUT"}};
+        const QString text = QStringLiteral("A1\tGND\tGND\nB7\tGND\tgnd\nC2\tVCC\tPWR\nC3\tVCC\tPWR\n"
+                                            "D1\tCLK\tDU\nD2\tIO_1\tINOUT\nD3\tIO_1\tINOUT\nE1\tVCC\tINPUT\n"
+                                            "E2\tNC\tNC\nE3\tREF\tPWR_REF\nE4\tREF\tPWR_NEG\n");
+        PWPackagePinCheck check;
+        const auto names = [](const PWTableText::Plan& plan) {
+            QStringList taken;
+            for (const QStringList& cells : plan.cells)
+                taken << cells[1];
+            return taken;
+        };
+        PWTableText::Plan plan = planPaste(table, 3, 2, 0, text, {}, check.rowCheck());
+        // GND, VCC and REF once each, CLK beside the table's signal pin; IO_1 is no supply pin.
+        QCOMPARE(check.repeatedSupplyPins(), 4);
+        QCOMPARE(names(plan), (QStringList{"GND", "VCC", "IO_1", "NC", "REF"}));
+
+        check.setNameApart(true);
+        plan = planPaste(table, 3, 2, 0, text, {}, check.rowCheck());
+        QCOMPARE(names(plan), (QStringList{"GND_A1", "GND_B7", "VCC_C2", "CLK_D1", "IO_1", "VCC", "NC", "REF_E3",
+                                           "REF_E4"}));
+        QCOMPARE(plan.cells[1], (QStringList{"B7", "GND_B7", "GND"}));
+        // A name made apart still has to be free; other refusals stay.
+        QCOMPARE(plan.problems, (QStringList{"Row 4: pin name \"VCC_C3\" is already used in this package",
+                                             "Row 7: pin name \"IO_1\" is already used in this package"}));
+        QCOMPARE(check.repeatedSupplyPins(), 0);
+        QVERIFY(!PWPackagePinCheck::isSupplyType(lxlib::PPT_DASH));
     }
 
     void pinListRows()

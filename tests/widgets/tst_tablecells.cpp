@@ -2,14 +2,20 @@
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
 #include "LxLibTableItem.h"
+#include "LxWizard.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
+
+#include <functional>
+#include <tuple>
 
 // Cell editing driven by keys: typing over, Escape, Delete, focus-out, choice and check cells, painting.
 class TableCellsTest : public QObject
@@ -24,6 +30,8 @@ private slots:
     void deleteKey();
     void readOnlyRefusesEditing();
     void focusOutAndCommitEdit();
+    void everyWayOutKeepsAnEmptiedCell();
+    void changingTabPageOrFinishingKeepsTheEdit();
     void choiceCells();
     void checkCells();
     void greyCellsAndFocusFrame();
@@ -33,7 +41,13 @@ private slots:
 private:
     // Types keys into cell (row, col) as a user does: the first key opens the editor.
     QLineEdit* typeInto(int row, int col, const QString& keys);
-    QLineEdit* editor() const { return qobject_cast<QLineEdit*>(m_table->indexWidget(m_table->currentIndex())); }
+    QLineEdit* editor() const { return editorOf(m_table); }
+    static QLineEdit* editorOf(LxLibTable* table)
+    {
+        return qobject_cast<QLineEdit*>(table->indexWidget(table->currentIndex()));
+    }
+    // Opens the editor of a filled cell with F2 and empties it.
+    static QLineEdit* emptyCell(LxLibTable* table, int row, int col);
 
     QWidget* m_window = nullptr;
     LxLibTable* m_table = nullptr;
@@ -200,6 +214,124 @@ void TableCellsTest::focusOutAndCommitEdit()
     // Nothing is edited: a second commit changes nothing.
     m_table->commitEdit();
     QCOMPARE(changed.count(), 2);
+}
+
+QLineEdit* TableCellsTest::emptyCell(LxLibTable* table, int row, int col)
+{
+    table->setCurrentCell(row, col);
+    QTest::keyClick(table, Qt::Key_F2);
+    QLineEdit* edit = editorOf(table);
+    if (!edit)
+        return nullptr;
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    return edit->text().isEmpty() ? edit : nullptr;
+}
+
+void TableCellsTest::everyWayOutKeepsAnEmptiedCell()
+{
+    // Bit numbers: the validator calls an empty text incomplete.
+    m_table->setTableKind(LxLibTable::PinListKind);
+    QSignalSpy changed(m_table, &LxLibTable::valueChanged);
+    const auto click = [this](int row, int col) {
+        QTest::mouseClick(m_table->viewport(), Qt::LeftButton, {},
+                          m_table->visualRect(m_table->model()->index(row, col)).center());
+    };
+    // Each way out, with the row it leaves and the cell (column, row) then current.
+    const QList<std::tuple<std::function<void(QLineEdit*)>, int, QPoint>> ways{
+        {[&](QLineEdit*) { click(2, 0); }, 0, {0, 2}},
+        {[](QLineEdit* e) { QTest::keyClick(e, Qt::Key_Tab); }, 1, {0, 2}},
+        {[](QLineEdit* e) { QTest::keyClick(e, Qt::Key_Backtab); }, 2, {1, 2}},
+        {[&](QLineEdit*) { m_other->setFocus(); }, 0, {-1, -1}}};
+    for (const auto& [leave, row, next] : ways) {
+        m_table->setText(row, 2, QStringLiteral("12"));
+        m_table->setFocus();
+        QLineEdit* edit = emptyCell(m_table, row, 2);
+        QVERIFY(edit);
+        leave(edit);
+        m_table->commitEdit(); // Tab opens the next cell's editor
+        QTRY_VERIFY(!m_table->isEditing());
+        QCOMPARE(m_table->text(row, 2), QString());
+        QCOMPARE(changed.takeLast(), QList<QVariant>({row, 2}));
+        if (next.x() >= 0)
+            QCOMPARE(QPoint(m_table->currentColumn(), m_table->currentRow()), next);
+    }
+
+    // The editor admits digits only: a lone sign is no bit number.
+    m_table->setFocus();
+    QLineEdit* edit = typeInto(1, 2, QStringLiteral("+"));
+    QVERIFY(edit);
+    QTest::keyClicks(edit, QStringLiteral("-12a"));
+    QCOMPARE(edit->text(), QStringLiteral("12"));
+}
+
+namespace {
+
+// Records what cell (1, 1) holds when the wizard's steps run: what they store
+// is what the table holds at that moment.
+class RecordingWizard : public LxWizard
+{
+public:
+    LxLibTable* table = nullptr;
+    QStringList seen;
+
+    void next() override
+    {
+        seen << QStringLiteral("next:") + table->text(1, 1);
+        LxWizard::next();
+    }
+    void accept() override
+    {
+        seen << QStringLiteral("finish:") + table->text(1, 1);
+        LxWizard::accept();
+    }
+};
+
+} // namespace
+
+void TableCellsTest::changingTabPageOrFinishingKeepsTheEdit()
+{
+    RecordingWizard wizard;
+    auto* tabs = new QTabWidget;
+    // Tables sit inside the pages of the form, never as pages of their own.
+    auto* tab = new QWidget;
+    auto* table = new LxLibTable(tab, "DiagnoseTable");
+    (new QVBoxLayout(tab))->addWidget(table);
+    wizard.table = table;
+    table->setTableKind(LxLibTable::DiagnoseKind);
+    table->setNumCols(2);
+    table->setNumRows(2);
+    table->setText(0, 1, QStringLiteral("7"));
+    table->setText(1, 1, QStringLiteral("8"));
+    tabs->addTab(tab, QStringLiteral("Diagnostics"));
+    tabs->addTab(new QLineEdit, QStringLiteral("Other"));
+    wizard.addPage(tabs, QStringLiteral("Tables"));
+    wizard.addPage(new QLineEdit, QStringLiteral("Next page"));
+    wizard.setFinishEnabled(tabs, true);
+    wizard.show();
+    wizard.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    table->setFocus();
+    QSignalSpy changed(table, &LxLibTable::valueChanged);
+
+    QVERIFY(emptyCell(table, 0, 1));
+    tabs->setCurrentIndex(1);
+    QVERIFY(!table->isEditing());
+    QCOMPARE(table->text(0, 1), QString());
+    QCOMPARE(changed.count(), 1);
+
+    // Buttons clicked by program or by shortcut take no focus; the step sees
+    // the edit all the same.
+    tabs->setCurrentIndex(0);
+    for (QPushButton* button : {wizard.nextButton(), wizard.finishButton()}) {
+        wizard.showPage(tabs);
+        table->setText(1, 1, QStringLiteral("9"));
+        table->setFocus();
+        QVERIFY(emptyCell(table, 1, 1));
+        button->click();
+    }
+    QCOMPARE(wizard.seen, (QStringList{"next:", "finish:"}));
+    QCOMPARE(changed.count(), 3);
 }
 
 void TableCellsTest::choiceCells()

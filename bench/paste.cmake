@@ -1,0 +1,1 @@
+pw_add_bench(bench_paste SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_paste.cpp LIBS pwwizard pwtestsupport Qt6::Widgets)
