@@ -38,34 +38,6 @@ class TestVectorColumns : public QObject
     Q_OBJECT
 
 private slots:
-    void columnsOfAPart()
-    {
-        CLogic logic;
-        CLogicPart* part = addPart(logic, "U1");
-        addPinList(*part, "H1", {{"1OE", ST_OE, 0}, {"1A", ST_IN, 1}, {"1Y", ST_OUT, 2}, {"1D", ST_DATA, 0},
-                                 {"1B", ST_IO, 4}});
-        addPinList(*part, "H2", {{"2OE", ST_OE, 0}, {"2A", ST_IN, 1}, {"2Y", ST_OUT, 2}, {"2B", ST_IO, 4}});
-        QVERIFY(CVectorColumns(nullptr).isEmpty());
-        logic.rebuildSignalIndex(0);
-
-        // Highest bit first; bit 3 is carried by no pin; data pins have no column.
-        const CVectorColumns columns(logic.signalIndexes().at(0));
-        QCOMPARE(columns.count(), 5);
-        QCOMPARE(columns.labels(), (QStringList{"1B\n2B", "", "1Y\n2Y", "1A\n2A", "1OE\n2OE"}));
-        QCOMPARE(columns.at(0).bit, 4);
-        QCOMPARE(columns.at(1).bit, -1);
-        QCOMPARE(columns.allowedChars(),
-                 (QStringList{"UDHLNXZT", "01UDHLNXZT", "01LHXT", "01UDNZ", "01UDNZ"}));
-        QCOMPARE(columns.signalTypesByBit(), (QList<int>{ST_OE, ST_IN, ST_OUT, ST_NONE, ST_IO}));
-        QCOMPARE(CVectorColumns::directionText(columns.pinDirection(0)), QString("IO: U D H L N X Z T"));
-        QCOMPARE(CVectorColumns::directionText(columns.pinDirection(1)), QString("01XHLTUDNZ"));
-        QCOMPARE(CVectorColumns::directionText(columns.pinDirection(2)), QString("Output: 0 1 L H X T"));
-        QCOMPARE(CVectorColumns::directionText(columns.pinDirection(3)), QString("Input: 0 1 U D N Z"));
-        QCOMPARE(CVectorColumns::pinDirectionOf(ST_MUXI), int(CVectorColumns::Input));
-        QCOMPARE(CVectorColumns::pinDirectionOf(ST_RYBY), int(CVectorColumns::Output));
-        QCOMPARE(CVectorColumns::pinDirectionOf(ST_PWR), int(CVectorColumns::Any));
-    }
-
     void pinListChangesKeepRowsAligned()
     {
         CLogic logic;
