@@ -25,6 +25,18 @@ QString noColumnsMessage()
     return PartwrightDlg::tr("Unable to build Function Truth Table\nPlease check your Pin List");
 }
 
+// One shared string per logic character, so a large table holds no copy per cell.
+QString cellText(QChar c)
+{
+    static const QList<QString> texts = [] {
+        QList<QString> list;
+        for (char16_t u = 0; u < 128; ++u)
+            list.append(QString(QChar(u)));
+        return list;
+    }();
+    return c.unicode() < texts.size() ? texts.at(c.unicode()) : QString(c);
+}
+
 // Runs of neighbouring rows, bottom run first, so each goes in one removal.
 QList<std::pair<int, int>> rowRuns(QList<int> rows)
 {
@@ -144,7 +156,7 @@ void PWTruthTableTab::setRowVector(int row, const QString& vector)
 {
     LxLibLogicTable* t = table();
     for (int c = 0; c < m_columns.count(); ++c) {
-        auto* cell = new LxLibTableItem(LxLibTableItem::OnTyping, c < vector.size() ? QString(vector.at(c)) : QString());
+        auto* cell = new LxLibTableItem(LxLibTableItem::OnTyping, c < vector.size() ? cellText(vector.at(c)) : QString());
         cell->setPinDirection(m_columns.pinDirection(c));
         t->setItem(row, c, cell);
     }
