@@ -7,6 +7,7 @@
 #include "PWImages.h"
 #include "PWLogicSummaryTab.h"
 #include "PWPinListTab.h"
+#include "PWTruthTableTab.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
 #include "ui_PWLogicPage.h"
@@ -34,9 +35,12 @@ PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
         return item ? item->text() : QString();
     });
     m_tabs[PinListTab] = m_pinListTab;
+    m_truthTableTab = new PWTruthTableTab(context, m_ui->TabFunctionTruthTable);
+    m_ui->TabFunctionTruthTable->layout()->addWidget(m_truthTableTab);
+    m_tabs[TruthTableTab] = m_truthTableTab;
     QWidget* pages[] = {m_ui->TabFunctionTruthTable, m_ui->tabTestSequence, m_ui->tabEnableControl,
                         m_ui->tabDisableControl, m_ui->tabLatchSequence};
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 1; i < 5; ++i) {
         auto* summary = new PWLogicSummaryTab(static_cast<PWLogicSummaryTab::Kind>(i), context, pages[i]);
         pages[i]->layout()->addWidget(summary);
         m_tabs[i + 1] = summary;

@@ -6,6 +6,7 @@
 
 class PWLogicTab;
 class PWPinListTab;
+class PWTruthTableTab;
 class PWWizardContext;
 class QListWidgetItem;
 class QMenu;
@@ -28,6 +29,7 @@ public:
 
     Ui::PWLogicPage* form() const { return m_ui; }
     PWPinListTab* pinListTab() const { return m_pinListTab; }
+    PWTruthTableTab* truthTableTab() const { return m_truthTableTab; }
     PWLogicTab* tab(int index) const { return m_tabs[index]; }
 
     bool addLogicPart(const QString& name);
@@ -67,6 +69,7 @@ private:
     PWWizardContext* m_context;
     Ui::PWLogicPage* m_ui;
     PWPinListTab* m_pinListTab;
+    PWTruthTableTab* m_truthTableTab;
     PWLogicTab* m_tabs[TabCount];
     int m_previousPart = -1;
     int m_shownTab = PinListTab;
