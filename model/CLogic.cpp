@@ -3,6 +3,7 @@
 #include "CLogicBuilder.h"
 #include "CLogicChecks.h"
 #include "LxLibInfo.h"
+#include "PWVectorAlignment.h"
 
 #include <QSet>
 
@@ -31,10 +32,19 @@ void CLogic::rebuildSignalIndex(int pos)
     const CLogicPart* part = m_logicParts.at(pos);
     if (!part)
         return;
+    // The vectors follow the columns of the index they were written for; a
+    // part without an index yet has nothing laid out to follow.
+    const CLogicData* old = m_signalIndexes.at(pos);
+    const QList<quint64> before = old ? PWVectorAlignment::columnKeys(old->controlBits()) : QList<quint64>();
     // Keep the index at the part's position even when earlier ones are missing.
     while (m_signalIndexes.count() <= pos)
         m_signalIndexes.append(new CLogicData);
     m_signalIndexes.at(pos)->rebuild(*part);
+    if (!old)
+        return;
+    const QList<quint64> after = PWVectorAlignment::columnKeys(m_signalIndexes.at(pos)->controlBits());
+    if (before != after)
+        PWVectorAlignment::realignTestSequences(*m_logicParts.at(pos), PWVectorAlignment::columnSources(before, after));
 }
 
 namespace {
