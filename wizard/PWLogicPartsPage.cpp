@@ -7,6 +7,7 @@
 #include "PWImages.h"
 #include "PWLogicSummaryTab.h"
 #include "PWPinListTab.h"
+#include "PWTestSequenceTab.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
 #include "ui_PWLogicPage.h"
@@ -37,9 +38,14 @@ PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
         return item ? item->text() : QString();
     });
     m_tabs[PinListTab] = m_pinListTab;
+    m_testSequenceTab = new PWTestSequenceTab(context, m_ui->tabTestSequence);
+    m_ui->tabTestSequence->layout()->addWidget(m_testSequenceTab);
+    m_tabs[TestSequenceTab] = m_testSequenceTab;
     QWidget* pages[] = {m_ui->TabFunctionTruthTable, m_ui->tabTestSequence, m_ui->tabEnableControl,
                         m_ui->tabDisableControl, m_ui->tabLatchSequence};
     for (int i = 0; i < 5; ++i) {
+        if (i + 1 == TestSequenceTab)
+            continue;
         auto* summary = new PWLogicSummaryTab(static_cast<PWLogicSummaryTab::Kind>(i), context, pages[i]);
         pages[i]->layout()->addWidget(summary);
         m_tabs[i + 1] = summary;
@@ -68,6 +74,7 @@ void PWLogicPartsPage::updateButtons()
     m_ui->AddLogicPart->setEnabled(editable());
     m_ui->DeleteLogicPart->setEnabled(editable() && m_ui->lbLogicPartLBox->count() > 0);
     m_pinListTab->updateEditable();
+    m_testSequenceTab->updateEditable();
 }
 
 bool PWLogicPartsPage::nameTaken(const QString& name) const

@@ -5,6 +5,7 @@
 
 class PWLogicTab;
 class PWPinListTab;
+class PWTestSequenceTab;
 class PWWizardContext;
 class QListWidgetItem;
 class QMenu;
@@ -27,6 +28,7 @@ public:
 
     Ui::PWLogicPage* form() const { return m_ui; }
     PWPinListTab* pinListTab() const { return m_pinListTab; }
+    PWTestSequenceTab* testSequenceTab() const { return m_testSequenceTab; }
     PWLogicTab* tab(int index) const { return m_tabs[index]; }
 
     bool addLogicPart(const QString& name);
@@ -66,6 +68,7 @@ private:
     PWWizardContext* m_context;
     Ui::PWLogicPage* m_ui;
     PWPinListTab* m_pinListTab;
+    PWTestSequenceTab* m_testSequenceTab;
     PWLogicTab* m_tabs[TabCount];
     int m_previousPart = -1;
     int m_shownTab = PinListTab;
