@@ -2,6 +2,7 @@
 
 #include "CLogicBuilder.h"
 #include "CLogicChecks.h"
+#include "CVectorColumns.h"
 #include "LxLibInfo.h"
 #include "PWVectorAlignment.h"
 
@@ -29,22 +30,24 @@ void CLogic::clear()
 
 void CLogic::rebuildSignalIndex(int pos)
 {
-    const CLogicPart* part = m_logicParts.at(pos);
+    CLogicPart* part = m_logicParts.at(pos);
     if (!part)
         return;
-    // The vectors follow the columns of the index they were written for; a
-    // part without an index yet has nothing laid out to follow.
-    const CLogicData* old = m_signalIndexes.at(pos);
-    const QList<quint64> before = old ? PWVectorAlignment::columnKeys(old->controlBits()) : QList<quint64>();
     // Keep the index at the part's position even when earlier ones are missing.
     while (m_signalIndexes.count() <= pos)
         m_signalIndexes.append(new CLogicData);
-    m_signalIndexes.at(pos)->rebuild(*part);
-    if (!old)
+    CLogicData* index = m_signalIndexes.at(pos);
+    const bool built = index->isBuilt();
+    const CVectorColumns before(index);
+    const QList<quint64> beforeKeys = PWVectorAlignment::columnKeys(index->controlBits());
+    index->rebuild(*part);
+    // The vectors were laid over the columns of the index as it was built last.
+    if (!built)
         return;
-    const QList<quint64> after = PWVectorAlignment::columnKeys(m_signalIndexes.at(pos)->controlBits());
-    if (before != after)
-        PWVectorAlignment::realignTestSequences(*m_logicParts.at(pos), PWVectorAlignment::columnSources(before, after));
+    part->realignVectors(before, CVectorColumns(index));
+    const QList<quint64> after = PWVectorAlignment::columnKeys(index->controlBits());
+    if (beforeKeys != after)
+        PWVectorAlignment::realignTestSequences(*part, PWVectorAlignment::columnSources(beforeKeys, after));
 }
 
 namespace {
