@@ -4,7 +4,6 @@
 #include "CLogicChecks.h"
 #include "CVectorColumns.h"
 #include "LxLibInfo.h"
-#include "PWVectorAlignment.h"
 
 #include <QSet>
 
@@ -39,15 +38,10 @@ void CLogic::rebuildSignalIndex(int pos)
     CLogicData* index = m_signalIndexes.at(pos);
     const bool built = index->isBuilt();
     const CVectorColumns before(index);
-    const QList<quint64> beforeKeys = PWVectorAlignment::columnKeys(index->controlBits());
     index->rebuild(*part);
     // The vectors were laid over the columns of the index as it was built last.
-    if (!built)
-        return;
-    part->realignVectors(before, CVectorColumns(index));
-    const QList<quint64> after = PWVectorAlignment::columnKeys(index->controlBits());
-    if (beforeKeys != after)
-        PWVectorAlignment::realignTestSequences(*part, PWVectorAlignment::columnSources(beforeKeys, after));
+    if (built)
+        part->realignVectors(before, CVectorColumns(index));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "PWTestSequenceTab.h"
 
 #include "CLogic.h"
+#include "CVectorColumns.h"
 #include "LxLibLogicTable.h"
 #include "LxListMenu.h"
 #include "LxMessages.h"
@@ -577,7 +578,7 @@ void PWTestSequenceTab::slotTestSequenceTableCurrentChanged(int row, int)
 void PWTestSequenceTab::slotVectorTestSequenceTableCurrentChanged(int row, int col)
 {
     const int direction = m_rows->columnDirection(col);
-    m_ui->ui_col_value_test_seq_label->setText(direction < 0 ? QString() : PWTestSequenceTable::directionLabel(direction));
+    m_ui->ui_col_value_test_seq_label->setText(direction < 0 ? QString() : CVectorColumns::directionText(direction));
     if (row == m_diagnoseRow)
         return;
     takeDiagnostics();

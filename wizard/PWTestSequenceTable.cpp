@@ -3,6 +3,7 @@
 #include "CLogicData.h"
 #include "CLoopTestSequence.h"
 #include "CTestSequences.h"
+#include "CVectorColumns.h"
 #include "CWaitTestSequence.h"
 #include "LxLibCheckItem.h"
 #include "LxLibComboItem.h"
@@ -111,49 +112,6 @@ PWTestSequenceTable::PWTestSequenceTable(LxLibTable* table) : m_table(table)
     clearColumns();
 }
 
-int PWTestSequenceTable::pinDirectionOf(int signalType)
-{
-    switch (signalType) {
-    case ST_DATAI: case ST_ADDR: case ST_DIR: case ST_IN: case ST_WE: case ST_CE: case ST_OE: case ST_LE:
-    case ST_MODUS: case ST_VPP: case ST_RESETP: case ST_WPROT: case ST_MUXI:
-        return LxLibTableItem::Input;
-    case ST_DATAO: case ST_OUT: case ST_RYBY: case ST_MUXO:
-        return LxLibTableItem::Output;
-    case ST_DATA: case ST_DATAA: case ST_DATAB: case ST_IO: case ST_MUX:
-        return LxLibTableItem::Bidirectional;
-    default:
-        return LxLibTableItem::Unrestricted;
-    }
-}
-
-QString PWTestSequenceTable::directionLabel(int pinDirection)
-{
-    switch (pinDirection) {
-    case LxLibTableItem::Input:
-        return PartwrightDlg::tr("Input: 0 1 U D N Z");
-    case LxLibTableItem::Output:
-        return PartwrightDlg::tr("Output: 0 1 L H X T");
-    case LxLibTableItem::Bidirectional:
-        return PartwrightDlg::tr("IO: U D H L N X Z T");
-    default:
-        return PartwrightDlg::tr("01XHLTUDNZ");
-    }
-}
-
-QString PWTestSequenceTable::directionCharacters(int pinDirection)
-{
-    switch (pinDirection) {
-    case LxLibTableItem::Input:
-        return QStringLiteral("01UDNZ");
-    case LxLibTableItem::Output:
-        return QStringLiteral("01LHXT");
-    case LxLibTableItem::Bidirectional:
-        return QStringLiteral("UDHLNXZT");
-    default:
-        return QStringLiteral("01UDHLNXZT");
-    }
-}
-
 const QStringList& PWTestSequenceTable::breakModeNames()
 {
     static const QStringList names{QString(), PartwrightDlg::tr("Break on No Error"), PartwrightDlg::tr("Break on Error")};
@@ -165,26 +123,19 @@ void PWTestSequenceTable::clearColumns()
     const QSignalBlocker block(m_table);
     m_table->setNumRows(0);
     m_table->setNumCols(0);
-    m_directions.clear();
+    m_columns = CVectorColumns();
 }
 
 bool PWTestSequenceTable::buildColumns(const CLogicData* index, QList<int>& signalTypes)
 {
     clearColumns();
-    signalTypes.clear();
-    if (!index || index->controlBits().isEmpty())
+    m_columns = CVectorColumns(index);
+    signalTypes = m_columns.signalTypesByBit();
+    if (m_columns.isEmpty())
         return false;
-    const CSignalSpecList& bits = index->controlBits();
-    const int n = bits.count();
-    QStringList labels{QStringLiteral(" ")};
-    for (int column = 0; column < n; ++column) {
-        const CSignalSpec* entry = bits.at(n - 1 - column);
-        labels.append(entry->label());
-        m_directions.append(pinDirectionOf(entry->signal().GetSignalType()));
-    }
-    for (const CSignalSpec* entry : bits)
-        signalTypes.append(entry->signal().GetSignalType());
-    labels << LxLibTable::timeColumnLabel() << PartwrightDlg::tr("Option");
+    const int n = m_columns.count();
+    const QStringList labels =
+        QStringList{QStringLiteral(" ")} + m_columns.labels() + QStringList{LxLibTable::timeColumnLabel(), PartwrightDlg::tr("Option")};
     const QSignalBlocker block(m_table);
     m_table->setNumCols(static_cast<int>(labels.size()));
     m_table->setHorizontalHeaderLabels(labels);
@@ -194,14 +145,6 @@ bool PWTestSequenceTable::buildColumns(const CLogicData* index, QList<int>& sign
     m_table->setColumnWidth(timeColumn(), TimeColumnWidth);
     m_table->setColumnWidth(optionColumn(), OptionColumnWidth);
     return true;
-}
-
-QStringList PWTestSequenceTable::columnCharacters() const
-{
-    QStringList chars;
-    for (int direction : m_directions)
-        chars.append(directionCharacters(direction));
-    return chars;
 }
 
 int PWTestSequenceTable::rowKind(int row) const
@@ -230,7 +173,7 @@ void PWTestSequenceTable::setVectorRow(int row, const QString& vector, bool diag
     const int n = signalCount();
     for (int c = 0; c < n; ++c) {
         auto* cell = new LxLibTableItem(LxLibTableItem::OnTyping, c < vector.size() ? cellText(vector[c]) : QString());
-        cell->setPinDirection(m_directions[c]);
+        cell->setPinDirection(m_columns.pinDirection(c));
         m_table->setItem(row, c + 1, cell);
     }
     setNeverCells(row, timeColumn(), timeColumn());

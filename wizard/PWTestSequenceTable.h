@@ -2,6 +2,7 @@
 #define PWTESTSEQUENCETABLE_H
 
 #include "CLogicDiagnose.h"
+#include "CVectorColumns.h"
 
 #include <QList>
 #include <QMetaType>
@@ -49,10 +50,6 @@ public:
 
     LxLibTable* table() const { return m_table; }
 
-    // The pin-direction class of a signal type, and the characters it admits.
-    static int pinDirectionOf(int signalType);
-    static QString directionLabel(int pinDirection);
-    static QString directionCharacters(int pinDirection);
     static const QStringList& breakModeNames();
 
     // One column per entry of the index's per-bit control list; the signal
@@ -60,13 +57,12 @@ public:
     // signal columns) without an index or control signals.
     bool buildColumns(const CLogicData* index, QList<int>& signalTypes);
     void clearColumns();
-    int signalCount() const { return static_cast<int>(m_directions.size()); }
+    int signalCount() const { return m_columns.count(); }
     int timeColumn() const { return signalCount() + 1; }
     int optionColumn() const { return signalCount() + 2; }
     bool isSignalColumn(int col) const { return col >= 1 && col <= signalCount(); }
-    int columnDirection(int col) const { return isSignalColumn(col) ? m_directions[col - 1] : -1; }
-    // The characters each signal column admits, upper case.
-    QStringList columnCharacters() const;
+    int columnDirection(int col) const { return isSignalColumn(col) ? m_columns.pinDirection(col - 1) : -1; }
+    const CVectorColumns& columns() const { return m_columns; }
 
     int rowKind(int row) const;
     // Inserts the rows of a new statement at row: one vector or wait row, or a
@@ -103,7 +99,7 @@ private:
     void setNeverCells(int row, int fromCol, int toCol);
 
     LxLibTable* m_table;
-    QList<int> m_directions;
+    CVectorColumns m_columns;
 };
 
 #endif

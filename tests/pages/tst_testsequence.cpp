@@ -484,14 +484,14 @@ void TestTestSequence::pinListChangeRealigns()
     f.type(0, 3, QStringLiteral("1"));
     f.type(0, 4, QStringLiteral("0"));
     f.page.form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::PinListTab);
-    // The IN pin at bit 1 leaves, a new IN pin at bit 4 comes.
+    // Pin A moves from bit 1 to bit 4: its cells go with it, the gap it leaves reads "X".
     CPinList* pins = f.part()->pinLists().at(0);
     pins->pins().remove(1);
     pins->addPin("A", ST_IN, 4);
     f.context.logic().rebuildSignalIndex(0);
     f.page.form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::TestSequenceTab);
     QCOMPARE(f.table()->numCols(), 8);
-    QCOMPARE(f.rows()->vectorText(0), QStringLiteral("XHLX0"));
+    QCOMPARE(f.rows()->vectorText(0), QStringLiteral("1HLX0"));
     QCOMPARE(f.table()->horizontalHeaderItem(1)->text(), QStringLiteral("A"));
     QVERIFY(prompts.unexpected().isEmpty());
 }
