@@ -9,6 +9,7 @@
 #include "PWEditState.h"
 #include "PWImages.h"
 #include "PWTestSequenceTable.h"
+#include "PWVectorPaste.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -59,6 +60,7 @@ PWTestSequenceTab::PWTestSequenceTab(PWWizardContext* context, QWidget* parent)
     connect(table, &LxLibTable::valueChanged, this, &PWTestSequenceTab::slotVectorTestSequenceTableValueChanged);
     connect(table, &LxLibTable::contextMenuRequested, this, &PWTestSequenceTab::slotTestSequencePopupMenu);
     connect(table, &LxLibTable::checkBoxClicked, this, &PWTestSequenceTab::slotDiagnoseCheckBoxClicked);
+    connect(table, &LxLibTable::pasteRequested, this, &PWTestSequenceTab::slotPasteVectors);
     connect(m_diagnose, &PWDiagnoseEditor::edited, this, &PWTestSequenceTab::markEdited);
     connect(m_diagnose, &PWDiagnoseEditor::diagnoseCellChosen, this, [this] {
         const int row = m_ui->tbTestSequenceTable->currentRow();
@@ -632,6 +634,56 @@ QMenu* PWTestSequenceTab::createTableMenu()
 void PWTestSequenceTab::slotTestSequencePopupMenu(int, int, const QPoint& pos)
 {
     lxExecPopup(createTableMenu(), pos);
+}
+
+void PWTestSequenceTab::slotPasteVectors(const QString& text)
+{
+    LxLibTable* table = m_ui->tbTestSequenceTable;
+    if (readOnly() || m_shownSequence < 0)
+        return;
+    const CVectorColumns& columns = m_rows->columns();
+    const PWVectorPasteResult pasted = parseVectorPaste(text, columns.allowedChars(), columns.labels());
+    if (pasted.rows.isEmpty() && pasted.refused.isEmpty()) {
+        context()->showInformation(PartwrightDlg::tr("There is nothing to paste: the clipboard holds no rows"));
+        return;
+    }
+    // The vector rows from the current one on take the vectors; the others go
+    // in as new vector rows before the next repeat, end or wait row.
+    const int count = static_cast<int>(pasted.rows.size());
+    const int start = table->currentRow() < 0 ? table->numRows() : table->currentRow();
+    int end = start;
+    int overwritten = 0;
+    const QString blank(columns.count(), QLatin1Char('X'));
+    for (; end < table->numRows() && end - start < count && m_rows->rowKind(end) == PWTestSequenceTable::VectorRow;
+         ++end) {
+        const QString before = m_rows->vectorText(end);
+        if (before != blank && before != pasted.rows[end - start])
+            ++overwritten;
+    }
+    //: %1 = Number of rows that hold values, %2 = Number of the first pasted row
+    if (overwritten > 0
+        && !context()->askYesNo(
+            PartwrightDlg::tr("The pasted rows replace %1 filled rows from row %2.\nDo you want to replace them?")
+                .arg(overwritten)
+                .arg(start + 1)))
+        return;
+    if (count > 0) {
+        releaseDiagnostics();
+        {
+            const QSignalBlocker block(table);
+            table->setUpdatesEnabled(false);
+            for (int row = start; row < end; ++row)
+                m_rows->setVectorRow(row, pasted.rows[row - start], m_rows->isDiagnosed(row), m_rows->rules(row));
+            table->model()->insertRows(end, count - (end - start));
+            for (int i = end - start; i < count; ++i)
+                m_rows->setVectorRow(start + i, pasted.rows[i]);
+            table->setUpdatesEnabled(true);
+        }
+        markEdited();
+        selectRow(start + count - 1);
+    }
+    if (!pasted.refused.isEmpty())
+        context()->showInformation(vectorPasteReport(pasted));
 }
 
 bool PWTestSequenceTab::eventFilter(QObject* watched, QEvent* event)

@@ -72,6 +72,8 @@ public slots:
     void slotTestSequencePopupMenu(int row, int col, const QPoint& pos);
     void slotTestSequenceMenu(int kind);
     void slotDiagnoseCheckBoxClicked(int state);
+    // Ctrl+V: vectors from a spreadsheet or another table, checked per column.
+    void slotPasteVectors(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -108,6 +108,7 @@ private slots:
     void diagnostics();
     void namesAndLimits();
     void pinListChangeRealigns();
+    void pasteAndCopy();
 };
 
 void TestTestSequence::charactersPerPinDirection()
@@ -493,6 +494,58 @@ void TestTestSequence::pinListChangeRealigns()
     QCOMPARE(f.table()->numCols(), 8);
     QCOMPARE(f.rows()->vectorText(0), QStringLiteral("1HLX0"));
     QCOMPARE(f.table()->horizontalHeaderItem(1)->text(), QStringLiteral("A"));
+    QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestTestSequence::pasteAndCopy()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    f.add(prompts, QStringLiteral("Pasted"));
+    f.choose(f.ui()->rbDiagVector, &PWTestSequenceTab::slotAddVectorVectorTestSequence);
+    f.choose(f.ui()->rbDiagRepeat, &PWTestSequenceTab::slotAddVectorVectorTestSequence);
+    f.choose(f.ui()->rbDiagWait, &PWTestSequenceTab::slotAddVectorVectorTestSequence);
+    LxLibTable* t = f.table();
+    auto paste = [t](const QString& text) {
+        QApplication::clipboard()->setText(text);
+        t->setFocus();
+        QTest::keySequence(t, QKeySequence::Paste);
+    };
+
+    // Into the repeat: its vector takes the first row, the next goes in before "End".
+    t->setCurrentCell(2, 1);
+    paste(QStringLiteral("H\tL\t1\t0\nz\th\t0\t1\nU\t2\t0\t0\n0101\n"));
+    QCOMPARE(f.kinds(), QStringList({"Vector", "Repeat", "Vector", "Vector", "End", "Wait"}));
+    QCOMPARE(f.rows()->vectorText(2), QStringLiteral("HL10"));
+    QCOMPARE(f.rows()->vectorText(3), QStringLiteral("zh01"));
+    QVERIFY(prompts.lastText().contains(QStringLiteral("Row 3: ")));
+    QVERIFY(prompts.lastText().contains(QStringLiteral("Row 4: ")));
+    QVERIFY(!prompts.lastText().contains(QStringLiteral("Row 2: ")));
+
+    // Copy gives the vectors back in a form paste takes; only vector rows are copied.
+    t->clearSelection();
+    t->setRangeSelected(QTableWidgetSelectionRange(1, 0, 3, 0), true);
+    QTest::keySequence(t, QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("H\tL\t1\t0\nz\th\t0\t1\n"));
+    t->clearSelection();
+    t->setCurrentCell(0, 1);
+    QTest::keySequence(t, QKeySequence::Paste);
+    QCOMPARE(f.kinds(), QStringList({"Vector", "Vector", "Repeat", "Vector", "Vector", "End", "Wait"}));
+    QCOMPARE(f.rows()->vectorText(1), QStringLiteral("zh01"));
+
+    // Pasting over filled rows asks first.
+    t->setCurrentCell(0, 1);
+    prompts.answerYesNo(false);
+    paste(QStringLiteral("DHDD\n"));
+    QCOMPARE(prompts.lastText(),
+             QStringLiteral("The pasted rows replace 1 filled rows from row 1.\nDo you want to replace them?"));
+    QCOMPARE(f.rows()->vectorText(0), QStringLiteral("HL10"));
+    prompts.answerYesNo(true);
+    paste(QStringLiteral("DHDD\n"));
+    QCOMPARE(f.rows()->vectorText(0), QStringLiteral("DHDD"));
+    f.page.storeCurrentTab();
+    const auto* loop = static_cast<const CLoopTestSequence*>(f.part()->testSequences().at(0)->statements().at(2));
+    QCOMPARE(loop->vectors().count(), 2);
     QVERIFY(prompts.unexpected().isEmpty());
 }
 
