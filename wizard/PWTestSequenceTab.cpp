@@ -159,11 +159,16 @@ bool PWTestSequenceTab::buildColumns(int part)
 
 void PWTestSequenceTab::clearTab()
 {
+    m_rows->clearColumns();
+    resetTab();
+}
+
+void PWTestSequenceTab::resetTab()
+{
     {
         const QSignalBlocker listBlock(m_ui->lbTestSequenceLBox);
         m_ui->lbTestSequenceLBox->clear();
     }
-    m_rows->clearColumns();
     m_diagnose->hide();
     m_diagnoseRow = -1;
     m_ui->ui_col_value_test_seq_label->clear();
@@ -177,11 +182,13 @@ void PWTestSequenceTab::clearTab()
 void PWTestSequenceTab::showTab(int part)
 {
     takeOverEdited();
-    clearTab();
+    resetTab();
     m_shownPart = part;
     const CLogicPart* p = context()->logic().logicParts().at(part);
-    if (!p)
+    if (!p) {
+        m_rows->clearColumns();
         return;
+    }
     buildColumns(part);
     const int count = p->testSequences().count();
     {
@@ -194,6 +201,9 @@ void PWTestSequenceTab::showTab(int part)
         selectEntry(count - 1);
         showTestSequence(part, count - 1);
         m_ui->wzTestSeq->setCurrentWidget(m_ui->wspTestSeqVector);
+    } else {
+        const QSignalBlocker block(m_ui->tbTestSequenceTable);
+        m_ui->tbTestSequenceTable->setNumRows(0);
     }
     updateEditable();
 }

@@ -94,6 +94,8 @@ private:
     void releaseDiagnostics();
     void showDiagnostics(int row);
     bool buildColumns(int part);
+    // Empties the list and what shows the sequence, but not the table's rows.
+    void resetTab();
 
     Ui::PWTestSequenceTab* m_ui;
     std::unique_ptr<PWTestSequenceTable> m_rows;

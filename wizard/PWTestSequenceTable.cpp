@@ -128,20 +128,24 @@ void PWTestSequenceTable::clearColumns()
 
 bool PWTestSequenceTable::buildColumns(const CLogicData* index, QList<int>& signalTypes)
 {
-    clearColumns();
-    m_columns = CVectorColumns(index);
-    signalTypes = m_columns.signalTypesByBit();
+    const CVectorColumns columns(index);
+    signalTypes = columns.signalTypesByBit();
+    // Rows of the same width are kept for the next fill to write over.
+    if (columns.isEmpty() || columns.count() != m_columns.count())
+        clearColumns();
+    m_columns = columns;
     if (m_columns.isEmpty())
         return false;
     const int n = m_columns.count();
-    const QStringList labels =
-        QStringList{QStringLiteral(" ")} + m_columns.labels() + QStringList{LxLibTable::timeColumnLabel(), PartwrightDlg::tr("Option")};
+    const QStringList labels = QStringList{QStringLiteral(" ")} + m_columns.labels()
+                               + QStringList{LxLibTable::timeColumnLabel(), PartwrightDlg::tr("Option")};
     const QSignalBlocker block(m_table);
     m_table->setNumCols(static_cast<int>(labels.size()));
     m_table->setHorizontalHeaderLabels(labels);
     // The cells hold one character: the labels decide the widths.
+    QHeaderView* header = m_table->horizontalHeader();
     for (int c = 1; c <= n; ++c)
-        m_table->resizeColumnToContents(c);
+        m_table->setColumnWidth(c, header->sectionSizeHint(c));
     m_table->setColumnWidth(timeColumn(), TimeColumnWidth);
     m_table->setColumnWidth(optionColumn(), OptionColumnWidth);
     return true;
@@ -167,8 +171,28 @@ void PWTestSequenceTable::setNeverCells(int row, int fromCol, int toCol)
         m_table->setItem(row, c, new LxLibTableItem(LxLibTableItem::Never));
 }
 
+bool PWTestSequenceTable::refillVectorRow(int row, const QString& vector, bool diagnosed, const PWDiagnoseRules& rules)
+{
+    QTableWidgetItem* option = m_table->item(row, optionColumn());
+    if (rowKind(row) != VectorRow || !option || option->type() != LxLibTableItem::CheckType)
+        return false;
+    for (int c = 0; c < signalCount(); ++c) {
+        LxLibTableItem* cell = m_table->lxItem(row, c + 1);
+        if (!cell || cell->type() != LxLibTableItem::TextType)
+            return false;
+        cell->setText(c < vector.size() ? cellText(vector[c]) : QString());
+        cell->setPinDirection(m_columns.pinDirection(c));
+    }
+    option->setCheckState(diagnosed ? Qt::Checked : Qt::Unchecked);
+    option->setData(RulesRole, rules.isEmpty() ? QVariant() : QVariant::fromValue(rules));
+    return true;
+}
+
 void PWTestSequenceTable::setVectorRow(int row, const QString& vector, bool diagnosed, const PWDiagnoseRules& rules)
 {
+    // A vector row already there takes the new characters: no cell is made anew.
+    if (refillVectorRow(row, vector, diagnosed, rules))
+        return;
     setKindCell(row, VectorRow);
     const int n = signalCount();
     for (int c = 0; c < n; ++c) {
@@ -238,8 +262,10 @@ void PWTestSequenceTable::fill(const CTestSequences& sequence, const CLogicDiagn
 {
     const QSignalBlocker block(m_table);
     m_table->setUpdatesEnabled(false);
-    m_table->setNumRows(0);
     m_table->setNumRows(sequence.rowCount());
+    // The view learnt of the rows; a change signal per cell would only ask it
+    // to repaint what it repaints once updates are back on.
+    const QSignalBlocker modelBlock(m_table->model());
     int row = 0;
     auto vectorRow = [&](const CVectorTestSequence* v) {
         const CLogicDiagnose* d = diagnostics ? diagnostics->at(row) : nullptr;

@@ -54,7 +54,8 @@ public:
 
     // One column per entry of the index's per-bit control list; the signal
     // types of the columns, in bit order, go to signalTypes. False (and no
-    // signal columns) without an index or control signals.
+    // signal columns) without an index or control signals. The rows stay
+    // while the number of columns does, for fill to write over.
     bool buildColumns(const CLogicData* index, QList<int>& signalTypes);
     void clearColumns();
     int signalCount() const { return m_columns.count(); }
@@ -95,6 +96,8 @@ public:
     QString copyText() const;
 
 private:
+    // Writes over a vector row's cells; false when the row is not one.
+    bool refillVectorRow(int row, const QString& vector, bool diagnosed, const PWDiagnoseRules& rules);
     void setKindCell(int row, int kind);
     void setNeverCells(int row, int fromCol, int toCol);
 
