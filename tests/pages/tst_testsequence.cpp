@@ -109,6 +109,7 @@ private slots:
     void namesAndLimits();
     void pinListChangeRealigns();
     void pasteAndCopy();
+    void switchingSequencesLeavesNothingBehind();
 };
 
 void TestTestSequence::charactersPerPinDirection()
@@ -546,6 +547,49 @@ void TestTestSequence::pasteAndCopy()
     f.page.storeCurrentTab();
     const auto* loop = static_cast<const CLoopTestSequence*>(f.part()->testSequences().at(0)->statements().at(2));
     QCOMPARE(loop->vectors().count(), 2);
+    QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestTestSequence::switchingSequencesLeavesNothingBehind()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    auto* a = new CTestSequences(QStringLiteral("A"));
+    a->appendStatement(new CVectorTestSequence(QStringLiteral("HL10")));
+    a->appendStatement(new CVectorTestSequence(QStringLiteral("UD01")));
+    auto* b = new CTestSequences(QStringLiteral("B"));
+    b->appendStatement(new CVectorTestSequence(QStringLiteral("LHXX")));
+    b->appendStatement(new CWaitTestSequence(2, TU_S));
+    b->appendStatement(new CVectorTestSequence(QStringLiteral("ZZ00")));
+    f.part()->insertTestSequence(0, a);
+    f.part()->insertTestSequence(1, b);
+    auto* d = new CLogicDiagnose(CLogicDiagnose::Defined, CLogicDiagnose::VectorRow);
+    d->AddRule(new LxLibDiagRuleStuckAt(ST_IN, 1, SA_1));
+    f.part()->testSequenceDiagnostics().setDiagnose(0, 0, d);
+    f.part()->testSequenceDiagnostics().alignWith(0, *a);
+
+    // B shows last; A then writes over B's rows, and B over A's again.
+    f.tab()->showTab(0);
+    QCOMPARE(f.list()->currentRow(), 1);
+    f.list()->setCurrentRow(0);
+    QCOMPARE(f.kinds(), QStringList({"Vector", "Vector"}));
+    QCOMPARE(f.rows()->vectorText(0), QStringLiteral("HL10"));
+    QVERIFY(f.rows()->isDiagnosed(0));
+    QVERIFY(!f.ui()->DiagnoseGBox->isHidden());
+    QCOMPARE(f.rows()->rules(0), PWDiagnoseRules({{ST_IN, 1, SA_1}}));
+    QVERIFY(!f.rows()->isDiagnosed(1));
+    f.list()->setCurrentRow(1);
+    QCOMPARE(f.kinds(), QStringList({"Vector", "Wait", "Vector"}));
+    QCOMPARE(f.rows()->vectorText(0), QStringLiteral("LHXX"));
+    QVERIFY(!f.rows()->isDiagnosed(0));
+    QVERIFY(f.rows()->rules(0).isEmpty());
+    QVERIFY(f.ui()->DiagnoseGBox->isHidden());
+    QCOMPARE(f.table()->text(1, 5), QStringLiteral("2"));
+    QCOMPARE(f.table()->text(1, 6), QStringLiteral("s"));
+    QCOMPARE(f.rows()->vectorText(2), QStringLiteral("ZZ00"));
+    // Nothing was edited: showing stored nothing.
+    QVERIFY(!f.tab()->isEdited());
+    QCOMPARE(f.part()->testSequences().at(0), a);
     QVERIFY(prompts.unexpected().isEmpty());
 }
 
