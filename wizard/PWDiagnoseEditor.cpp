@@ -9,6 +9,7 @@
 #include "PartwrightDlg.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -25,9 +26,15 @@ PWDiagnoseEditor::PWDiagnoseEditor(PWWizardContext* context, QGroupBox* box, LxL
     m_table->setNumCols(3);
     m_table->setHorizontalHeaderLabels(
         {PartwrightDlg::tr("Signal Type"), PartwrightDlg::tr("Signal Bit"), PartwrightDlg::tr("Stuck At")});
-    m_table->setColumnWidth(0, 65);
-    m_table->setColumnWidth(1, 65);
-    m_table->setColumnWidth(2, 50);
+    // At least the customary widths, and never narrower than the labels.
+    const int widths[] = {65, 65, 50};
+    for (int c = 0; c < 3; ++c)
+        m_table->setColumnWidth(c, qMax(widths[c], m_table->horizontalHeader()->sectionSizeHint(c)));
+
+    // The box comes and goes with the current row; the statement table keeps its width.
+    QSizePolicy policy = m_box->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_box->setSizePolicy(policy);
 
     connect(m_table, &LxLibTable::valueChanged, this, &PWDiagnoseEditor::slotDiagnoseTableValueChanged);
     connect(m_table, qOverload<int, int>(&LxLibTable::currentChanged), this,
