@@ -76,6 +76,7 @@ class TestSequenceLoop : public QObject
 
 private slots:
     void examplesSurviveShowAndStore();
+    void loadedUnderEveryVersion();
 };
 
 void TestSequenceLoop::examplesSurviveShowAndStore()
@@ -106,6 +107,68 @@ void TestSequenceLoop::examplesSurviveShowAndStore()
     // The examples hold sequences with diagnostics; a loop over none proves nothing.
     QVERIFY(sequences >= 5);
     QVERIFY(diagnosed >= 5);
+}
+
+void TestSequenceLoop::loadedUnderEveryVersion()
+{
+    const QByteArray named = "    sequence \"First\" {\n      vector \"H0\"\n      loop 2 break error {\n"
+                             "        vector \"L1\"\n      }\n      wait 5 us\n    }\n"
+                             "    sequence \"Second\" {\n      vector \"X1\" {\n        diagnose {\n"
+                             "          stuck OUT 1 SA0\n        }\n      }\n    }\n";
+    const QByteArray single = "    sequence {\n      vector \"H0\"\n    }\n";
+    const struct
+    {
+        QByteArray version;
+        QStringList names;
+        QStringList kinds; // of the sequence shown: the last one
+    } cases[] = {
+        {"1.0", {QString()}, {"Vector"}},
+        {"1.05", {}, {}},
+        {"1.1", {"First", "Second"}, {"Vector"}},
+        {"1.2", {"First", "Second"}, {"Vector"}},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString file = dir.filePath(QString::fromLatin1("v" + c.version + ".model"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("model-format " + c.version + "\ncomponent \"C\" {\n  package {\n    id \"P\"\n"
+                  "    pin \"1\" \"A\" INPUT\n    pin \"2\" \"Y\" OUTPUT\n  }\n  logic \"L\" {\n"
+                  "    pinlist \"PL\" {\n      signal IN 0 \"A\"\n      signal OUT 1 \"Y\"\n    }\n"
+                  + (c.version == "1.0" ? single : named) + "  }\n}\n");
+        out.close();
+        ScriptedPrompter prompts;
+        PartwrightDlg dlg(nullptr, QString(), file);
+        dlg.show();
+        dlg.leOpenExisistingModel->setText(file);
+        while (dlg.currentIndex() != PartwrightForm::LogicPage)
+            QTest::mouseClick(dlg.nextButton(), Qt::LeftButton);
+        PWLogicPartsPage* page = dlg.logicPage();
+        page->form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::TestSequenceTab);
+        Ui::PWTestSequenceTab* ui = page->testSequenceTab()->form();
+        QStringList names;
+        for (int i = 0; i < ui->lbTestSequenceLBox->count(); ++i)
+            names << ui->lbTestSequenceLBox->item(i)->text();
+        QCOMPARE(names, c.names);
+        QCOMPARE(ui->wzTestSeq->currentWidget(),
+                 c.names.isEmpty() ? ui->wspTestSeqInValid : ui->wspTestSeqVector);
+        QStringList kinds;
+        for (int r = 0; r < ui->tbTestSequenceTable->numRows(); ++r)
+            kinds << ui->tbTestSequenceTable->text(r, 0);
+        QCOMPARE(kinds, c.kinds);
+        if (c.names.size() == 2) {
+            // The vector with a diagnostic is current: its rules are on show.
+            QVERIFY(!ui->DiagnoseGBox->isHidden());
+            QCOMPARE(ui->DiagnoseTable->rowTexts(0), QStringList({"OUT", "1", "SA0"}));
+            ui->lbTestSequenceLBox->setCurrentRow(0);
+            kinds.clear();
+            for (int r = 0; r < ui->tbTestSequenceTable->numRows(); ++r)
+                kinds << ui->tbTestSequenceTable->rowTexts(r).join(QLatin1Char(' '));
+            QCOMPARE(kinds, QStringList({"Vector H 0  ", "Repeat   2 Break on Error", "Vector L 1  ",
+                                         "End    ", "Wait   5 us"}));
+        }
+        QVERIFY(prompts.unexpected().isEmpty());
+    }
 }
 
 QTEST_MAIN(TestSequenceLoop)
