@@ -110,6 +110,7 @@ private slots:
     void pinListChangeRealigns();
     void pasteAndCopy();
     void switchingSequencesLeavesNothingBehind();
+    void viewOnlyChangesNothing();
 };
 
 void TestTestSequence::charactersPerPinDirection()
@@ -590,6 +591,40 @@ void TestTestSequence::switchingSequencesLeavesNothingBehind()
     // Nothing was edited: showing stored nothing.
     QVERIFY(!f.tab()->isEdited());
     QCOMPARE(f.part()->testSequences().at(0), a);
+    QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestTestSequence::viewOnlyChangesNothing()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    f.add(prompts, QStringLiteral("Seen"));
+    f.choose(f.ui()->rbDiagVector, &PWTestSequenceTab::slotAddVectorVectorTestSequence);
+    f.choose(f.ui()->rbDiagVector, &PWTestSequenceTab::slotAddVectorVectorTestSequence);
+    f.page.storeCurrentTab();
+    f.context.viewOnly = true;
+    f.page.updateButtons();
+    auto* ui = f.ui();
+    f.table()->setCurrentCell(1, 1);
+    QVERIFY(f.table()->isReadOnly());
+    QVERIFY(!ui->AddTestSeq->isEnabled() && !ui->DelTestSeq->isEnabled());
+    QVERIFY(!ui->AddTestSeqState->isEnabled() && !ui->InsertTestSeqState->isEnabled());
+    QVERIFY(!ui->UpTestSeqState->isEnabled() && !ui->DeleteTestSeqState->isEnabled());
+    std::unique_ptr<QMenu> menu(f.tab()->createListMenu(f.list()->item(0)));
+    for (QAction* a : menu->actions())
+        QVERIFY(!a->isEnabled());
+
+    // Neither the slots nor the keys change the rows.
+    f.tab()->slotAddVectorVectorTestSequence();
+    f.table()->selectRow(1);
+    f.tab()->slotDelTestSeqPinDefinition();
+    f.tab()->slotUpVectorVectorTestSequence();
+    f.type(1, 1, QStringLiteral("1"));
+    QApplication::clipboard()->setText(QStringLiteral("0000\n"));
+    QTest::keySequence(f.table(), QKeySequence::Paste);
+    QCOMPARE(f.kinds(), QStringList({"Vector", "Vector"}));
+    QVERIFY(f.table()->text(1, 1).isEmpty());
+    QVERIFY(!f.tab()->isEdited());
     QVERIFY(prompts.unexpected().isEmpty());
 }
 
