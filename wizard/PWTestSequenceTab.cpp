@@ -104,14 +104,11 @@ int PWTestSequenceTab::statementKind() const
 
 bool PWTestSequenceTab::nameUsed(const QString& name) const
 {
+    // The list holds every sequence of the part, under the names they will be stored with.
     const QListWidget* list = m_ui->lbTestSequenceLBox;
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text() == name)
             return true;
-    if (const CLogicPart* part = context()->logic().logicParts().at(currentPart()))
-        for (const CTestSequences* sequence : part->testSequences())
-            if (sequence->name() == name)
-                return true;
     return false;
 }
 
@@ -228,10 +225,13 @@ void PWTestSequenceTab::showTestSequence(int part, int k)
 
 void PWTestSequenceTab::storeTestSequence(int part, int k)
 {
+    // The widgets hold the sequences of the part on show only.
     CLogicPart* p = context()->logic().logicParts().at(part);
     const QListWidgetItem* entry = m_ui->lbTestSequenceLBox->item(k);
-    if (!p || !entry || k < 0)
+    if (!p || !entry || part != m_shownPart)
         return;
+    m_ui->tbTestSequenceTable->commitEdit();
+    takeDiagnostics();
     auto* rows = new CLogicDiagnoseList;
     CTestSequences* sequence = m_rows->read(entry->text(), *rows);
     CTestSequencesList& sequences = p->testSequences();
@@ -251,6 +251,7 @@ void PWTestSequenceTab::storeTestSequence(int part, int k)
 
 void PWTestSequenceTab::storeTab(int part)
 {
+    // An open cell editor or diagnostics edit counts as an edit of the sequence.
     m_ui->tbTestSequenceTable->commitEdit();
     takeDiagnostics();
     if (part != m_shownPart || !m_edited || m_shownSequence < 0)
