@@ -440,6 +440,10 @@ void TestTestSequence::namesAndLimits()
     QCOMPARE(f.list()->item(1)->text(), QStringLiteral("Renamed"));
     f.page.storeCurrentTab();
     QCOMPARE(f.part()->testSequences().at(1)->name(), QStringLiteral("Renamed"));
+    // Renamed and renamed back before it is stored: the old name is its own.
+    rename("Other");
+    rename("Renamed");
+    QCOMPARE(f.list()->item(1)->text(), QStringLiteral("Renamed"));
 
     std::unique_ptr<QMenu> menu(f.tab()->createListMenu(nullptr));
     QCOMPARE(menu->actions().size(), 3);
