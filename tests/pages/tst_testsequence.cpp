@@ -254,6 +254,12 @@ void TestTestSequence::statementRows()
     f.table()->selectRow(2);
     f.tab()->slotTestSequenceMenu(PWTestSequenceTable::VectorStatement);
     QCOMPARE(f.kinds(), QStringList({"Vector", "Vector", "Vector", "Wait"}));
+    // A wait moves past vectors as well, keeping its time and unit.
+    f.table()->setText(3, 5, QStringLiteral("7"));
+    f.table()->setCurrentCell(3, 0);
+    f.tab()->slotUpVectorVectorTestSequence();
+    QCOMPARE(f.kinds(), QStringList({"Vector", "Vector", "Wait", "Vector"}));
+    QCOMPARE(f.table()->rowTexts(2).mid(5), QStringList({"7", "ms"}));
     std::unique_ptr<QMenu> menu(f.tab()->createTableMenu());
     QCOMPARE(menu->actions().first()->text(), QStringLiteral("Delete"));
     QCOMPARE(menu->actions().last()->menu()->actions().first()->text(), QStringLiteral("Vector"));
