@@ -270,12 +270,34 @@ bool checkSetSignals(const QString& partName, const QString& patternName,
     return true;
 }
 
+// A rule the diagnostics table left without its signal, bit or stuck-at type.
+bool checkDiagnostics(const CLogicPart& part, const CTestSequences& sequence, const CLogicDiagnoseList* rows,
+                      QString& error)
+{
+    for (int row = 0; rows && row < rows->count(); ++row) {
+        const CLogicDiagnose* d = rows->at(row);
+        if (d->state() != CLogicDiagnose::Defined)
+            continue;
+        for (const LxLibDiagRuleStuckAt* rule : d->GetRuleList()) {
+            if (rule->GetSignalType() > ST_NONE && rule->GetSignalBit() >= 0 && rule->GetStuckAtType() > SA_NONE)
+                continue;
+            //: %1 = Name of the part, %2 = Name of the Test Sequence, %3 = Number of the row
+            error = CLogicChecks::tr("Error %1 %2: A diagnostic rule of row %3 has no signal, bit or stuck-at type")
+                        .arg(part.name(), sequence.name())
+                        .arg(row + 1);
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool CLogicChecks::checkTestSequences(const CLogic& logic, QString& error)
 {
     for (const CLogicPart* part : logic.logicParts()) {
-        for (const CTestSequences* sequence : part->testSequences()) {
+        for (int k = 0; k < part->testSequences().count(); ++k) {
+            const CTestSequences* sequence = part->testSequences().at(k);
             if (sequence->name().isEmpty()) {
                 error = tr("This Test Sequence has no name");
                 return false;
@@ -283,6 +305,8 @@ bool CLogicChecks::checkTestSequences(const CLogic& logic, QString& error)
             for (const CTestSequence* statement : sequence->statements())
                 if (!checkStatement(*part, *sequence, *statement, error))
                     return false;
+            if (!checkDiagnostics(*part, *sequence, part->testSequenceDiagnostics().at(k), error))
+                return false;
         }
     }
     return true;

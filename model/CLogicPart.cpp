@@ -1,5 +1,6 @@
 #include "CLogicPart.h"
 
+#include "CLoopTestSequence.h"
 #include "CVectorColumns.h"
 
 void CLogicPart::deleteTestSequence(int pos)
@@ -27,5 +28,18 @@ void CLogicPart::realignVectors(const CVectorColumns& from, const CVectorColumns
         const QString vector = m_truthTable.at(i)->GetVector();
         if (vector.size() == from.count())
             m_truthTable.replace(i, new lxlib::LxLibTruthTableRecord(CVectorColumns::realign(vector, map)));
+    }
+    auto align = [&](CVectorTestSequence* v) {
+        if (v->vector().size() == from.count())
+            v->setVector(CVectorColumns::realign(v->vector(), map));
+    };
+    for (CTestSequences* sequence : m_testSequences) {
+        for (CTestSequence* statement : sequence->statements()) {
+            if (statement->kind() == CTestSequence::Vector)
+                align(static_cast<CVectorTestSequence*>(statement));
+            else if (statement->kind() == CTestSequence::Repeat)
+                for (CVectorTestSequence* v : static_cast<CLoopTestSequence*>(statement)->vectors())
+                    align(v);
+        }
     }
 }

@@ -7,6 +7,7 @@
 #include "PWImages.h"
 #include "PWLogicSummaryTab.h"
 #include "PWPinListTab.h"
+#include "PWTestSequenceTab.h"
 #include "PWTruthTableTab.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
@@ -38,9 +39,12 @@ PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
     m_truthTableTab = new PWTruthTableTab(context, m_ui->TabFunctionTruthTable);
     m_ui->TabFunctionTruthTable->layout()->addWidget(m_truthTableTab);
     m_tabs[TruthTableTab] = m_truthTableTab;
+    m_testSequenceTab = new PWTestSequenceTab(context, m_ui->tabTestSequence);
+    m_ui->tabTestSequence->layout()->addWidget(m_testSequenceTab);
+    m_tabs[TestSequenceTab] = m_testSequenceTab;
     QWidget* pages[] = {m_ui->TabFunctionTruthTable, m_ui->tabTestSequence, m_ui->tabEnableControl,
                         m_ui->tabDisableControl, m_ui->tabLatchSequence};
-    for (int i = 1; i < 5; ++i) {
+    for (int i = 2; i < 5; ++i) {
         auto* summary = new PWLogicSummaryTab(static_cast<PWLogicSummaryTab::Kind>(i), context, pages[i]);
         pages[i]->layout()->addWidget(summary);
         m_tabs[i + 1] = summary;
@@ -69,6 +73,7 @@ void PWLogicPartsPage::updateButtons()
     m_ui->AddLogicPart->setEnabled(editable());
     m_ui->DeleteLogicPart->setEnabled(editable() && m_ui->lbLogicPartLBox->count() > 0);
     m_pinListTab->updateEditable();
+    m_testSequenceTab->updateEditable();
 }
 
 bool PWLogicPartsPage::nameTaken(const QString& name) const

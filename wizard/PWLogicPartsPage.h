@@ -7,6 +7,7 @@
 class PWLogicTab;
 class PWPinListTab;
 class PWTruthTableTab;
+class PWTestSequenceTab;
 class PWWizardContext;
 class QListWidgetItem;
 class QMenu;
@@ -30,6 +31,7 @@ public:
     Ui::PWLogicPage* form() const { return m_ui; }
     PWPinListTab* pinListTab() const { return m_pinListTab; }
     PWTruthTableTab* truthTableTab() const { return m_truthTableTab; }
+    PWTestSequenceTab* testSequenceTab() const { return m_testSequenceTab; }
     PWLogicTab* tab(int index) const { return m_tabs[index]; }
 
     bool addLogicPart(const QString& name);
@@ -70,6 +72,7 @@ private:
     Ui::PWLogicPage* m_ui;
     PWPinListTab* m_pinListTab;
     PWTruthTableTab* m_truthTableTab;
+    PWTestSequenceTab* m_testSequenceTab;
     PWLogicTab* m_tabs[TabCount];
     int m_previousPart = -1;
     int m_shownTab = PinListTab;

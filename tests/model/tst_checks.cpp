@@ -154,6 +154,25 @@ private slots:
         addSequence(*part, "", new CVectorTestSequence("2"));
         QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
         QCOMPARE(error, QString("This Test Sequence has no name"));
+        part->testSequences().remove(1);
+
+        // A diagnostic rule needs its signal, bit and stuck-at type; rules of
+        // undefined diagnostics are not looked at.
+        addSequence(*part, "TS 02", new CVectorTestSequence("1"));
+        auto* d = new CLogicDiagnose(CLogicDiagnose::Defined, CLogicDiagnose::VectorRow);
+        d->AddRule(new LxLibDiagRuleStuckAt(ST_DATAO, 0, SA_1));
+        part->testSequenceDiagnostics().setDiagnose(1, 0, d);
+        QVERIFY(CLogicChecks::checkTestSequences(logic, error));
+        for (const LxLibDiagRuleStuckAt& incomplete : {LxLibDiagRuleStuckAt(ST_NONE, 0, SA_1),
+                                                       LxLibDiagRuleStuckAt(ST_DATAO, -1, SA_1),
+                                                       LxLibDiagRuleStuckAt(ST_DATAO, 0, SA_NONE)}) {
+            d->GetRuleList().clear();
+            d->AddRule(incomplete.clone());
+            QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
+            QCOMPARE(error, QString("Error Part1 TS 02: A diagnostic rule of row 1 has no signal, bit or stuck-at type"));
+        }
+        d->setState(CLogicDiagnose::NotDefined);
+        QVERIFY(CLogicChecks::checkTestSequences(logic, error));
     }
 
     void patterns()

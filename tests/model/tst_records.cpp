@@ -261,6 +261,47 @@ private slots:
         QVERIFY(part.testSequences().isEmpty());
         QVERIFY(part.testSequenceDiagnostics().isEmpty());
     }
+
+    void vectorsFollowPinListChanges()
+    {
+        // Columns, highest bit first: OUT 2, IN 1, OE 0.
+        CLogic logic;
+        CLogicPart* part = addPart(logic, "Part");
+        CPinList* list = addPinList(*part, "PL", {{"OE", ST_OE, 0}, {"A", ST_IN, 1}, {"Y", ST_OUT, 2}});
+        auto* ts = new CTestSequences("TS 01");
+        ts->appendStatement(new CVectorTestSequence("H10"));
+        auto* loop = new CLoopTestSequence(2);
+        loop->appendVector(new CVectorTestSequence("L01"));
+        ts->appendStatement(loop);
+        ts->appendStatement(new CWaitTestSequence(5, TU_MS));
+        part->insertTestSequence(0, ts);
+        auto vectors = [ts, loop] {
+            return QStringList{static_cast<CVectorTestSequence*>(ts->statements().at(0))->vector(),
+                               loop->vectors().at(0)->vector()};
+        };
+        // Without an index before, the vectors are taken as they are.
+        logic.rebuildSignalIndex(0);
+        QCOMPARE(vectors(), QStringList({"H10", "L01"}));
+
+        // A new highest bit opens a column of "X" in front.
+        list->addPin("B", ST_IN, 3);
+        logic.rebuildSignalIndex(0);
+        QCOMPARE(vectors(), QStringList({"XH10", "XL01"}));
+        logic.rebuildSignalIndex(0);
+        QCOMPARE(vectors(), QStringList({"XH10", "XL01"}));
+
+        // Bit 1 leaves (its column becomes a gap) and pin Y takes another
+        // signal: Y's characters follow the pin, the gap reads "X".
+        list->pins().remove(1);
+        list->pins().replace(1, new CPinListPin("Y", ST_IN, 2));
+        logic.rebuildSignalIndex(0);
+        QCOMPARE(vectors(), QStringList({"XHX0", "XLX1"}));
+
+        // The highest bit goes: its column goes with it.
+        list->pins().remove(2);
+        logic.rebuildSignalIndex(0);
+        QCOMPARE(vectors(), QStringList({"HX0", "LX1"}));
+    }
 };
 
 int runRecordTests(int argc, char** argv)

@@ -6,15 +6,16 @@
 #include "LxLibTable.h"
 #include "PWEditState.h"
 #include "PWLogicPartsPage.h"
-#include "PWLogicSummaryTab.h"
 #include "PWPackagePage.h"
 #include "PWPinListTab.h"
+#include "PWTestSequenceTab.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
 #include "ScriptedPrompter.h"
 #include "ui_PWLogicPage.h"
 #include "ui_PWPackagePage.h"
 #include "ui_PWPinListTab.h"
+#include "ui_PWTestSequenceTab.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -290,13 +291,13 @@ void TestLogicPage::lazyStoreAcrossPartsAndTabs()
     f.ui()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::TestSequenceTab);
     QCOMPARE(u1->pinLists().at(1)->pins().at(0)->bit(), 5);
     QCOMPARE(f.page.lastTab(0), int(PWLogicPartsPage::TestSequenceTab));
-    auto* summary = qobject_cast<PWLogicSummaryTab*>(f.page.tab(PWLogicPartsPage::TestSequenceTab));
-    QCOMPARE(summary->summary(), QStringLiteral("This logic part has no test sequences."));
+    QListWidget* sequences = f.page.testSequenceTab()->form()->lbTestSequenceLBox;
+    QCOMPARE(sequences->count(), 0);
     u1->insertTestSequence(0, new CTestSequences(QStringLiteral("walk")));
     f.ui()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::PinListTab);
     f.ui()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::TestSequenceTab);
-    QVERIFY(summary->summary().contains(QStringLiteral("has 1 test sequences")));
-    QVERIFY(summary->summary().contains(QStringLiteral("  walk\n")));
+    QCOMPARE(sequences->count(), 1);
+    QCOMPARE(sequences->item(0)->text(), QStringLiteral("walk"));
     QVERIFY(prompts.unexpected().isEmpty());
 }
 

@@ -252,6 +252,13 @@ void TestPartwrightModel::rebuildExamples()
         QVERIFY2(r.code == 0, qPrintable(name + QStringLiteral(": ") + QString::fromUtf8(r.err)));
         ++logic;
         const QByteArray built = contentOf(out);
+        // Sequences and their diagnostics come through, also where the file warns.
+        QByteArray source;
+        for (const QByteArray& line : contentOf(in).split('\n'))
+            if (!line.trimmed().startsWith('#'))
+                source += line + '\n';
+        for (const char* record : {"sequence \"", "vector \"", "diagnose {", "stuck ", "loop ", "wait "})
+            QVERIFY2(built.count(record) == source.count(record), qPrintable(name + QLatin1Char(' ') + QLatin1String(record)));
         if (!r.err.contains(": warning: "))
             QVERIFY2(withoutVersion(built) == withoutVersion(tool({QStringLiteral("format"), in}).out),
                      qPrintable(name));

@@ -1,0 +1,111 @@
+#ifndef PWTESTSEQUENCETAB_H
+#define PWTESTSEQUENCETAB_H
+
+#include "PWLogicTab.h"
+
+#include <memory>
+
+class PWDiagnoseEditor;
+class PWTestSequenceTable;
+class QListWidgetItem;
+class QMenu;
+
+namespace Ui {
+class PWTestSequenceTab;
+}
+
+// The "Test Sequence" tab: the test sequences of the current logic part, one
+// edited at a time in tbTestSequenceTable, with the diagnostics of its current
+// vector in DiagnoseGBox, until it is taken into the model.
+//
+// Only the sequence on show can hold edits, so one edit mark (for the part
+// and sequence shown) does the work of a mark per position, also for the
+// sequences past the 100th that a file may bring.
+class PWTestSequenceTab : public PWLogicTab
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxTestSequences = 100;
+
+    PWTestSequenceTab(PWWizardContext* context, QWidget* parent);
+    ~PWTestSequenceTab() override;
+
+    Ui::PWTestSequenceTab* form() const { return m_ui; }
+    PWTestSequenceTable* rows() const { return m_rows.get(); }
+    PWDiagnoseEditor* diagnostics() const { return m_diagnose; }
+
+    void storeTab(int part) override;
+    void showTab(int part) override;
+    void clearTab() override;
+    void logicPartRemoved(int part) override;
+
+    bool addTestSequence(const QString& name);
+    void deleteTestSequence(int part, int k);
+    void storeTestSequence(int part, int k);
+    void showTestSequence(int part, int k);
+    // Stores the sequence on show when it holds edits.
+    void takeOverEdited();
+    int currentTestSequence() const;
+    bool isEdited() const { return m_edited; }
+    // The statement kind the row buttons add, from the radio buttons.
+    int statementKind() const;
+    void updateEditable();
+
+    QMenu* createListMenu(QListWidgetItem* item);
+    QMenu* createTableMenu();
+
+public slots:
+    void slotAddTestSequence();
+    void slotDeleteTestSequence();
+    void slotRenameTestSequence();
+    void slotTestSeqListContextMenuRequested(QListWidgetItem* item, const QPoint& pos);
+    void slotTestSequenceLBoxSelectionChanged();
+    void slotAddVectorVectorTestSequence();
+    void slotInsertVectorVectorTestSequence();
+    void slotUpVectorVectorTestSequence();
+    void slotDownVectorVectorTestSequence();
+    void slotDelTestSeqPinDefinition();
+    void slotTestSequenceRadioButtonToggled(bool on);
+    void slotTestSequenceTableCurrentChanged(int row, int col);
+    void slotVectorTestSequenceTableCurrentChanged(int row, int col);
+    void slotVectorTestSequenceTableValueChanged(int row, int col);
+    void slotTestSequencePopupMenu(int row, int col, const QPoint& pos);
+    void slotTestSequenceMenu(int kind);
+    void slotDiagnoseCheckBoxClicked(int state);
+    // Ctrl+V: vectors from a spreadsheet or another table, checked per column.
+    void slotPasteVectors(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int currentPart() const;
+    bool readOnly() const;
+    void markEdited();
+    bool nameUsed(const QString& name) const;
+    void selectEntry(int k);
+    void selectRow(int row);
+    // Adds a statement of the kind at row, or at the end for row -1.
+    void addStatement(int kind, int row);
+    bool moveRow(int from, int to);
+    // Takes the diagnostics table back into the vector row it shows.
+    void takeDiagnostics();
+    // The same before rows move: the table lets go of its vector.
+    void releaseDiagnostics();
+    void showDiagnostics(int row);
+    bool buildColumns(int part);
+    // Empties the list and what shows the sequence, but not the table's rows.
+    void resetTab();
+
+    Ui::PWTestSequenceTab* m_ui;
+    std::unique_ptr<PWTestSequenceTable> m_rows;
+    PWDiagnoseEditor* m_diagnose;
+    // The part and sequence the widgets hold, -1 when none.
+    int m_shownPart = -1;
+    int m_shownSequence = -1;
+    bool m_edited = false;
+    // The vector row whose rules the diagnostics table shows, -1 when hidden.
+    int m_diagnoseRow = -1;
+};
+
+#endif
