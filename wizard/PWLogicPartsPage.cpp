@@ -2,7 +2,10 @@
 
 #include "CLogic.h"
 #include "LxMessages.h"
+#include "PWDisableTab.h"
 #include "PWEditState.h"
+#include "PWEnableTab.h"
+#include "PWLatchTab.h"
 #include "LxListMenu.h"
 #include "PWImages.h"
 #include "PWLogicSummaryTab.h"
@@ -37,13 +40,20 @@ PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
         return item ? item->text() : QString();
     });
     m_tabs[PinListTab] = m_pinListTab;
-    QWidget* pages[] = {m_ui->TabFunctionTruthTable, m_ui->tabTestSequence, m_ui->tabEnableControl,
-                        m_ui->tabDisableControl, m_ui->tabLatchSequence};
-    for (int i = 0; i < 5; ++i) {
+    QWidget* pages[] = {m_ui->TabFunctionTruthTable, m_ui->tabTestSequence};
+    for (int i = 0; i < 2; ++i) {
         auto* summary = new PWLogicSummaryTab(static_cast<PWLogicSummaryTab::Kind>(i), context, pages[i]);
         pages[i]->layout()->addWidget(summary);
         m_tabs[i + 1] = summary;
     }
+    m_enableTab = new PWEnableTab(context, m_ui->tabEnableControl);
+    m_disableTab = new PWDisableTab(context, m_ui->tabDisableControl);
+    m_latchTab = new PWLatchTab(context, m_ui->tabLatchSequence);
+    m_tabs[EnableTab] = m_enableTab;
+    m_tabs[DisableTab] = m_disableTab;
+    m_tabs[LatchTab] = m_latchTab;
+    for (int t = EnableTab; t <= LatchTab; ++t)
+        m_ui->LogicPartTWidget->widget(t)->layout()->addWidget(m_tabs[t]);
 
     connect(m_ui->AddLogicPart, &QPushButton::clicked, this, &PWLogicPartsPage::slotAddLogicPart);
     connect(m_ui->DeleteLogicPart, &QPushButton::clicked, this, &PWLogicPartsPage::slotDeleteLogicPart);

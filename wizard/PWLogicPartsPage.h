@@ -3,6 +3,9 @@
 
 #include <QWidget>
 
+class PWDisableTab;
+class PWEnableTab;
+class PWLatchTab;
 class PWLogicTab;
 class PWPinListTab;
 class PWWizardContext;
@@ -28,6 +31,9 @@ public:
     Ui::PWLogicPage* form() const { return m_ui; }
     PWPinListTab* pinListTab() const { return m_pinListTab; }
     PWLogicTab* tab(int index) const { return m_tabs[index]; }
+    PWEnableTab* enableTab() const { return m_enableTab; }
+    PWDisableTab* disableTab() const { return m_disableTab; }
+    PWLatchTab* latchTab() const { return m_latchTab; }
 
     bool addLogicPart(const QString& name);
     bool deleteLogicPart(int pos);
@@ -67,6 +73,9 @@ private:
     Ui::PWLogicPage* m_ui;
     PWPinListTab* m_pinListTab;
     PWLogicTab* m_tabs[TabCount];
+    PWEnableTab* m_enableTab;
+    PWDisableTab* m_disableTab;
+    PWLatchTab* m_latchTab;
     int m_previousPart = -1;
     int m_shownTab = PinListTab;
     int m_lastTab[MaxLogicParts];
