@@ -235,6 +235,8 @@ void PWLatchTab::showPattern(int index)
 
 void PWLatchTab::storePattern(int part, int index)
 {
+    // A cell still being typed into belongs to the sequence too.
+    m_table->commitEdit();
     CLogicPart& rec = record(part);
     const QListWidgetItem* entry = list()->item(index);
     auto* sequence = new LxLibLatchSequence(entry ? entry->text() : QString());

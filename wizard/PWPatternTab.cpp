@@ -151,6 +151,8 @@ void PWPatternTab::fillPatternRow(int row, const QString& signalTypeName, const 
 
 void PWPatternTab::readRows(LxLibSetSignalList& rows, bool ask) const
 {
+    // A cell still being typed into belongs to the pattern too.
+    m_table->commitEdit();
     for (int r = 0; r < m_table->numRows(); ++r) {
         const LxLibComboItem* type = m_table->comboItem(r, 0);
         QString vector;
