@@ -2,6 +2,7 @@
 
 #include "CLogicBuilder.h"
 #include "CLogicChecks.h"
+#include "CVectorColumns.h"
 #include "LxLibInfo.h"
 
 #include <QSet>
@@ -28,13 +29,19 @@ void CLogic::clear()
 
 void CLogic::rebuildSignalIndex(int pos)
 {
-    const CLogicPart* part = m_logicParts.at(pos);
+    CLogicPart* part = m_logicParts.at(pos);
     if (!part)
         return;
     // Keep the index at the part's position even when earlier ones are missing.
     while (m_signalIndexes.count() <= pos)
         m_signalIndexes.append(new CLogicData);
-    m_signalIndexes.at(pos)->rebuild(*part);
+    CLogicData* index = m_signalIndexes.at(pos);
+    const bool built = index->isBuilt();
+    const CVectorColumns before(index);
+    index->rebuild(*part);
+    // The vectors were laid over the columns of the index as it was built last.
+    if (built)
+        part->realignVectors(before, CVectorColumns(index));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "CLogic.h"
 #include "CLoopTestSequence.h"
+#include "CVectorColumns.h"
 #include "CWaitTestSequence.h"
 #include "PWVocabulary.h"
 
@@ -24,13 +25,12 @@ bool CLogicChecks::isValidVector(const QString& vector, const QString& allowed)
 bool CLogicChecks::checkSignalAgainstPin(int signalType, int packagePinType)
 {
     const PackagePinDirection direction = packagePinDirection(packagePinType);
-    switch (signalType) {
-    case ST_DATA: case ST_DATAA: case ST_DATAB: case ST_IO: case ST_MUX:
+    switch (CVectorColumns::pinDirectionOf(signalType)) {
+    case CVectorColumns::Bidirectional:
         return direction == InoutPin;
-    case ST_DATAI: case ST_ADDR: case ST_DIR: case ST_IN: case ST_WE: case ST_CE: case ST_OE:
-    case ST_LE: case ST_MODUS: case ST_VPP: case ST_RESETP: case ST_WPROT: case ST_MUXI:
+    case CVectorColumns::Input:
         return direction == InputPin || direction == InoutPin;
-    case ST_DATAO: case ST_OUT: case ST_RYBY: case ST_MUXO:
+    case CVectorColumns::Output:
         return direction == OutputPin || direction == InoutPin;
     default:
         return true;

@@ -72,6 +72,7 @@ void CLogicData::rebuild(const CLogicPart& part)
         g.clear();
     m_controlBits.clear();
     m_drivableBits.clear();
+    m_built = true;
 
     // Position of each signal in its group list, so that large parts stay linear.
     QHash<quint64, int> positions[GroupCount];

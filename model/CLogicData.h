@@ -23,6 +23,8 @@ public:
     static int groupOf(int signalType);
 
     void rebuild(const CLogicPart& part);
+    // False for an index that only holds a position and was never built.
+    bool isBuilt() const { return m_built; }
 
     const CSignalSpecList& group(int g) const { return m_groups[g]; }
     // Indexed by bit: control signals, and the signals that can be driven.
@@ -33,6 +35,7 @@ private:
     CSignalSpecList m_groups[GroupCount];
     CSignalSpecList m_controlBits;
     CSignalSpecList m_drivableBits;
+    bool m_built = false;
 };
 
 using CLogicDataList = CList<CLogicData>;

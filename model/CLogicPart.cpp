@@ -1,5 +1,7 @@
 #include "CLogicPart.h"
 
+#include "CVectorColumns.h"
+
 void CLogicPart::deleteTestSequence(int pos)
 {
     m_testSequences.remove(pos);
@@ -14,4 +16,16 @@ bool CLogicPart::hasCompletePinLists() const
         if (p->pins().isEmpty())
             return false;
     return true;
+}
+
+void CLogicPart::realignVectors(const CVectorColumns& from, const CVectorColumns& to)
+{
+    if (from == to || m_pinLists.isEmpty())
+        return;
+    const QList<int> map = CVectorColumns::mapping(from, to);
+    for (int i = 0; i < m_truthTable.count(); ++i) {
+        const QString vector = m_truthTable.at(i)->GetVector();
+        if (vector.size() == from.count())
+            m_truthTable.replace(i, new lxlib::LxLibTruthTableRecord(CVectorColumns::realign(vector, map)));
+    }
 }

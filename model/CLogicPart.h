@@ -8,6 +8,8 @@
 
 #include <QString>
 
+class CVectorColumns;
+
 // One logic part. Patterns, latch sequences and truth table rows are kept as
 // model library objects.
 class CLogicPart
@@ -43,6 +45,11 @@ public:
     // Removes a test sequence together with its row diagnostics, so that later
     // sequences keep theirs.
     void deleteTestSequence(int pos);
+
+    // Lays the vectors that fit the columns `from` over the columns `to`: the
+    // cells of a signal that is gone go, a new signal's cells read "X". A part
+    // without pin lists has no columns to fit and keeps its vectors as they are.
+    void realignVectors(const CVectorColumns& from, const CVectorColumns& to);
 
     // Whether the part goes into a saved model: it has pin lists, none empty.
     bool hasCompletePinLists() const;
