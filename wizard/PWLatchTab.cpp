@@ -7,9 +7,12 @@
 #include "LxListMenu.h"
 #include "PWEditState.h"
 #include "PWImages.h"
+#include "PWVectorPaste.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -138,6 +141,7 @@ PWLatchTab::PWLatchTab(PWWizardContext* context, QWidget* parent)
     connect(del, &QPushButton::clicked, this, &PWLatchTab::slotDeleteLatchVector);
     connect(m_table, &LxLibTable::valueChanged, this, &PWLatchTab::slotLatchSequenceTableValueChanged);
     connect(m_table, &LxLibTable::contextMenuRequested, this, &PWLatchTab::slotLatchSequenceTableContextMenuRequested);
+    connect(m_table, &LxLibTable::pasteRequested, this, &PWLatchTab::slotPasteVectors);
     if (PWEditState* state = context->editState()) {
         state->addField(m_table);
         for (QWidget* w : {static_cast<QWidget*>(add), static_cast<QWidget*>(del), static_cast<QWidget*>(m_first),
@@ -251,9 +255,8 @@ void PWLatchTab::storePattern(int part, int index)
 
 void PWLatchTab::slotAddLatchVector()
 {
-    const int current = m_table->currentRow();
-    const bool before = current >= 0 && m_table->isRowSelected(current);
-    const int row = before ? current : m_table->numRows();
+    const int row = insertionRow(m_table);
+    const bool before = row < m_table->numRows();
     {
         const QSignalBlocker block(m_table);
         m_table->insertRows(row);
@@ -275,6 +278,33 @@ void PWLatchTab::slotLatchSequenceTableValueChanged(int, int) { markEdited(); }
 
 void PWLatchTab::slotLatchSequenceConnectionBoxActivated(int) { markEdited(); }
 
+void PWLatchTab::slotPasteVectors(const QString& text)
+{
+    if (readOnly() || list()->count() == 0)
+        return;
+    const QString label = PartwrightDlg::tr("Vector") + QLatin1Char('\t');
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (line.startsWith(label))
+            line.remove(0, label.size());
+    const PWVectorPasteResult pasted
+        = parseVectorPaste(lines.join(QLatin1Char('\n')), QStringList(m_table->numCols() - 1, QStringLiteral("01XZ")));
+    if (!pasted.rows.isEmpty()) {
+        const QSignalBlocker block(m_table);
+        const int first = insertionRow(m_table);
+        m_table->insertRows(first, static_cast<int>(pasted.rows.size()));
+        for (int i = 0; i < pasted.rows.size(); ++i) {
+            setVectorRow(first + i);
+            for (int c = 1; c < m_table->numCols(); ++c)
+                m_table->lxItem(first + i, c)->setText(pasted.rows[i].mid(c - 1, 1));
+        }
+        m_table->resizeColumnToContents(0);
+        markEdited();
+    }
+    if (!pasted.refused.isEmpty())
+        context()->showInformation(vectorPasteReport(pasted));
+}
+
 QMenu* PWLatchTab::createTableMenu()
 {
     const bool changeable = editable() && list()->count() > 0;
@@ -283,6 +313,13 @@ QMenu* PWLatchTab::createTableMenu()
     menu->addAction(icon, PartwrightDlg::tr("Add Vector"), this, &PWLatchTab::slotAddLatchVector)->setEnabled(changeable);
     menu->addAction(icon, PartwrightDlg::tr("Delete Vector"), this, &PWLatchTab::slotDeleteLatchVector)
         ->setEnabled(changeable && m_table->firstSelection().rowCount() > 0);
+    menu->addSeparator();
+    menu->addAction(PartwrightDlg::tr("Copy"), this, [this] {
+          QApplication::clipboard()->setText(m_table->selectedRowsText());
+      })->setEnabled(m_table->numRows() > 0);
+    menu->addAction(PartwrightDlg::tr("Paste"), this, [this] {
+          slotPasteVectors(QApplication::clipboard()->text());
+      })->setEnabled(changeable && !QApplication::clipboard()->text().isEmpty());
     return menu;
 }
 

@@ -33,6 +33,8 @@ public slots:
     void slotLatchSequenceTableValueChanged(int row, int col);
     void slotLatchSequenceConnectionBoxActivated(int index);
     void slotLatchSequenceTableContextMenuRequested(int row, int col, const QPoint& pos);
+    // Ctrl+V: vectors over the table's columns, with or without the row label.
+    void slotPasteVectors(const QString& text);
 
 protected:
     void prepareEditor() override;

@@ -1,6 +1,7 @@
 #include "PWPatternListTab.h"
 
 #include "CLogic.h"
+#include "LxLibTable.h"
 #include "LxListMenu.h"
 #include "LxMessages.h"
 #include "PWEditState.h"
@@ -67,6 +68,26 @@ void PWPatternListTab::setChoices(QComboBox* box, const QStringList& choices)
 {
     box->clear();
     box->addItems(choices);
+}
+
+int PWPatternListTab::insertionRow(const LxLibTable* table)
+{
+    const int current = table->currentRow();
+    return current >= 0 && table->isRowSelected(current) ? current : table->numRows();
+}
+
+QList<QPair<int, QString>> PWPatternListTab::pastedLines(const QString& text)
+{
+    QList<QPair<int, QString>> lines;
+    int n = 0;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        ++n;
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (!line.trimmed().isEmpty())
+            lines.append({n, line});
+    }
+    return lines;
 }
 
 void PWPatternListTab::showSignal(QComboBox* box, const QString& name)

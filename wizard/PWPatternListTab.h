@@ -5,6 +5,7 @@
 #include "PWLogicTab.h"
 
 class CLogicPart;
+class LxLibTable;
 class QComboBox;
 class QListWidget;
 class QListWidgetItem;
@@ -76,6 +77,10 @@ protected:
     void markEdited();
     bool editable() const;
     static void setChoices(QComboBox* box, const QStringList& choices);
+    // Where new rows go: above the selected current row, else at the end.
+    static int insertionRow(const LxLibTable* table);
+    // The non-blank lines of a clipboard text, keyed by their line number from 1.
+    static QList<QPair<int, QString>> pastedLines(const QString& text);
     // Selects the signal name; a name the part does not offer is listed before
     // the closing empty entry, so that it is kept as it was read.
     static void showSignal(QComboBox* box, const QString& name);

@@ -4,12 +4,15 @@
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
 #include "PWEditState.h"
+#include "PWVectorPaste.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -41,6 +44,7 @@ PWPatternTab::PWPatternTab(const Setup& setup, const TableSetup& tableSetup, PWW
     connect(m_deleteItem, &QPushButton::clicked, this, &PWPatternTab::slotDeleteItem);
     connect(m_table, &LxLibTable::valueChanged, this, &PWPatternTab::slotTableValueChanged);
     connect(m_table, &LxLibTable::comboBoxActivated, this, &PWPatternTab::slotTableComboBoxItemActivated);
+    connect(m_table, &LxLibTable::pasteRequested, this, &PWPatternTab::slotPasteRows);
     if (PWEditState* state = context->editState()) {
         state->addField(m_table);
         state->addControl(m_addItem);
@@ -202,3 +206,59 @@ void PWPatternTab::slotTableValueChanged(int row, int col)
 }
 
 void PWPatternTab::slotTableComboBoxItemActivated(int) { markEdited(); }
+
+void PWPatternTab::slotPasteRows(const QString& text)
+{
+    if (readOnly() || list()->count() == 0)
+        return;
+    static const QRegularExpression typeEnd(QStringLiteral("[\\t\\s]"));
+    PWVectorPasteResult pasted;
+    QStringList types;
+    for (const auto& [n, line] : pastedLines(text)) {
+        const QString trimmed = line.trimmed();
+        const int end = static_cast<int>(trimmed.indexOf(typeEnd));
+        const QString typeText = end < 0 ? trimmed : trimmed.left(end);
+        QString rest = end < 0 ? QString() : trimmed.mid(end + 1);
+        QString type;
+        for (const QString& choice : std::as_const(m_rowChoices))
+            if (!choice.isEmpty() && choice.compare(typeText, Qt::CaseInsensitive) == 0)
+                type = choice;
+        if (type.isEmpty()) {
+            //: %1 = Line of the pasted text, %2 = The text where a signal type was expected
+            pasted.refused.append(PartwrightDlg::tr("Row %1: \"%2\" is no signal type this part drives")
+                                      .arg(n)
+                                      .arg(typeText));
+            continue;
+        }
+        const QList<bool>& columns = columnsOf(type);
+        // A row copied from a pattern table holds every value column; only the type's count.
+        const QStringList cells = rest.split(QLatin1Char('\t'));
+        if (rest.contains(QLatin1Char('\t')) && cells.size() == columns.size()) {
+            QStringList own;
+            for (int c = 0; c < columns.size(); ++c)
+                if (columns[c])
+                    own.append(cells[c]);
+            rest = own.join(QLatin1Char('\t'));
+        }
+        const PWVectorPasteResult one
+            = parseVectorPaste(rest, QStringList(static_cast<int>(columns.count(true)), QStringLiteral("01XZ")));
+        if (one.rows.size() == 1) {
+            types.append(type);
+            pasted.rows.append(one.rows.first());
+        } else {
+            const QString reason = one.refused.value(0).section(QStringLiteral(": "), 1);
+            //: %1 = Line of the pasted text, %2 = Why its levels were refused
+            pasted.refused.append(PartwrightDlg::tr("Row %1: %2").arg(n).arg(reason));
+        }
+    }
+    if (!pasted.rows.isEmpty()) {
+        const QSignalBlocker block(m_table);
+        const int first = insertionRow(m_table);
+        m_table->insertRows(first, static_cast<int>(pasted.rows.size()));
+        for (int i = 0; i < pasted.rows.size(); ++i)
+            setRow(first + i, types[i], pasted.rows[i]);
+        markEdited();
+    }
+    if (!pasted.refused.isEmpty())
+        context()->showInformation(vectorPasteReport(pasted));
+}

@@ -49,6 +49,9 @@ public slots:
     void slotDeleteItem();
     void slotTableValueChanged(int row, int col);
     void slotTableComboBoxItemActivated(int index);
+    // Ctrl+V: rows of a signal type and its levels, either as copied from a
+    // pattern table or as the type followed by the vector of its bits.
+    void slotPasteRows(const QString& text);
 
 protected:
     // The settings of the table's rows; with ask, a row with no level set is

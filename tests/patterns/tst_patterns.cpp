@@ -10,7 +10,9 @@
 #include "ScriptedPrompter.h"
 #include "ui_PWPinListTab.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -67,6 +69,22 @@ QStringList enabledColumns(const LxLibTable* table, int row)
     return labels;
 }
 
+void paste(LxLibTable* table, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    table->setFocus();
+    QTest::keySequence(table, QKeySequence::Paste);
+}
+
+QString copied(LxLibTable* table, int row)
+{
+    table->setFocus();
+    table->clearSelection();
+    table->selectRow(row);
+    QTest::keySequence(table, QKeySequence::Copy);
+    return QApplication::clipboard()->text();
+}
+
 QStringList settingsOf(const LxLibSetSignalList& list)
 {
     QStringList s;
@@ -90,6 +108,7 @@ private slots:
     void disableTypeChecks();
     void disableLimitAndReadOnlyView();
     void latchConditionAndVectors();
+    void pasteAndCopy();
 };
 
 void TestPatterns::enableNamesAndLimit()
@@ -544,6 +563,49 @@ void TestPatterns::latchConditionAndVectors()
     tab->slotDelete();
     QCOMPARE(prompts.lastText(), QStringLiteral("Do you want to delete \"Latch 100\"?"));
     QCOMPARE(part->latchSequences().count(), 99);
+    QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestPatterns::pasteAndCopy()
+{
+    ScriptedPrompter prompts;
+    PatternFixture f;
+    CLogicPart* part = f.addPart(QStringLiteral("U1"), {QStringLiteral("OE:OE:0"), QStringLiteral("A:IN:1"),
+                                                        QStringLiteral("B:IN:2")});
+    f.show();
+    f.showTab(PWLogicPartsPage::EnableTab);
+    PWEnableTab* enables = f.enables();
+    prompts.answerText(QString());
+    enables->slotAdd();
+    LxLibTable* table = enables->table();
+    paste(table, QStringLiteral("IN\t1\t0\noe 1\nXYZ 1\nIN 2z\n"));
+    QCOMPARE(table->numRows(), 2);
+    QCOMPARE(table->rowTexts(0), (QStringList{"IN", "1", "0", ""}));
+    QCOMPARE(table->rowTexts(1), (QStringList{"OE", "", "", "1"}));
+    QVERIFY(prompts.lastText().contains(QStringLiteral("Row 3: \"XYZ\" is no signal type this part drives")));
+    QVERIFY(prompts.lastText().contains(QStringLiteral("Row 4: ")));
+    // A copied row pastes back as it was, above the selected row.
+    const QString row = copied(table, 0);
+    QCOMPARE(row.trimmed(), QStringLiteral("IN\t1\t0"));
+    table->selectRow(1);
+    paste(table, row);
+    QCOMPARE(table->numRows(), 3);
+    QCOMPARE(table->rowTexts(1), (QStringList{"IN", "1", "0", ""}));
+    f.showTab(PWLogicPartsPage::LatchTab);
+    QCOMPARE(settingsOf(part->enablePatterns().at(0)->GetSetSignalList()), (QStringList{"IN=10", "IN=10", "OE=1"}));
+
+    PWLatchTab* latches = f.latches();
+    prompts.answerText(QString());
+    latches->slotAdd();
+    LxLibLogicTable* vectors = latches->table();
+    paste(vectors, QStringLiteral("Vector\t1\t0\tz\n01x\n2xx\n"));
+    QCOMPARE(vectors->numRows(), 2);
+    QCOMPARE(vectors->rowTexts(0), (QStringList{"Vector", "1", "0", "z"}));
+    QCOMPARE(vectors->rowTexts(1), (QStringList{"Vector", "0", "1", "x"}));
+    QVERIFY(prompts.lastText().contains(QStringLiteral("Row 3: ")));
+    paste(vectors, copied(vectors, 1));
+    QCOMPARE(vectors->numRows(), 3);
+    QCOMPARE(vectors->rowTexts(1), (QStringList{"Vector", "0", "1", "x"}));
     QVERIFY(prompts.unexpected().isEmpty());
 }
 
