@@ -178,6 +178,9 @@ void PWEnableTab::setOutputDisable(const LxLibSetEnable* spec)
 {
     m_outputDisable.reset(spec ? spec->clone() : nullptr);
     const QSignalBlocker block(m_type);
+    // A new pattern does not inherit a kind it cannot have.
+    if (m_type->currentIndex() >= TypeOutputDisable)
+        showEnableType(TypeNone);
     while (m_type->count() > TypeOutputDisable)
         m_type->removeItem(TypeOutputDisable);
     if (!spec)

@@ -33,6 +33,24 @@ QByteArray modelOfVersion(const char* version, const char* flags)
              "  }\n}\n";
 }
 
+// Every kind of enable specification, a disable of two types and a latch
+// step in the editor's own column order.
+const QByteArray kEveryKind = "model-format 1.2\n"
+                              "component \"KINDS\" {\n  package {\n    id \"P\"\n"
+                              "    pin \"1\" \"OE\" INPUT\n    pin \"2\" \"A\" INPUT\n"
+                              "    pin \"3\" \"B\" INOUT\n    pin \"4\" \"Y\" OUTPUT\n  }\n"
+                              "  logic \"U1\" {\n    pinlist \"PL\" {\n      signal OE 0 \"OE\"\n"
+                              "      signal IN 1 \"A\"\n      signal IO 2 \"B\"\n      signal OUT 3 \"Y\"\n    }\n"
+                              "    enable \"Equation\" {\n      set OE \"0\"\n      power-control\n"
+                              "      equation OUT -1 IN -1 invert latch\n    }\n"
+                              "    enable \"Connection\" {\n      set IO \"z\"\n      connection IO -1 IO -1 invert\n    }\n"
+                              "    enable \"Chip\" {\n      set IN \"1\"\n      chip-enable\n    }\n"
+                              "    enable \"Off\" {\n      set OE \"1\"\n      output-disable OUT\n    }\n"
+                              "    disable \"Float\" {\n      set OE \"1\"\n      disables IO\n      disables OUT\n    }\n"
+                              "    latch \"Hold\" {\n      equation OUT -1 OE -1 invert\n"
+                              "      step {\n        set OUT \"1\"\n        set IO \"0\"\n        set IN \"x\"\n"
+                              "        set OE \"1\"\n      }\n    }\n  }\n}\n";
+
 QStringList itemsOf(const QComboBox* box)
 {
     QStringList items;
@@ -158,6 +176,9 @@ QStringList TestPatternFiles::openVisitFinish(const QString& file, const QString
 void TestPatternFiles::examplesStoredUnchanged_data()
 {
     QTest::addColumn<QString>("file");
+    const QString kinds = m_dir.filePath(QStringLiteral("every-kind.model"));
+    QVERIFY(put(kinds, kEveryKind));
+    QTest::newRow("every kind") << kinds;
     for (const QString& name : QDir(QStringLiteral(PW_EXAMPLES_DIR)).entryList({QStringLiteral("*.model")}))
         QTest::newRow(qPrintable(name)) << QStringLiteral(PW_EXAMPLES_DIR "/") + name;
 }
@@ -174,6 +195,15 @@ void TestPatternFiles::examplesStoredUnchanged()
     QVERIFY2(QFile::exists(first), qPrintable(prompts.texts().join(QLatin1String(" | "))));
     QCOMPARE(openVisitFinish(first, second), shown);
     QCOMPARE(contentOf(second), contentOf(first));
+    if (file.endsWith(QLatin1String("every-kind.model"))) {
+        const QByteArray saved = contentOf(first);
+        for (const char* kept : {"      power-control\n      equation OUT -1 IN -1 invert latch\n",
+                                 "      connection IO -1 IO -1 invert\n", "      chip-enable\n",
+                                 "      output-disable OUT\n", "      disables OUT\n      disables IO\n",
+                                 "      equation OUT -1 OE -1 invert\n"})
+            QVERIFY2(saved.contains(kept), kept);
+        QVERIFY(shown.contains(QStringLiteral("Output Disable OUT")));
+    }
     QVERIFY2(prompts.unexpected().isEmpty(), qPrintable(prompts.unexpected().join(QLatin1String(" | "))));
 }
 
