@@ -159,18 +159,17 @@ bool PWPatternListTab::readOnly() const { return context()->viewOnly || context(
 
 bool PWPatternListTab::editable() const { return !readOnly(); }
 
-bool PWPatternListTab::nameTaken(const QString& name) const
+QSet<QString> PWPatternListTab::takenNames() const
 {
+    QSet<QString> names;
     if (m_setup.defaultsAcrossParts) {
         for (const CLogicPart* part : context()->logic().logicParts())
             for (int i = 0; i < patternCount(*part); ++i)
-                if (patternName(*part, i) == name)
-                    return true;
+                names.insert(patternName(*part, i));
     }
     for (int i = 0; i < m_list->count(); ++i)
-        if (m_list->item(i)->text() == name)
-            return true;
-    return false;
+        names.insert(m_list->item(i)->text());
+    return names;
 }
 
 QString PWPatternListTab::defaultName(int n) const { return m_setup.defaultBase + defaultNameNumber(n); }
@@ -259,7 +258,9 @@ void PWPatternListTab::slotAdd()
         context()->showInformation(m_setup.cannotAdd);
         return;
     }
-    const QString proposal = firstFreeDefaultName(m_setup.defaultBase, [this](const QString& n) { return nameTaken(n); });
+    const QSet<QString> taken = takenNames();
+    const QString proposal
+        = firstFreeDefaultName(m_setup.defaultBase, [&taken](const QString& n) { return taken.contains(n); });
     QString answer;
     if (!LxMessages::askName(m_setup.askAdd, proposal, &answer))
         return;

@@ -4,6 +4,8 @@
 #include "PWEditMarks.h"
 #include "PWLogicTab.h"
 
+#include <QSet>
+
 class CLogicPart;
 class LxLibTable;
 class QComboBox;
@@ -102,7 +104,8 @@ protected:
     virtual void clearEditor() = 0;
 
 private:
-    bool nameTaken(const QString& name) const;
+    // The names a default name must avoid.
+    QSet<QString> takenNames() const;
     QString defaultName(int n) const;
     void appendEntry(const QString& name);
     void selectEntry(int index);
