@@ -6,7 +6,6 @@
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
 #include "ScriptedPrompter.h"
-#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +19,19 @@
 #include <unistd.h>
 
 namespace {
+
+QByteArray contentOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void put(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
 
 const QByteArray kModel = "model-format 1.1\n"
                           "header general {\n  line \"March 3 2026 Jo\"\n  line \"(c) Jo\"\n  line \"Buffer\"\n"
@@ -123,7 +135,7 @@ private slots:
     {
         ScriptedPrompter prompts;
         const QString old = path(QStringLiteral("old.model"));
-        QVERIFY(put(old, "old content\n"));
+        put(old, "old content\n");
         auto dlg = newLogicModel(path(QStringLiteral("lib")), old);
 
         // A build failure reports and writes nothing.
@@ -139,7 +151,7 @@ private slots:
         dlg->context().logic().packages().append(package);
         const QString folder = path(QStringLiteral("folder.model"));
         QVERIFY(QDir().mkpath(folder + QStringLiteral("/inner")));
-        QVERIFY(put(folder + QStringLiteral("/inner/keep.model"), "keep\n"));
+        put(folder + QStringLiteral("/inner/keep.model"), "keep\n");
         dlg->leModelName->setText(folder);
         prompts.answerYesNoCancel(LxPrompter::Yes);
         QVERIFY(!dlg->modelFile()->buildAndSave());
@@ -178,7 +190,7 @@ private slots:
     {
         ScriptedPrompter prompts;
         const QString file = path(QStringLiteral("chip.model"));
-        QVERIFY(put(file, kModel));
+        put(file, kModel);
         auto dlg = openedOnNext(file);
         QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
         QCOMPARE(dlg->leDeviceId->text(), QStringLiteral("CHIP"));
@@ -206,7 +218,7 @@ private slots:
         QVERIFY(again.contains("line \"(c) Jo\""));
 
         QByteArray old = kModel;
-        QVERIFY(put(file, old.replace("model-format 1.1", "model-format 1.0")));
+        put(file, old.replace("model-format 1.1", "model-format 1.0"));
         QString error;
         QVERIFY(dlg->modelFile()->loadAndConvert(file, error));
         QCOMPARE(dlg->context().enableEqualChoices.count(), 2);
@@ -221,7 +233,7 @@ private slots:
         QCOMPARE(prompts.lastText(), QStringLiteral("Error: Unable to load the file \"%1\"").arg(missing));
 
         const QString two = path(QStringLiteral("two.model"));
-        QVERIFY(put(two, "model-format 1.2\ncomponent \"A\" {\n}\ncomponent \"B\" {\n}\n"));
+        put(two, "model-format 1.2\ncomponent \"A\" {\n}\ncomponent \"B\" {\n}\n");
         dlg = openedOnNext(two);
         QCOMPARE(dlg->currentIndex(), int(PartwrightForm::StartPage));
         QCOMPARE(prompts.lastText(), QStringLiteral("Unable to parse file \"%1\"").arg(two));
