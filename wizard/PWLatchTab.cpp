@@ -125,26 +125,35 @@ PWLatchTab::PWLatchTab(PWWizardContext* context, QWidget* parent)
     m_table->setObjectName(QStringLiteral("LatchSequenceTable"));
     m_table->setTableKind(LxLibTable::LatchSequenceKind);
     m_table->setColumnReadOnly(0, true);
+    // The row buttons of the other vector tables.
     auto* add = new QPushButton(PartwrightDlg::tr("Add Vector"), this);
     add->setObjectName(QStringLiteral("AddLatchVector"));
-    auto* del = new QPushButton(PartwrightDlg::tr("Delete Vector"), this);
+    add->setToolTip(PartwrightDlg::tr("Add a vector above the selected row, or at the end"));
+    auto* insert = new QPushButton(PartwrightDlg::tr("Insert Vector"), this);
+    insert->setObjectName(QStringLiteral("InsertLatchVector"));
+    insert->setToolTip(PartwrightDlg::tr("Insert a vector before the current row"));
+    auto* del = new QPushButton(PartwrightDlg::tr("Delete Vectors"), this);
     del->setObjectName(QStringLiteral("DeleteLatchVector"));
+    del->setToolTip(PartwrightDlg::tr("Delete the selected rows"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(add);
+    buttons->addWidget(insert);
     buttons->addWidget(del);
     editorLayout()->addWidget(condition);
     editorLayout()->addWidget(m_table, 1);
     editorLayout()->addLayout(buttons);
 
     connect(add, &QPushButton::clicked, this, &PWLatchTab::slotAddLatchVector);
+    connect(insert, &QPushButton::clicked, this, &PWLatchTab::slotInsertLatchVector);
     connect(del, &QPushButton::clicked, this, &PWLatchTab::slotDeleteLatchVector);
     connect(m_table, &LxLibTable::valueChanged, this, &PWLatchTab::slotLatchSequenceTableValueChanged);
     connect(m_table, &LxLibTable::contextMenuRequested, this, &PWLatchTab::slotLatchSequenceTableContextMenuRequested);
     connect(m_table, &LxLibTable::pasteRequested, this, &PWLatchTab::slotPasteVectors);
     if (PWEditState* state = context->editState()) {
         state->addField(m_table);
-        for (QWidget* w : {static_cast<QWidget*>(add), static_cast<QWidget*>(del), static_cast<QWidget*>(m_first),
+        for (QWidget* w : {static_cast<QWidget*>(add), static_cast<QWidget*>(insert), static_cast<QWidget*>(del),
+                           static_cast<QWidget*>(m_first),
                            static_cast<QWidget*>(m_relation), static_cast<QWidget*>(m_second)})
             state->addControl(w);
     }
@@ -253,19 +262,32 @@ void PWLatchTab::storePattern(int part, int index)
     rec.insertLatchSequence(index, sequence);
 }
 
-void PWLatchTab::slotAddLatchVector()
+void PWLatchTab::insertVector(int row)
 {
-    const int row = insertionRow(m_table);
-    const bool before = row < m_table->numRows();
     {
         const QSignalBlocker block(m_table);
         m_table->insertRows(row);
         setVectorRow(row);
     }
-    if (before)
-        m_table->selectRow(row);
     m_table->resizeColumnToContents(0);
     markEdited();
+}
+
+void PWLatchTab::slotAddLatchVector()
+{
+    const int row = insertionRow(m_table);
+    const bool before = row < m_table->numRows();
+    insertVector(row);
+    if (before)
+        m_table->selectRow(row);
+}
+
+void PWLatchTab::slotInsertLatchVector()
+{
+    const int current = m_table->currentRow();
+    const int row = current < 0 ? m_table->numRows() : current;
+    insertVector(row);
+    m_table->setCurrentCell(row, qMax(1, m_table->currentColumn()));
 }
 
 void PWLatchTab::slotDeleteLatchVector()
@@ -311,7 +333,9 @@ QMenu* PWLatchTab::createTableMenu()
     const QIcon icon(lxImage(QStringLiteral("PWvectors.png")));
     auto* menu = new QMenu(this);
     menu->addAction(icon, PartwrightDlg::tr("Add Vector"), this, &PWLatchTab::slotAddLatchVector)->setEnabled(changeable);
-    menu->addAction(icon, PartwrightDlg::tr("Delete Vector"), this, &PWLatchTab::slotDeleteLatchVector)
+    menu->addAction(icon, PartwrightDlg::tr("Insert Vector"), this, &PWLatchTab::slotInsertLatchVector)
+        ->setEnabled(changeable);
+    menu->addAction(icon, PartwrightDlg::tr("Delete Vectors"), this, &PWLatchTab::slotDeleteLatchVector)
         ->setEnabled(changeable && m_table->firstSelection().rowCount() > 0);
     menu->addSeparator();
     menu->addAction(PartwrightDlg::tr("Copy"), this, [this] {

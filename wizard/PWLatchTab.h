@@ -28,7 +28,10 @@ public:
     QMenu* createTableMenu();
 
 public slots:
+    // Above the selected row, else at the end.
     void slotAddLatchVector();
+    // Before the current row, else at the end.
+    void slotInsertLatchVector();
     void slotDeleteLatchVector();
     void slotLatchSequenceTableValueChanged(int row, int col);
     void slotLatchSequenceConnectionBoxActivated(int index);
@@ -46,6 +49,7 @@ private:
     void setupColumns();
     void fillConditionChoices();
     void setVectorRow(int row);
+    void insertVector(int row);
 
     QComboBox* m_first;
     QComboBox* m_relation;

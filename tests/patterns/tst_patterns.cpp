@@ -516,6 +516,14 @@ void TestPatterns::latchConditionAndVectors()
     QCOMPARE(table->numRows(), 3);
     QCOMPARE(table->rowTexts(1), (QStringList{"Vector", "", "", "", "", ""}));
     QCOMPARE(table->rowTexts(2), (QStringList{"Vector", "", "", "", "", "z"}));
+    // Insert goes before the current row, selected or not.
+    table->clearSelection();
+    table->setCurrentCell(2, 1);
+    tab->slotInsertLatchVector();
+    QCOMPARE(table->rowTexts(3), (QStringList{"Vector", "", "", "", "", "z"}));
+    table->selectRow(2);
+    tab->slotDeleteLatchVector();
+    QCOMPARE(table->numRows(), 3);
 
     f.showTab(PWLogicPartsPage::EnableTab);
     const LxLibLatchSequence* stored = part->latchSequences().at(0);
