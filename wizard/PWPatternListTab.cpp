@@ -210,6 +210,13 @@ void PWPatternListTab::storeTab(int part)
 
 void PWPatternListTab::clearTab()
 {
+    // The model the marks were kept for is gone.
+    m_marks.clear();
+    emptyWidgets();
+}
+
+void PWPatternListTab::emptyWidgets()
+{
     {
         const QSignalBlocker block(m_list);
         m_list->clear();
@@ -222,7 +229,7 @@ void PWPatternListTab::clearTab()
 
 void PWPatternListTab::showTab(int part)
 {
-    clearTab();
+    emptyWidgets();
     m_shownPart = part;
     m_addable = false;
     const CLogicPart* p = shownRecord();

@@ -109,6 +109,7 @@ private:
     QString defaultName(int n) const;
     void appendEntry(const QString& name);
     void selectEntry(int index);
+    void emptyWidgets();
     void storeEdited();
     void updateDeleteButton();
 

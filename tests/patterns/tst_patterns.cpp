@@ -469,6 +469,15 @@ void TestPatterns::disableLimitAndReadOnlyView()
     QVERIFY(tab->typeBox(QStringLiteral("DATA"))->isChecked());
     QVERIFY(!tab->typeBox(QStringLiteral("DATA"))->isEnabled());
     QVERIFY(!tab->deleteButton()->isEnabled());
+
+    // A new model starts without the edits kept for the old one.
+    f.context.viewOnly = false;
+    f.showTab(PWLogicPartsPage::EnableTab);
+    f.showTab(PWLogicPartsPage::DisableTab);
+    tab->typeBox(QStringLiteral("DATA"))->click();
+    QCOMPARE(tab->mark(0, 20), int(PWEditMarks::Edited));
+    f.page.clear();
+    QCOMPARE(tab->mark(0, 20), int(PWEditMarks::Clean));
 }
 
 void TestPatterns::latchConditionAndVectors()
