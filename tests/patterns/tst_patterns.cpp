@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QMenu>
 #include <QComboBox>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -174,6 +175,17 @@ void TestPatterns::enableNamesAndLimit()
              QStringLiteral("It is not possible to add a new Enable\nMaximum number of Enables is reached"));
     QCOMPARE(list->count(), 100);
     QCOMPARE(f.part(1)->enablePatterns().count(), 100);
+
+    // The list's menu: Rename and Delete only on an entry, no menu for memory parts.
+    std::unique_ptr<QMenu> menu(tab->createListMenu(nullptr));
+    QCOMPARE(menu->actions().size(), 3);
+    QCOMPARE(menu->actions().at(2)->text(), QStringLiteral("Delete "));
+    QVERIFY(menu->actions().at(0)->isEnabled() && !menu->actions().at(1)->isEnabled());
+    menu.reset(tab->createListMenu(list->item(0)));
+    QVERIFY(menu->actions().at(1)->isEnabled() && menu->actions().at(2)->isEnabled());
+    f.context.category = PWWizardContext::MemoryTestCategory;
+    QVERIFY(!tab->createListMenu(list->item(0)));
+    f.context.category = 2;
 
     list->setCurrentRow(0);
     prompts.answerYesNo(true);
