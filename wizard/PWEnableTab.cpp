@@ -198,7 +198,7 @@ void PWEnableTab::showEnableType(int type)
         const QSignalBlocker block(m_type);
         m_type->setCurrentIndex(type);
     }
-    auto* stack = static_cast<QStackedWidget*>(m_typeStack);
+    QStackedWidget* stack = m_typeStack;
     if (type != TypeEquation && type != TypeConnection) {
         stack->hide();
         return;

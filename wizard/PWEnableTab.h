@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QStackedWidget;
 
 namespace lxlib {
 class LxLibSetEnable;
@@ -51,7 +52,7 @@ private:
 
     QComboBox* m_type;
     QCheckBox* m_powerControl;
-    QWidget* m_typeStack;
+    QStackedWidget* m_typeStack;
     QComboBox* m_equal[3];
     QComboBox* m_connection[3];
     // An output disable read from a file, kept as it was while its pattern is shown.
