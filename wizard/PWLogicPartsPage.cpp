@@ -2,10 +2,12 @@
 
 #include "CLogic.h"
 #include "LxMessages.h"
+#include "PWDisableTab.h"
 #include "PWEditState.h"
+#include "PWEnableTab.h"
+#include "PWLatchTab.h"
 #include "LxListMenu.h"
 #include "PWImages.h"
-#include "PWLogicSummaryTab.h"
 #include "PWPinListTab.h"
 #include "PWTestSequenceTab.h"
 #include "PWTruthTableTab.h"
@@ -37,18 +39,17 @@ PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
     });
     m_tabs[PinListTab] = m_pinListTab;
     m_truthTableTab = new PWTruthTableTab(context, m_ui->TabFunctionTruthTable);
-    m_ui->TabFunctionTruthTable->layout()->addWidget(m_truthTableTab);
-    m_tabs[TruthTableTab] = m_truthTableTab;
     m_testSequenceTab = new PWTestSequenceTab(context, m_ui->tabTestSequence);
-    m_ui->tabTestSequence->layout()->addWidget(m_testSequenceTab);
+    m_enableTab = new PWEnableTab(context, m_ui->tabEnableControl);
+    m_disableTab = new PWDisableTab(context, m_ui->tabDisableControl);
+    m_latchTab = new PWLatchTab(context, m_ui->tabLatchSequence);
+    m_tabs[TruthTableTab] = m_truthTableTab;
     m_tabs[TestSequenceTab] = m_testSequenceTab;
-    QWidget* pages[] = {m_ui->TabFunctionTruthTable, m_ui->tabTestSequence, m_ui->tabEnableControl,
-                        m_ui->tabDisableControl, m_ui->tabLatchSequence};
-    for (int i = 2; i < 5; ++i) {
-        auto* summary = new PWLogicSummaryTab(static_cast<PWLogicSummaryTab::Kind>(i), context, pages[i]);
-        pages[i]->layout()->addWidget(summary);
-        m_tabs[i + 1] = summary;
-    }
+    m_tabs[EnableTab] = m_enableTab;
+    m_tabs[DisableTab] = m_disableTab;
+    m_tabs[LatchTab] = m_latchTab;
+    for (int t = TruthTableTab; t <= LatchTab; ++t)
+        m_ui->LogicPartTWidget->widget(t)->layout()->addWidget(m_tabs[t]);
 
     connect(m_ui->AddLogicPart, &QPushButton::clicked, this, &PWLogicPartsPage::slotAddLogicPart);
     connect(m_ui->DeleteLogicPart, &QPushButton::clicked, this, &PWLogicPartsPage::slotDeleteLogicPart);

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QWidget>
 
+class PWDisableTab;
+class PWEnableTab;
+class PWLatchTab;
 class PWLogicTab;
 class PWPinListTab;
 class PWTruthTableTab;
@@ -33,6 +36,9 @@ public:
     PWTruthTableTab* truthTableTab() const { return m_truthTableTab; }
     PWTestSequenceTab* testSequenceTab() const { return m_testSequenceTab; }
     PWLogicTab* tab(int index) const { return m_tabs[index]; }
+    PWEnableTab* enableTab() const { return m_enableTab; }
+    PWDisableTab* disableTab() const { return m_disableTab; }
+    PWLatchTab* latchTab() const { return m_latchTab; }
 
     bool addLogicPart(const QString& name);
     bool deleteLogicPart(int pos);
@@ -74,6 +80,9 @@ private:
     PWTruthTableTab* m_truthTableTab;
     PWTestSequenceTab* m_testSequenceTab;
     PWLogicTab* m_tabs[TabCount];
+    PWEnableTab* m_enableTab;
+    PWDisableTab* m_disableTab;
+    PWLatchTab* m_latchTab;
     int m_previousPart = -1;
     int m_shownTab = PinListTab;
     // By part position; as long as the model's list of parts, not the adding limit.

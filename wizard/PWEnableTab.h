@@ -1,0 +1,62 @@
+#ifndef PWENABLETAB_H
+#define PWENABLETAB_H
+
+#include "PWPatternTab.h"
+
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QStackedWidget;
+
+namespace lxlib {
+class LxLibSetEnable;
+}
+
+// The "Enable Control" tab: the enable patterns of the current logic part, each
+// with its signal settings, its kind of enable and the power control flag.
+class PWEnableTab : public PWPatternTab
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxEnables = 100;
+    // Positions of EnableTypeCBox. OutputDisable is listed only while a pattern
+    // read with such a specification is shown.
+    enum EnableType { TypeNone, TypeEquation, TypeConnection, TypeOutputEnable, TypeChipEnable, TypeOutputDisable };
+
+    PWEnableTab(PWWizardContext* context, QWidget* parent);
+    ~PWEnableTab() override;
+
+    void showEnableType(int type);
+
+public slots:
+    void slotEnableTypeCBoxActivated(int index);
+    void slotEnableEqualConnectionCBoxActivated(int index);
+    void slotSetPowerControl();
+
+protected:
+    // Also forgets the output disable kept from the pattern shown.
+    void clearEditor() override;
+    void prepareEditor() override;
+    void storePattern(int part, int index) override;
+    void showPattern(int index) override;
+
+private:
+    QGroupBox* relationGroup(const QString& name, const QString& title, const QString& relation,
+                             QComboBox* boxes[3]);
+    void fillSignalChoices();
+    void showRelation(const lxlib::LxLibSetEnable& spec, int type);
+    lxlib::LxLibSetEnable* shownSpecification() const;
+    void setOutputDisable(const lxlib::LxLibSetEnable* spec);
+
+    QComboBox* m_type;
+    QCheckBox* m_powerControl;
+    QStackedWidget* m_typeStack;
+    QComboBox* m_equal[3];
+    QComboBox* m_connection[3];
+    // An output disable read from a file, kept as it was while its pattern is shown.
+    std::unique_ptr<lxlib::LxLibSetEnable> m_outputDisable;
+};
+
+#endif

@@ -1,0 +1,378 @@
+#include "PWPatternListTab.h"
+
+#include "CLogic.h"
+#include "LxLibTable.h"
+#include "LxListMenu.h"
+#include "LxMessages.h"
+#include "PWEditState.h"
+#include "PWImages.h"
+#include "PWVocabulary.h"
+#include "PWWizardContext.h"
+#include "PartwrightDlg.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+PWPatternListTab::PWPatternListTab(const Setup& setup, PWWizardContext* context, QWidget* parent)
+    : PWLogicTab(context, parent), m_setup(setup), m_list(new QListWidget(this)),
+      m_add(new QPushButton(PartwrightDlg::tr("New ..."), this)),
+      m_delete(new QPushButton(PartwrightDlg::tr("Delete"), this)), m_stack(new QStackedWidget(this)),
+      m_editorPage(new QWidget(m_stack)), m_invalidPage(new QWidget(m_stack)),
+      m_editorLayout(new QVBoxLayout(m_editorPage))
+{
+    m_list->setObjectName(QStringLiteral("lb%1LBox").arg(setup.stem));
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->setMaximumWidth(220);
+    m_add->setObjectName(QStringLiteral("Add%1").arg(setup.stem));
+    m_delete->setObjectName(QStringLiteral("Delete%1").arg(setup.stem));
+    m_delete->setEnabled(false);
+    m_stack->setObjectName(QStringLiteral("ws%1").arg(setup.stem));
+    m_editorPage->setObjectName(setup.editorPageName);
+    m_invalidPage->setObjectName(QStringLiteral("wsp%1Invalid").arg(setup.stem));
+    m_editorLayout->setContentsMargins(0, 0, 0, 0);
+
+    auto* empty = new QLabel(setup.emptyText, m_invalidPage);
+    empty->setAlignment(Qt::AlignCenter);
+    (new QVBoxLayout(m_invalidPage))->addWidget(empty);
+    m_stack->addWidget(m_editorPage);
+    m_stack->addWidget(m_invalidPage);
+    m_stack->setCurrentWidget(m_invalidPage);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_delete);
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_list);
+    left->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(left);
+    layout->addWidget(m_stack, 1);
+
+    connect(m_add, &QPushButton::clicked, this, &PWPatternListTab::slotAdd);
+    connect(m_delete, &QPushButton::clicked, this, &PWPatternListTab::slotDelete);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &PWPatternListTab::slotSelectionChanged);
+    lxConnectListMenu(m_list, this, [this](QListWidgetItem* item, const QPoint& pos) { slotListMenuRequested(item, pos); });
+    if (PWEditState* state = context->editState())
+        state->addControl(m_add);
+}
+
+void PWPatternListTab::setChoices(QComboBox* box, const QStringList& choices)
+{
+    box->clear();
+    box->addItems(choices);
+}
+
+int PWPatternListTab::insertionRow(const LxLibTable* table)
+{
+    const int current = table->currentRow();
+    return current >= 0 && table->isRowSelected(current) ? current : table->numRows();
+}
+
+QList<QPair<int, QString>> PWPatternListTab::pastedLines(const QString& text)
+{
+    QList<QPair<int, QString>> lines;
+    int n = 0;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        ++n;
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (!line.trimmed().isEmpty())
+            lines.append({n, line});
+    }
+    return lines;
+}
+
+void PWPatternListTab::showSignal(QComboBox* box, const QString& name)
+{
+    int i = box->findText(name);
+    if (i < 0) {
+        i = qMax(0, box->count() - 1);
+        box->insertItem(i, name);
+    }
+    box->setCurrentIndex(i);
+}
+
+int PWPatternListTab::currentIndex() const { return m_list->currentRow(); }
+
+int PWPatternListTab::patternCount(const CLogicPart& part) const
+{
+    switch (m_setup.kind) {
+    case Setup::Enables:
+        return part.enablePatterns().count();
+    case Setup::Disables:
+        return part.disablePatterns().count();
+    default:
+        return part.latchSequences().count();
+    }
+}
+
+QString PWPatternListTab::patternName(const CLogicPart& part, int index) const
+{
+    switch (m_setup.kind) {
+    case Setup::Enables:
+        return part.enablePatterns().at(index)->GetName();
+    case Setup::Disables:
+        return part.disablePatterns().at(index)->GetName();
+    default:
+        return part.latchSequences().at(index)->GetName();
+    }
+}
+
+void PWPatternListTab::removeModelPattern(CLogicPart& part, int index)
+{
+    if (m_setup.kind == Setup::Enables)
+        part.enablePatterns().remove(index);
+    else if (m_setup.kind == Setup::Disables)
+        part.disablePatterns().remove(index);
+    else
+        part.latchSequences().remove(index);
+}
+
+const CLogicPart* PWPatternListTab::shownRecord() const
+{
+    return m_shownPart < 0 ? nullptr : context()->logic().logicParts().at(m_shownPart);
+}
+
+CLogicPart& PWPatternListTab::record(int part)
+{
+    CLogic& logic = context()->logic();
+    if (!logic.logicParts().at(part))
+        logic.insertLogicPart(part, new CLogicPart);
+    return *logic.logicParts().at(part);
+}
+
+void PWPatternListTab::markEdited()
+{
+    if (m_shownPart >= 0 && !context()->loading)
+        m_marks.setMark(currentIndex(), PWEditMarks::Edited, m_shownPart);
+}
+
+bool PWPatternListTab::readOnly() const { return context()->viewOnly || context()->memoryCategory(); }
+
+bool PWPatternListTab::editable() const { return !readOnly(); }
+
+QSet<QString> PWPatternListTab::takenNames() const
+{
+    QSet<QString> names;
+    if (m_setup.defaultsAcrossParts) {
+        for (const CLogicPart* part : context()->logic().logicParts())
+            for (int i = 0; i < patternCount(*part); ++i)
+                names.insert(patternName(*part, i));
+    }
+    for (int i = 0; i < m_list->count(); ++i)
+        names.insert(m_list->item(i)->text());
+    return names;
+}
+
+QString PWPatternListTab::defaultName(int n) const { return m_setup.defaultBase + defaultNameNumber(n); }
+
+void PWPatternListTab::appendEntry(const QString& name)
+{
+    const QSignalBlocker block(m_list);
+    m_list->addItem(new QListWidgetItem(QIcon(lxImage(m_setup.icon)), name));
+}
+
+void PWPatternListTab::selectEntry(int index)
+{
+    const QSignalBlocker block(m_list);
+    m_list->setCurrentRow(index);
+    if (QListWidgetItem* item = m_list->item(index))
+        item->setSelected(true);
+}
+
+void PWPatternListTab::updateDeleteButton() { m_delete->setEnabled(editable() && m_list->count() > 0); }
+
+void PWPatternListTab::storeEdited()
+{
+    // Leaving a part stores its tab, so only the part on show can hold edits.
+    if (m_shownPart < 0)
+        return;
+    const int k = m_marks.firstEdited(m_shownPart);
+    if (k < 0 || k >= m_list->count())
+        return;
+    storePattern(m_shownPart, k);
+    m_marks.setMark(k, PWEditMarks::Stored, m_shownPart);
+}
+
+void PWPatternListTab::storeTab(int part)
+{
+    if (part == m_shownPart)
+        storeEdited();
+}
+
+void PWPatternListTab::clearTab()
+{
+    // The model the marks were kept for is gone.
+    m_marks.clear();
+    emptyWidgets();
+}
+
+void PWPatternListTab::emptyWidgets()
+{
+    {
+        const QSignalBlocker block(m_list);
+        m_list->clear();
+    }
+    clearEditor();
+    m_delete->setEnabled(false);
+    m_stack->setCurrentWidget(m_invalidPage);
+    m_shownPart = -1;
+}
+
+void PWPatternListTab::showTab(int part)
+{
+    emptyWidgets();
+    m_shownPart = part;
+    m_addable = false;
+    const CLogicPart* p = shownRecord();
+    if (!p)
+        return;
+    prepareEditor();
+    const int count = patternCount(*p);
+    for (int i = 0; i < count; ++i) {
+        const QString name = patternName(*p, i);
+        appendEntry(name.isEmpty() ? defaultName(i + 1) : name);
+    }
+    m_stack->setCurrentWidget(count > 0 ? m_editorPage : m_invalidPage);
+    updateDeleteButton();
+    if (count == 0)
+        return;
+    // Showing each entry in turn would leave the last one shown; show only that.
+    selectEntry(count - 1);
+    showPattern(count - 1);
+}
+
+void PWPatternListTab::logicPartRemoved(int part)
+{
+    m_marks.removeKind(part);
+    if (m_shownPart == part)
+        m_shownPart = -1;
+    else if (m_shownPart > part)
+        --m_shownPart;
+}
+
+void PWPatternListTab::slotAdd()
+{
+    if (!shownRecord() || !m_addable) {
+        context()->showInformation(m_setup.cannotAdd);
+        return;
+    }
+    const QSet<QString> taken = takenNames();
+    const QString proposal
+        = firstFreeDefaultName(m_setup.defaultBase, [&taken](const QString& n) { return taken.contains(n); });
+    QString answer;
+    if (!LxMessages::askName(m_setup.askAdd, proposal, &answer))
+        return;
+    addPattern(answer.trimmed().isEmpty() ? proposal : answer);
+}
+
+bool PWPatternListTab::addPattern(const QString& name)
+{
+    if (m_list->count() >= m_setup.limit) {
+        context()->showInformation(m_setup.limitReached);
+        return false;
+    }
+    if (m_list->count() > 0)
+        storeEdited();
+    prepareNew();
+    const QString s = name.isEmpty() ? defaultName(m_list->count() + 1) : name;
+    if (isReservedPatternName(s)) {
+        context()->showInformation(m_setup.notAllowed);
+        return false;
+    }
+    appendEntry(s);
+    const int k = m_list->count() - 1;
+    m_marks.setMark(k, PWEditMarks::Edited, m_shownPart);
+    // Selecting stores the new item at once and shows it back.
+    m_list->setCurrentRow(k);
+    updateDeleteButton();
+    m_stack->setCurrentWidget(m_editorPage);
+    return true;
+}
+
+void PWPatternListTab::slotRename()
+{
+    QListWidgetItem* item = m_list->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    QString answer;
+    if (!LxMessages::askName(m_setup.askRename, item->text(), &answer))
+        return;
+    if (answer.trimmed().isEmpty()) {
+        context()->showInformation(m_setup.noRenameName);
+        return;
+    }
+    const QString name = m_setup.stripRename ? answer.trimmed() : answer;
+    if (isReservedPatternName(answer) || isReservedPatternName(name)) {
+        context()->showInformation(m_setup.notAllowed);
+        return;
+    }
+    markEdited();
+    {
+        const QSignalBlocker block(m_list);
+        item->setText(name);
+    }
+    selectEntry(m_list->row(item));
+}
+
+void PWPatternListTab::slotDelete()
+{
+    QListWidgetItem* item = m_list->currentItem();
+    if (m_list->count() == 0 || !item)
+        return;
+    if (context()->askYesNo(m_setup.askDelete.arg(item->text())))
+        removePattern(m_shownPart, currentIndex());
+}
+
+void PWPatternListTab::removePattern(int part, int index)
+{
+    {
+        const QSignalBlocker block(m_list);
+        delete m_list->takeItem(index);
+    }
+    if (CLogicPart* p = context()->logic().logicParts().at(part))
+        removeModelPattern(*p, index);
+    m_marks.removePosition(index, part);
+    if (m_list->count() == 0) {
+        clearEditor();
+        updateDeleteButton();
+        m_stack->setCurrentWidget(m_invalidPage);
+        return;
+    }
+    selectEntry(qBound(0, m_list->currentRow(), m_list->count() - 1));
+    if (!context()->loading)
+        showPattern(currentIndex());
+}
+
+void PWPatternListTab::slotSelectionChanged()
+{
+    storeEdited();
+    if (!context()->loading && currentIndex() >= 0)
+        showPattern(currentIndex());
+}
+
+QMenu* PWPatternListTab::createListMenu(QListWidgetItem* item)
+{
+    if (context()->memoryCategory())
+        return nullptr;
+    const QIcon icon(lxImage(m_setup.icon));
+    const bool onEntry = item && m_list->count() > 0;
+    auto* menu = new QMenu(this);
+    menu->addAction(icon, PartwrightDlg::tr("New ..."), this, &PWPatternListTab::slotAdd);
+    menu->addAction(icon, PartwrightDlg::tr("Rename ..."), this, &PWPatternListTab::slotRename)->setEnabled(onEntry);
+    menu->addAction(icon, PartwrightDlg::tr("Delete "), this, &PWPatternListTab::slotDelete)->setEnabled(onEntry);
+    return menu;
+}
+
+void PWPatternListTab::slotListMenuRequested(QListWidgetItem* item, const QPoint& pos)
+{
+    lxExecPopup(createListMenu(item), pos);
+}

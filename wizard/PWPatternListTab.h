@@ -1,0 +1,132 @@
+#ifndef PWPATTERNLISTTAB_H
+#define PWPATTERNLISTTAB_H
+
+#include "PWEditMarks.h"
+#include "PWLogicTab.h"
+
+#include <QSet>
+
+class CLogicPart;
+class LxLibTable;
+class QComboBox;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QVBoxLayout;
+
+// The frame of the enable, disable and latch tabs: the named items of the
+// current logic part in a list, one of them edited at a time on the editor
+// page. The editor's widgets hold the item until it is stored: when another
+// item is selected or added, and when the tab, the part or the page is left.
+class PWPatternListTab : public PWLogicTab
+{
+    Q_OBJECT
+public:
+    // What the tab lists, the object names of the frame's widgets and the
+    // texts of its messages.
+    struct Setup
+    {
+        enum Kind { Enables, Disables, Latches } kind = Enables;
+        // The widgets are named after the stem ("lbEnableLBox", "AddEnable", ...).
+        QString stem, editorPageName;
+        QString emptyText;
+        QString icon;
+        QString defaultBase;
+        int limit = 100;
+        QString cannotAdd, askAdd, limitReached, notAllowed;
+        QString askRename, noRenameName;
+        // With %1 for the item's name.
+        QString askDelete;
+        // Whether a renamed item takes the answer stripped of its blanks.
+        bool stripRename = false;
+        // Whether default names avoid the names of the other logic parts too.
+        bool defaultsAcrossParts = true;
+    };
+
+    PWPatternListTab(const Setup& setup, PWWizardContext* context, QWidget* parent);
+
+    void storeTab(int part) override;
+    void showTab(int part) override;
+    void clearTab() override;
+    void logicPartRemoved(int part) override;
+
+    QListWidget* list() const { return m_list; }
+    QPushButton* addButton() const { return m_add; }
+    QPushButton* deleteButton() const { return m_delete; }
+    QStackedWidget* stack() const { return m_stack; }
+    int currentIndex() const;
+    int mark(int part, int index) const { return m_marks.mark(index, part); }
+
+    bool addPattern(const QString& name);
+    void removePattern(int part, int index);
+    QMenu* createListMenu(QListWidgetItem* item);
+
+public slots:
+    void slotAdd();
+    void slotRename();
+    void slotDelete();
+    void slotSelectionChanged();
+    void slotListMenuRequested(QListWidgetItem* item, const QPoint& pos);
+
+protected:
+    int shownPart() const { return m_shownPart; }
+    const CLogicPart* shownRecord() const;
+    // The record of part, made under the logic part's list name when missing.
+    CLogicPart& record(int part);
+    QVBoxLayout* editorLayout() const { return m_editorLayout; }
+    void markEdited();
+    bool editable() const;
+    static void setChoices(QComboBox* box, const QStringList& choices);
+    // Where new rows go: above the selected current row, else at the end.
+    static int insertionRow(const LxLibTable* table);
+    // The non-blank lines of a clipboard text, keyed by their line number from 1.
+    static QList<QPair<int, QString>> pastedLines(const QString& text);
+    // Selects the signal name; a name the part does not offer is listed before
+    // the closing empty entry, so that it is kept as it was read.
+    static void showSignal(QComboBox* box, const QString& name);
+    bool readOnly() const;
+
+    int patternCount(const CLogicPart& part) const;
+    QString patternName(const CLogicPart& part, int index) const;
+    // Whether the shown part has the signals an item needs; set by prepareEditor.
+    void setAddable(bool addable) { m_addable = addable; }
+
+    // Empties the editor for a new item.
+    virtual void prepareNew() { clearEditor(); }
+    // Builds the editor's columns and choices for the shown part.
+    virtual void prepareEditor() = 0;
+    // Takes the editor's widgets into item index of the part, replacing it.
+    virtual void storePattern(int part, int index) = 0;
+    // Shows item index of the shown part in the editor.
+    virtual void showPattern(int index) = 0;
+    virtual void clearEditor() = 0;
+
+private:
+    // The names a default name must avoid.
+    QSet<QString> takenNames() const;
+    QString defaultName(int n) const;
+    void appendEntry(const QString& name);
+    void selectEntry(int index);
+    void emptyWidgets();
+    void storeEdited();
+    void updateDeleteButton();
+
+    void removeModelPattern(CLogicPart& part, int index);
+
+    Setup m_setup;
+    bool m_addable = false;
+    QListWidget* m_list;
+    QPushButton* m_add;
+    QPushButton* m_delete;
+    QStackedWidget* m_stack;
+    QWidget* m_editorPage;
+    QWidget* m_invalidPage;
+    QVBoxLayout* m_editorLayout;
+    // Position: item; kind: logic part.
+    PWEditMarks m_marks{PWEditMarks::Positions};
+    int m_shownPart = -1;
+};
+
+#endif
