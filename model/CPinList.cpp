@@ -23,6 +23,7 @@ bool CPinList::checkBitSequence(QString& error) const
 
     for (const CPinListPin* pin : m_pins) {
         if (pin->bit() > firstFree) {
+            //: %2 = Name of the pin
             const QString pinText =
                 QCoreApplication::translate("PartwrightDlg", "Pin Name \"%2\"").arg(pin->pinName());
             //: %1 = Name of the Pin List, %2 = the pin

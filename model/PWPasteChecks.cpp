@@ -10,8 +10,6 @@ namespace PWPasteChecks {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PWPasteChecks", text); }
-
 // The entry of choices equal to t without regard to case, null when none is.
 QString canonicalChoice(const QStringList& choices, const QString& t)
 {
@@ -51,21 +49,27 @@ PWTableText::RowCheck pinListRow(const CLogic& logic, const QStringList& pinName
     return [types = logic.packagePinTypes(), names, memoryCategory](QStringList& cells, int,
                                                                      const QList<QStringList>&) -> QString {
         if (cells[0].isEmpty())
-            return tr("the pin name is empty");
+            return QCoreApplication::translate("PartwrightDlg", "the pin name is empty");
         if (!names.contains(cells[0]))
-            return tr("\"%1\" is not a signal pin of every package").arg(cells[0]);
+            //: %1 = Name of the pin
+            return QCoreApplication::translate("PartwrightDlg", "\"%1\" is not a signal pin of every package")
+                .arg(cells[0]);
         if (!cells[1].isEmpty()) {
             const QStringList allowed = AllowedSignalTypes(types.value(cells[0]), memoryCategory);
             const QString type = canonicalChoice(allowed, cells[1]);
             if (type.isEmpty())
-                return tr("pin \"%1\" cannot carry signal type \"%2\"").arg(cells[0], cells[1]);
+                //: %1 = Name of the pin, %2 = The signal type given for it
+                return QCoreApplication::translate("PartwrightDlg", "pin \"%1\" cannot carry signal type \"%2\"")
+                    .arg(cells[0], cells[1]);
             cells[1] = type;
         }
         if (!cells[2].isEmpty()) {
             bool ok = false;
             const int bit = cells[2].toInt(&ok);
             if (!ok || bit < 0 || bit > 9999)
-                return tr("bit \"%1\" is not a number from 0 to 9999").arg(cells[2]);
+                //: %1 = The text given as bit number
+                return QCoreApplication::translate("PartwrightDlg", "bit \"%1\" is not a number from 0 to 9999")
+                    .arg(cells[2]);
             cells[2] = QString::number(bit);
         }
         return QString();

@@ -6,8 +6,6 @@ namespace PWTableText {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PWTableText", text); }
-
 // One line of comma-separated fields with optional quotes.
 QStringList splitQuoted(const QString& line, QChar separator)
 {
@@ -141,10 +139,12 @@ Plan planPaste(const QList<QStringList>& table, int columns, int startRow, int s
         if (inside)
             ++target;
         if (startCol + row.fields.size() > columns) {
-            plan.problems.append(tr("Row %1: %2 fields, but only %3 columns from here")
-                                     .arg(row.line)
-                                     .arg(row.fields.size())
-                                     .arg(columns - startCol));
+            //: %1 = Line of the pasted text, %2 = Number of its fields, %3 = Number of columns from the pasted cell on
+            plan.problems.append(
+                QCoreApplication::translate("PartwrightDlg", "Row %1: %2 fields, but only %3 columns from here")
+                    .arg(row.line)
+                    .arg(row.fields.size())
+                    .arg(columns - startCol));
             continue;
         }
         QStringList cells = inside ? work[at] : QStringList();
@@ -154,7 +154,8 @@ Plan planPaste(const QList<QStringList>& table, int columns, int startRow, int s
             cells[startCol + i] = row.fields[i];
         const QString reason = check ? check(cells, at, work) : QString();
         if (!reason.isEmpty()) {
-            plan.problems.append(tr("Row %1: %2").arg(row.line).arg(reason));
+            //: %1 = Line of the pasted text, %2 = Why the row was not taken
+            plan.problems.append(QCoreApplication::translate("PartwrightDlg", "Row %1: %2").arg(row.line).arg(reason));
             continue;
         }
         if (inside)
@@ -175,8 +176,10 @@ QString problemReport(const Plan& plan, int shown)
         return QString();
     QStringList lines = plan.problems.mid(0, shown);
     if (plan.problems.size() > shown)
-        lines.append(tr("... and %1 more").arg(plan.problems.size() - shown));
-    return tr("%1 of %2 pasted rows were not taken:\n%3")
+        //: %1 = Number of further rows not taken
+        lines.append(QCoreApplication::translate("PartwrightDlg", "... and %1 more").arg(plan.problems.size() - shown));
+    //: %1 = Number of rows not taken, %2 = Number of pasted rows, %3 = The reasons, one per line
+    return QCoreApplication::translate("PartwrightDlg", "%1 of %2 pasted rows were not taken:\n%3")
         .arg(plan.problems.size())
         .arg(plan.pastedRows)
         .arg(lines.join(QLatin1Char('\n')));

@@ -7,8 +7,6 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PartwrightDlg", text); }
-
 QString unquoted(QString field)
 {
     field = field.trimmed();
@@ -60,9 +58,9 @@ QString columnName(int col, const QStringList& labels)
     label.replace(QLatin1Char('\n'), QLatin1Char('/'));
     if (label.isEmpty())
         //: %1 = Number of a column, counted from 1
-        return tr("column %1").arg(col + 1);
+        return QCoreApplication::translate("PartwrightDlg", "column %1").arg(col + 1);
     //: %1 = Number of a column, counted from 1, %2 = Names of its pins
-    return tr("column %1 (%2)").arg(QString::number(col + 1), label);
+    return QCoreApplication::translate("PartwrightDlg", "column %1 (%2)").arg(QString::number(col + 1), label);
 }
 
 QString spaced(const QString& chars)
@@ -79,10 +77,12 @@ QString refusal(const LineCells& cells, const QStringList& columnChars, const QS
     const QString& vector = cells.vector;
     const int columns = static_cast<int>(columnChars.size());
     if (columns == 0)
-        return tr("the table has no signal columns");
+        return QCoreApplication::translate("PartwrightDlg", "the table has no signal columns");
     if (vector.size() != columns)
         //: %1 = Number of characters in the row, %2 = Number of signal columns
-        return tr("%1 characters, but the table has %2 signal columns").arg(vector.size()).arg(columns);
+        return QCoreApplication::translate("PartwrightDlg", "%1 characters, but the table has %2 signal columns")
+            .arg(vector.size())
+            .arg(columns);
     for (int i = 0; i < columns; ++i) {
         const QChar c = vector.at(i);
         // An empty cell was given as empty; it is stored as "X" whatever the column.
@@ -90,8 +90,8 @@ QString refusal(const LineCells& cells, const QStringList& columnChars, const QS
             continue;
         if (!columnChars[i].contains(c.toUpper()))
             //: %1 = Column name, %2 = The refused character, %3 = The characters the column takes
-            return tr("%1 does not take \"%2\"; it takes %3").arg(columnName(i, labels), QString(c),
-                                                                   spaced(columnChars[i]));
+            return QCoreApplication::translate("PartwrightDlg", "%1 does not take \"%2\"; it takes %3")
+                .arg(columnName(i, labels), QString(c), spaced(columnChars[i]));
     }
     return QString();
 }
@@ -120,7 +120,7 @@ PWVectorPasteResult parseVectorPaste(const QString& text, const QStringList& col
             result.rows.append(cells.vector);
         else
             //: %1 = Line of the pasted text, %2 = Why the row was not taken
-            result.refused.append(tr("Row %1: %2").arg(i + 1).arg(reason));
+            result.refused.append(QCoreApplication::translate("PartwrightDlg", "Row %1: %2").arg(i + 1).arg(reason));
     }
     return result;
 }

@@ -9,7 +9,7 @@
 bool LxMessages::askName(const QString& prompt, const QString& initial, QString* answer)
 {
     bool ok = false;
-    const QString text = LxLibInpuDlgDlg::getText(QCoreApplication::translate("PartwrightDlg", "Partwright Wizard"),
+    const QString text = LxLibInpuDlgDlg::getText(QCoreApplication::translate("LxLibInpuDlgDlg", "Partwright Wizard"),
                                                   prompt, initial, &ok, nullptr);
     if (answer)
         *answer = text;
@@ -18,10 +18,10 @@ bool LxMessages::askName(const QString& prompt, const QString& initial, QString*
 
 void LxMessages::showInformation(QWidget* parent, const QString& message)
 {
-    lxPrompter().information(parent, QCoreApplication::translate("PartwrightDlg", "Partwright"), message);
+    lxPrompter().information(parent, QCoreApplication::translate("LxLibTable", "Partwright"), message);
 }
 
 bool LxMessages::askYesNo(QWidget* parent, const QString& question)
 {
-    return lxPrompter().yesNo(parent, QCoreApplication::translate("PartwrightDlg", "Partwright"), question);
+    return lxPrompter().yesNo(parent, QCoreApplication::translate("LxLibTable", "Partwright"), question);
 }

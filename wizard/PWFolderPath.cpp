@@ -15,6 +15,7 @@ bool createFolderPath(const QDir& dir, QString& message)
             continue;
         // A regular file of that name is as much in the way as a refused mkdir.
         if ((!current.exists(element) && !current.mkdir(element)) || !current.cd(element)) {
+            //: %1 = Name of the folder that could not be created
             message = QCoreApplication::translate("PartwrightDlg", "Unable to create folder name '%1'").arg(element);
             return false;
         }

@@ -13,6 +13,7 @@
 #include "PWTruthTableTab.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
+#include "PartwrightDlg.h"
 #include "ui_PWLogicPage.h"
 
 #include <QLayout>
@@ -101,17 +102,18 @@ void PWLogicPartsPage::selectPart(int pos, bool withSignals)
 void PWLogicPartsPage::slotAddLogicPart()
 {
     if (m_context->pinNames().size() < 2) {
-        m_context->showInformation(tr("Unable to add a logic part\nPlease check your Packages"));
+        m_context->showInformation(PartwrightDlg::tr("Unable to add a logic part\nPlease check your Packages"));
         return;
     }
     if (m_ui->lbLogicPartLBox->count() >= MaxLogicParts) {
         m_context->showInformation(
-            tr("It is not possible to add a new Logic Part\nMaximum number of logic parts is reached"));
+            PartwrightDlg::tr("It is not possible to add a new Logic Part\nMaximum number of logic parts is reached"));
         return;
     }
-    const QString proposal = firstFreeDefaultName(tr("Part"), [this](const QString& n) { return nameTaken(n); });
+    const QString proposal =
+        firstFreeDefaultName(PartwrightDlg::tr("Part"), [this](const QString& n) { return nameTaken(n); });
     QString answer;
-    if (!LxMessages::askName(tr("Please enter the Logic Part name"), proposal, &answer))
+    if (!LxMessages::askName(PartwrightDlg::tr("Please enter the Logic Part name"), proposal, &answer))
         return;
     addLogicPart(answer.trimmed().isEmpty() ? proposal : answer);
 }
@@ -119,7 +121,8 @@ void PWLogicPartsPage::slotAddLogicPart()
 bool PWLogicPartsPage::addLogicPart(const QString& name)
 {
     if (nameTaken(name)) {
-        m_context->showInformation(tr("Part name \"%1\" is already used").arg(name));
+        //: %1 = Name of the logic part
+        m_context->showInformation(PartwrightDlg::tr("Part name \"%1\" is already used").arg(name));
         return false;
     }
     QListWidget* box = m_ui->lbLogicPartLBox;
@@ -144,7 +147,7 @@ void PWLogicPartsPage::slotRenameLogicPart()
     if (!item)
         return;
     QString answer;
-    if (!LxMessages::askName(tr("Please enter the new part name"), item->text(), &answer)
+    if (!LxMessages::askName(PartwrightDlg::tr("Please enter the new part name"), item->text(), &answer)
         || answer.trimmed().isEmpty())
         return;
     item->setText(answer);
@@ -158,7 +161,8 @@ void PWLogicPartsPage::slotDeleteLogicPart()
     QListWidgetItem* item = m_ui->lbLogicPartLBox->currentItem();
     if (m_ui->lbLogicPartLBox->count() == 0 || !item)
         return;
-    if (!m_context->askYesNo(tr("Do you want to delete Logic Part \"%1\"?").arg(item->text())))
+    //: %1 = Name of the logic part
+    if (!m_context->askYesNo(PartwrightDlg::tr("Do you want to delete Logic Part \"%1\"?").arg(item->text())))
         return;
     deleteLogicPart(currentLogicPart());
     if (m_ui->lbLogicPartLBox->count() > 0) {
@@ -253,10 +257,11 @@ QMenu* PWLogicPartsPage::createLogicPartMenu(QListWidgetItem* item)
     // Viewing only, the menu offers no more than the disabled buttons.
     const bool changes = editable();
     auto* menu = new QMenu(this);
-    menu->addAction(logicIcon(), tr("New ..."), this, &PWLogicPartsPage::slotAddLogicPart)->setEnabled(changes);
-    menu->addAction(logicIcon(), tr("Rename ..."), this, &PWLogicPartsPage::slotRenameLogicPart)
+    menu->addAction(logicIcon(), PartwrightDlg::tr("New ..."), this, &PWLogicPartsPage::slotAddLogicPart)
+        ->setEnabled(changes);
+    menu->addAction(logicIcon(), PartwrightDlg::tr("Rename ..."), this, &PWLogicPartsPage::slotRenameLogicPart)
         ->setEnabled(changes && item);
-    menu->addAction(logicIcon(), tr("Delete"), this, &PWLogicPartsPage::slotDeleteLogicPart)
+    menu->addAction(logicIcon(), PartwrightDlg::tr("Delete"), this, &PWLogicPartsPage::slotDeleteLogicPart)
         ->setEnabled(changes && item);
     return menu;
 }

@@ -32,14 +32,15 @@ void PWModelFile::showInformation(const QString& text) const
 
 QString PWModelFile::openFilter()
 {
-    return tr("Model File") + QStringLiteral(" (*.model *.ibs *.abl);;") + tr("Model") + QStringLiteral(" (*.model);;")
-           + tr("ABEL-HDL") + QStringLiteral(" (*.abl);;") + tr("IBIS") + QStringLiteral(" (*.ibs);;")
-           + tr("All Files") + QStringLiteral(" (*.*)");
+    return PartwrightDlg::tr("Model File") + QStringLiteral(" (*.model *.ibs *.abl);;") + PartwrightDlg::tr("Model")
+           + QStringLiteral(" (*.model);;") + PartwrightDlg::tr("ABEL-HDL") + QStringLiteral(" (*.abl);;")
+           + PartwrightDlg::tr("IBIS") + QStringLiteral(" (*.ibs);;") + PartwrightDlg::tr("All Files")
+           + QStringLiteral(" (*.*)");
 }
 
 QString PWModelFile::saveFilter()
 {
-    return tr("Model File") + QStringLiteral(" (*.model);;");
+    return PartwrightDlg::tr("Model File") + QStringLiteral(" (*.model);;");
 }
 
 QString PWModelFile::openDialog()
@@ -135,7 +136,8 @@ bool PWModelFile::loadAndConvert(const QString& fileName, QString& error)
     if (convertDocument(error))
         return true;
     if (error.isEmpty())
-        error = tr("Unable to parse file \"%1\"").arg(fileName);
+        //: %1 = Name of the model file
+        error = PartwrightDlg::tr("Unable to parse file \"%1\"").arg(fileName);
     return false;
 }
 
@@ -145,7 +147,8 @@ void PWModelFile::slotMenuFileOpen()
     if (name.isEmpty())
         return;
     if (!loadModelFile(name)) {
-        showInformation(tr("Error: Unable to load the file \"%1\"").arg(name));
+        //: %1 = Name of the model file
+        showInformation(PartwrightDlg::tr("Error: Unable to load the file \"%1\"").arg(name));
         return;
     }
     const QString clean = PWSaveRules::cleanName(name);
@@ -154,7 +157,8 @@ void PWModelFile::slotMenuFileOpen()
     m_dialog->resetModel();
     QString error;
     if (!convertDocument(error)) {
-        showInformation(error.isEmpty() ? tr("Unable to parse file \"%1\"").arg(name) : error);
+        //: %1 = Name of the model file
+        showInformation(error.isEmpty() ? PartwrightDlg::tr("Unable to parse file \"%1\"").arg(name) : error);
         return;
     }
     m_dialog->showPage(m_dialog->wizardPage(m_dialog->deviceCategory() == PartwrightDlg::Passive
@@ -168,7 +172,8 @@ bool PWModelFile::slotSaveModel()
 {
     const QString start = PWSaveRules::startName(m_dialog->proposedFilePath(), m_dialog->modelLibPath(),
                                                  m_dialog->leModelName->text());
-    const QString name = lxPrompter().saveFileName(m_dialog, tr("Save Model As..."), start, saveFilter(), nullptr);
+    const QString name =
+        lxPrompter().saveFileName(m_dialog, PartwrightDlg::tr("Save Model As..."), start, saveFilter(), nullptr);
     if (name.isEmpty())
         return false;
     const QString clean = PWSaveRules::cleanName(name);
@@ -203,7 +208,7 @@ bool PWModelFile::buildAndSave()
 {
     // Passive parts are built by their own editor; until it exists there is nothing to build.
     if (!m_dialog->rbLogicDevice->isChecked()) {
-        showInformation(tr("Unable to build model\nThere is no model information"));
+        showInformation(PartwrightDlg::tr("Unable to build model\nThere is no model information"));
         return false;
     }
     return saveLogicModel() && saveModelFile();
@@ -240,7 +245,8 @@ bool PWModelFile::saveModelFile()
         return false;
     }
     if (!m_dialog->hostFile() && QFileInfo::exists(target.fullPath)) {
-        switch (lxPrompter().yesNoCancel(m_dialog, tr("Partwright"), PWSaveRules::replaceQuestion(target.fullPath))) {
+        switch (lxPrompter().yesNoCancel(m_dialog, PartwrightDlg::tr("Partwright"),
+                                         PWSaveRules::replaceQuestion(target.fullPath))) {
         case LxPrompter::Yes:
             break;
         case LxPrompter::No:

@@ -24,7 +24,8 @@ PWPackagePage::PWPackagePage(PWWizardContext* context, QWidget* parent)
     LxLibTable* table = m_ui->PackageTable;
     table->setTableKind(LxLibTable::PackageKind);
     table->setNumCols(3);
-    table->setHorizontalHeaderLabels({tr("Number"), tr("Name"), tr("Type")});
+    table->setHorizontalHeaderLabels(
+        {PartwrightDlg::tr("Number"), PartwrightDlg::tr("Name"), PartwrightDlg::tr("Type")});
     table->setSorting(true);
 
     connect(m_ui->AddNewPackage, &QPushButton::clicked, this, &PWPackagePage::slotAddPackage);
@@ -94,11 +95,12 @@ bool PWPackagePage::refuseUsedId(const QString& id, bool withIdInEmptyText)
             continue;
         if (!id.isEmpty())
             //: %1 = Name of the package
-            m_context->showInformation(tr("Package id \"%1\" is already used").arg(id));
+            m_context->showInformation(PartwrightDlg::tr("Package id \"%1\" is already used").arg(id));
         else if (withIdInEmptyText)
-            m_context->showInformation(tr("Empty package id \"%1\" is already used").arg(id));
+            //: %1 = The package id, which is empty
+            m_context->showInformation(PartwrightDlg::tr("Empty package id \"%1\" is already used").arg(id));
         else
-            m_context->showInformation(tr("Empty package id is already used"));
+            m_context->showInformation(PartwrightDlg::tr("Empty package id is already used"));
         return true;
     }
     return false;
@@ -107,11 +109,11 @@ bool PWPackagePage::refuseUsedId(const QString& id, bool withIdInEmptyText)
 void PWPackagePage::slotAddPackage()
 {
     QString name;
-    if (!m_context->askName(tr("Please enter the package id"), QString(), &name))
+    if (!m_context->askName(PartwrightDlg::tr("Please enter the package id"), QString(), &name))
         return;
     if (m_ui->PackageLBox->count() >= MaxPackages) {
         m_context->showInformation(
-            tr("It is not possible to add a new package\nMaximum number of package is reached"));
+            PartwrightDlg::tr("It is not possible to add a new package\nMaximum number of package is reached"));
         return;
     }
     takeOverEdited();
@@ -150,7 +152,7 @@ void PWPackagePage::slotRenamePackage()
         return;
     const QString oldName = item->text();
     QString name;
-    if (!m_context->askName(tr("Please enter the new package id") + QLatin1Char(' '), oldName, &name))
+    if (!m_context->askName(PartwrightDlg::tr("Please enter the new package id") + QLatin1Char(' '), oldName, &name))
         return;
     if (refuseUsedId(name, false))
         return;
@@ -173,7 +175,7 @@ void PWPackagePage::slotDelPackage()
         return;
     CLogicPart* part = m_context->logic().logicParts().at(m_context->currentLogicPart);
     if (box->count() == 1 && part && !part->pinLists().isEmpty()) {
-        if (!m_context->askYesNo(tr("Deleting a package will reset or delete the logic parts")))
+        if (!m_context->askYesNo(PartwrightDlg::tr("Deleting a package will reset or delete the logic parts")))
             return;
         for (int i = part->pinLists().count() - 1; i >= 0; --i)
             part->pinLists().remove(i);
@@ -182,7 +184,8 @@ void PWPackagePage::slotDelPackage()
         emit pinListsDeleted();
     } else {
         //: %1 = Name of the package
-        if (!m_context->askYesNo(tr("Do you want to delete package \"%1\"?").arg(box->item(pos)->text())))
+        if (!m_context->askYesNo(
+                PartwrightDlg::tr("Do you want to delete package \"%1\"?").arg(box->item(pos)->text())))
             return;
     }
     {
@@ -211,19 +214,20 @@ QMenu* PWPackagePage::createPackageMenu(QListWidgetItem* item)
     // Viewing only, the menu offers no more than the disabled buttons.
     const bool editable = !m_context->viewOnly;
     auto* menu = new QMenu(this);
-    menu->addAction(image, tr("New ..."), this, &PWPackagePage::slotAddPackage)->setEnabled(editable);
-    QAction* rename = menu->addAction(image, tr("Rename ..."), this, &PWPackagePage::slotRenamePackage);
-    QAction* remove = menu->addAction(image, tr("Delete "), this, &PWPackagePage::slotDelPackage);
+    menu->addAction(image, PartwrightDlg::tr("New ..."), this, &PWPackagePage::slotAddPackage)->setEnabled(editable);
+    QAction* rename = menu->addAction(image, PartwrightDlg::tr("Rename ..."), this, &PWPackagePage::slotRenamePackage);
+    QAction* remove = menu->addAction(image, PartwrightDlg::tr("Delete "), this, &PWPackagePage::slotDelPackage);
     rename->setEnabled(editable && item && count > 0);
     remove->setEnabled(editable && item && count > 0);
     menu->addSeparator();
-    QMenu* copy = menu->addMenu(QIcon(lxImage(QStringLiteral("PWpartwright.png"))), tr("Copy From..."));
+    QMenu* copy = menu->addMenu(QIcon(lxImage(QStringLiteral("PWpartwright.png"))), PartwrightDlg::tr("Copy From..."));
     copy->setEnabled(editable && item && count > 1);
     const int current = currentPackage();
     for (int i = 0; i < count; ++i) {
         if (i == current)
             continue;
-        copy->addAction(image, tr("Package \"%1\"").arg(m_ui->PackageLBox->item(i)->text()), this,
+        //: %1 = Name of the package
+        copy->addAction(image, PartwrightDlg::tr("Package \"%1\"").arg(m_ui->PackageLBox->item(i)->text()), this,
                         [this, i] { slotInsertPackage(i); });
     }
     return menu;
@@ -329,11 +333,11 @@ void PWPackagePage::storePackage(int pos)
 void PWPackagePage::slotAddPackageId()
 {
     QString id;
-    if (!m_context->askName(tr("Please enter the package id"), QString(), &id))
+    if (!m_context->askName(PartwrightDlg::tr("Please enter the package id"), QString(), &id))
         return;
     QComboBox* ids = m_ui->PackageIdListCBox;
     if (ids->findText(id, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
-        m_context->showInformation(tr("This package id is aready used"));
+        m_context->showInformation(PartwrightDlg::tr("This package id is aready used"));
         return;
     }
     if (refuseUsedId(id, true))
@@ -349,11 +353,12 @@ void PWPackagePage::slotDelPackageId()
     if (ids->count() == 0)
         return;
     if (ids->count() == 1) {
-        m_context->showInformation(tr("It is not possible to delete all package id's"));
+        m_context->showInformation(PartwrightDlg::tr("It is not possible to delete all package id's"));
         return;
     }
     const QString id = ids->currentText();
-    if (!m_context->askYesNo(tr("Do you want to delete package id \"%1\"?").arg(id)))
+    //: %1 = The package id
+    if (!m_context->askYesNo(PartwrightDlg::tr("Do you want to delete package id \"%1\"?").arg(id)))
         return;
     ids->removeItem(ids->currentIndex());
     QListWidgetItem* item = m_ui->PackageLBox->currentItem();
@@ -449,7 +454,7 @@ void PWPackagePage::slotPackageTableValueChanged(int row, int col)
     const QString t = table->text(row, col);
     if (t.isEmpty() || isUniqueCellText(columnTexts(col), row, col, t))
         return;
-    m_context->showInformation(tr("Pin number is already used in this package"));
+    m_context->showInformation(PartwrightDlg::tr("Pin number is already used in this package"));
     {
         const QSignalBlocker tableBlock(table);
         table->clearCell(row, col);

@@ -11,6 +11,7 @@
 #include "PWTablePaste.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
+#include "PartwrightDlg.h"
 #include "ui_PWPinListTab.h"
 
 #include <QListWidget>
@@ -30,7 +31,7 @@ PWPinListTab::PWPinListTab(PWWizardContext* context, QWidget* parent)
     LxLibTable* table = m_ui->PinListTable;
     table->setTableKind(LxLibTable::PinListKind);
     table->setNumCols(3);
-    table->setHorizontalHeaderLabels({tr("Name"), tr("Type"), tr("Bit")});
+    table->setHorizontalHeaderLabels({PartwrightDlg::tr("Name"), PartwrightDlg::tr("Type"), PartwrightDlg::tr("Bit")});
 
     connect(m_ui->AddPinList, &QPushButton::clicked, this, &PWPinListTab::slotAddPinList);
     connect(m_ui->DelPinList, &QPushButton::clicked, this, &PWPinListTab::slotDelPinList);
@@ -242,15 +243,15 @@ void PWPinListTab::slotPinListChanged(int part)
 void PWPinListTab::slotAddPinList()
 {
     if (context()->pinNames().size() < 2) {
-        context()->showInformation(tr("Unable to add a Pin List\nPlease check your Packages"));
+        context()->showInformation(PartwrightDlg::tr("Unable to add a Pin List\nPlease check your Packages"));
         return;
     }
     // New pin lists go to the part on show, the one the user sees them land in.
     const CLogicPart* part = context()->logic().logicParts().at(currentPart());
-    const QString base = part && !part->name().isEmpty() ? part->name() : tr("Pin List");
+    const QString base = part && !part->name().isEmpty() ? part->name() : PartwrightDlg::tr("Pin List");
     const QString proposal = firstFreeDefaultName(base, [this](const QString& n) { return pinListNameUsed(n); });
     QString answer;
-    if (!LxMessages::askName(tr("Please enter the Pin List name"), proposal, &answer))
+    if (!LxMessages::askName(PartwrightDlg::tr("Please enter the Pin List name"), proposal, &answer))
         return;
     addPinList(answer.trimmed().isEmpty() ? proposal : answer, false);
 }
@@ -258,7 +259,8 @@ void PWPinListTab::slotAddPinList()
 bool PWPinListTab::addPinList(const QString& name, bool makeUnique)
 {
     if (m_ui->PinListLBox->count() >= MaxPinLists) {
-        context()->showInformation(tr("It is not possible to add a new Pin List\nMaximum number of Pin Lists is reached"));
+        context()->showInformation(
+            PartwrightDlg::tr("It is not possible to add a new Pin List\nMaximum number of Pin Lists is reached"));
         return false;
     }
     takeOverEdited();
@@ -266,7 +268,7 @@ bool PWPinListTab::addPinList(const QString& name, bool makeUnique)
     if (pinListNameUsed(s)) {
         if (!makeUnique || s.isEmpty()) {
             //: %1 = Name of the PinList
-            context()->showInformation(tr("Pin List name \"%1\" is already used").arg(s));
+            context()->showInformation(PartwrightDlg::tr("Pin List name \"%1\" is already used").arg(s));
             return false;
         }
         s = firstFreeDefaultName(name, [this](const QString& n) { return pinListNameUsed(n); });
@@ -298,15 +300,15 @@ void PWPinListTab::slotRenamePinList()
     if (!item || !item->isSelected())
         return;
     QString answer;
-    if (!LxMessages::askName(tr("Please enter the new Pin List name"), item->text(), &answer))
+    if (!LxMessages::askName(PartwrightDlg::tr("Please enter the new Pin List name"), item->text(), &answer))
         return;
     if (answer.trimmed().isEmpty()) {
-        context()->showInformation(tr("There is no Pin List name specified"));
+        context()->showInformation(PartwrightDlg::tr("There is no Pin List name specified"));
         return;
     }
     if (pinListNameUsed(answer)) {
         //: %1 = Name of the Pin List
-        context()->showInformation(tr("Pin List name \"%1\" is already used").arg(answer));
+        context()->showInformation(PartwrightDlg::tr("Pin List name \"%1\" is already used").arg(answer));
         return;
     }
     m_ui->PinListNameLEdit->setText(answer);
@@ -323,7 +325,7 @@ void PWPinListTab::slotDelPinList()
     if (!item || !item->isSelected() || m_ui->PinListLBox->count() == 0)
         return;
     //: %1 = Name of the PinList
-    if (!context()->askYesNo(tr("Do you want to delete \"%1\"?").arg(item->text())))
+    if (!context()->askYesNo(PartwrightDlg::tr("Do you want to delete \"%1\"?").arg(item->text())))
         return;
     deletePinList(currentPart(), currentPinList());
 }
@@ -367,7 +369,7 @@ void PWPinListTab::slotAddPinListPinDefinition()
 {
     if (context()->pinNames().size() < 2) {
         context()->showInformation(
-            tr("It is not possible to add a pin definition, because there is no package pin specified"));
+            PartwrightDlg::tr("It is not possible to add a pin definition, because there is no package pin specified"));
         return;
     }
     LxLibTable* table = m_ui->PinListTable;
@@ -426,11 +428,14 @@ QMenu* PWPinListTab::createPinListMenu(QListWidgetItem* item)
     const bool editable = !context()->viewOnly;
     const bool onEntry = editable && item && m_ui->PinListLBox->count() > 0;
     auto* menu = new QMenu(this);
-    menu->addAction(pinListIcon(), tr("New ..."), this, &PWPinListTab::slotAddPinList)->setEnabled(editable);
-    menu->addAction(pinListIcon(), tr("Rename ..."), this, &PWPinListTab::slotRenamePinList)->setEnabled(onEntry);
-    menu->addAction(pinListIcon(), tr("Delete"), this, &PWPinListTab::slotDelPinList)->setEnabled(onEntry);
+    menu->addAction(pinListIcon(), PartwrightDlg::tr("New ..."), this, &PWPinListTab::slotAddPinList)
+        ->setEnabled(editable);
+    menu->addAction(pinListIcon(), PartwrightDlg::tr("Rename ..."), this, &PWPinListTab::slotRenamePinList)
+        ->setEnabled(onEntry);
+    menu->addAction(pinListIcon(), PartwrightDlg::tr("Delete"), this, &PWPinListTab::slotDelPinList)
+        ->setEnabled(onEntry);
     menu->addSeparator();
-    QMenu* copy = menu->addMenu(QIcon(lxImage(QStringLiteral("PWpartwright.png"))), tr("Copy From..."));
+    QMenu* copy = menu->addMenu(QIcon(lxImage(QStringLiteral("PWpartwright.png"))), PartwrightDlg::tr("Copy From..."));
     bool anything = false;
     const CLogicPartList& parts = context()->logic().logicParts();
     for (int p = 0; p < parts.count(); ++p) {

@@ -2,13 +2,11 @@
 
 #include "LxLibTable.h"
 #include "PWWizardContext.h"
+#include "PartwrightDlg.h"
 
-#include <QCoreApplication>
 #include <QSignalBlocker>
 
 namespace {
-
-QString tr(const char* text) { return QCoreApplication::translate("PWTablePaste", text); }
 
 bool isBlank(const QStringList& cells)
 {
@@ -44,7 +42,7 @@ bool PWTablePaste::paste(LxLibTable* table, const PWWizardContext& context, cons
     };
     PWTableText::Plan plan = makePlan();
     if (plan.pastedRows == 0) {
-        context.showInformation(tr("There is nothing to paste: the clipboard holds no rows"));
+        context.showInformation(PartwrightDlg::tr("There is nothing to paste: the clipboard holds no rows"));
         return false;
     }
     if (review && !review(plan, makePlan))
@@ -56,10 +54,12 @@ bool PWTablePaste::paste(LxLibTable* table, const PWWizardContext& context, cons
         if (row < before.size() && !isBlank(before[row]) && before[row] != plan.cells[i])
             ++overwritten;
     }
+    //: %1 = Number of rows that hold values, %2 = Number of the first pasted row
     if (overwritten > 0
-        && !context.askYesNo(tr("The pasted rows replace %1 filled rows from row %2.\nDo you want to replace them?")
-                                 .arg(overwritten)
-                                 .arg(startRow + 1)))
+        && !context.askYesNo(
+            PartwrightDlg::tr("The pasted rows replace %1 filled rows from row %2.\nDo you want to replace them?")
+                .arg(overwritten)
+                .arg(startRow + 1)))
         return false;
 
     if (!plan.rows.isEmpty()) {

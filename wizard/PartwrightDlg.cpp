@@ -419,6 +419,7 @@ void PartwrightDlg::next()
             const QString name = leOpenExisistingModel->text();
             QString error;
             if (!loadAndConvert(name, &error)) {
+                //: %1 = Name of the model file
                 showInformation(error.isEmpty() ? tr("Error: Unable to load the file \"%1\"").arg(name) : error);
                 return;
             }
@@ -454,6 +455,7 @@ void PartwrightDlg::next()
     case LastPage:
         break;
     default:
+        //: %1 = Number of the page the wizard does not know
         showInformation(tr("Unknown wizard %1").arg(index + 1));
         return;
     }
@@ -494,6 +496,7 @@ void PartwrightDlg::accept()
         break;
     case MemoryTest:
     case MemoryProgram:
+        //: %1 = Name of the model file
         showInformation(tr("Warning: File \"%1\" is in ReadOnly mode and cannot be changed or saved")
                             .arg(m_modelFileName));
         m_closed = true;
