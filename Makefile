@@ -9,7 +9,7 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DPW_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test test-asan bench clean
+.PHONY: all deps configure build run test test-asan bench translations clean
 
 all: build
 
@@ -39,6 +39,9 @@ test: build
 
 test-asan:
 	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="$(CMAKE_FLAGS) -DPW_SANITIZE=ON -DPW_BENCH=OFF"
+
+translations: configure
+	cmake --build $(BUILD) --target translations
 
 bench: build
 	cd $(BUILD)/bench && for b in ./bench_*; do $$b; done
