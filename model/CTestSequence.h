@@ -2,9 +2,10 @@
 #define CTESTSEQUENCE_H
 
 #include "CList.h"
+#include "CSourcePosition.h"
 
 // A statement of a test sequence.
-class CTestSequence
+class CTestSequence : public CSourcePosition
 {
 public:
     enum Kind { Vector = 1, Repeat = 2, Wait = 3 };

@@ -16,13 +16,17 @@ QString PWCheckCommand::help() const
         "Reads each model file and checks the model it holds. A logic model is\n"
         "also converted and checked as the wizard checks it before leaving the\n"
         "logic part page and before saving. Every problem is printed as\n"
-        "FILE:LINE:COLUMN: error: text (FILE: error: text for the wizard's\n"
-        "checks). Exit status 0 when every file\n"
-        "passes, 1 when any file has a problem, 2 on a usage error.\n");
+        "FILE:LINE:COLUMN: error: text, at the record it is about; the further\n"
+        "lines of a message follow as FILE:LINE:COLUMN: note: text. Exit status\n"
+        "0 when every file passes, 1 when any file has a problem, 2 on a usage\n"
+        "error.\n");
 }
 
 bool PWCheckCommand::checkLogic(const lxlib::LxLibInfo& info, QTextStream& err)
 {
+    // The library check has said all there is to say about a file without a component.
+    if (info.GetComponentList().isEmpty())
+        return false;
     PWDeviceModel model;
     if (!convert(info, model, err))
         return false;
@@ -32,12 +36,16 @@ bool PWCheckCommand::checkLogic(const lxlib::LxLibInfo& info, QTextStream& err)
     for (auto check : {&CLogicChecks::validateLogicPage, &CLogicChecks::checkPinListsMatch,
                        &CLogicChecks::validatePinLists}) {
         QString text;
+        CSourcePosition at;
+        if (check(model.logic(), text, &at))
+            continue;
         // The page check ends with the pin list match: report that once.
-        if (!check(model.logic(), text) && !problems.contains(text))
-            problems.append(text);
+        const QString problem = diagnostic(info.GetFileName(), at, lxlib::Message::Error, text);
+        if (!problems.contains(problem))
+            problems.append(problem);
     }
-    for (const QString& text : problems)
-        error(err, info.GetFileName(), text);
+    for (const QString& problem : problems)
+        err << problem;
     return problems.isEmpty();
 }
 

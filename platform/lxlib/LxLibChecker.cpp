@@ -71,8 +71,12 @@ int LxLibChecker::run(QString* errorText)
         if (a->GetAliasId().isEmpty())
             problem(a, QStringLiteral("alias without alias id"));
     }
-    if (m_info.GetComponentList().isEmpty())
-        problem(nullptr, QStringLiteral("the model has no component"));
+    if (m_info.GetComponentList().isEmpty()) {
+        // Nothing to point at but the place where the component is missing.
+        LxLibObject end;
+        end.setSourcePosition(m_info.sourceEndLine(), 1);
+        problem(&end, QStringLiteral("the model has no component"));
+    }
     for (const LxLibComponent* c : m_info.GetComponentList())
         checkComponent(*c);
     if (errorText)

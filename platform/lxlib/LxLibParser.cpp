@@ -202,7 +202,7 @@ void LxLibParser::skipBlock()
 
 void LxLibParser::missingClose(const char* what, int line, int column)
 {
-    error(m_tokenizer.endLine() + 1, 1,
+    error(endOfFileLine(), 1,
           QStringLiteral("expected '}' closing the %1 opened at %2:%3 but found end of file")
               .arg(QLatin1String(what))
               .arg(line)

@@ -30,6 +30,8 @@ public:
                 bool stopAtFirstError);
 
     bool stopped() const { return m_stopped; }
+    // The line past the last one read: where "found end of file" points.
+    int endOfFileLine() const { return m_tokenizer.endLine() + 1; }
     int errorCount() const { return m_errors; }
 
     // Moves to the next line; false at end of input or once reading has stopped.
