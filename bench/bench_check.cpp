@@ -4,12 +4,11 @@
 // move the ratio. Targets: check takes at most 20 times as long as wc -l, and
 // the 80 MB model at most 4.5 times as long as the 20 MB one.
 
-#include "ModelGenerator.h"
+#include "GeneratedModelFile.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <map>
@@ -18,27 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QTemporaryDir& folder()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-const QByteArray& modelFile(int megabytes)
-{
-    static std::map<int, QByteArray> files;
-    auto it = files.find(megabytes);
-    if (it != files.end())
-        return it->second;
-    ModelGenerator::Options o;
-    o.megabytes = megabytes;
-    const QString path = folder().filePath(QStringLiteral("gen%1.model").arg(megabytes));
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        ModelGenerator(o).write(f);
-    return files.emplace(megabytes, QFile::encodeName(path)).first->second;
-}
 
 // Runs the program with its output thrown away; the processor seconds it used,
 // or -1 when it could not run or failed.
@@ -63,7 +41,7 @@ double cpuSeconds(const char* program, const char* arg1, const char* arg2)
 void checkBesideWc(benchmark::State& state)
 {
     static std::map<int64_t, double> checkTimeBySize;
-    const QByteArray& path = modelFile(int(state.range(0)));
+    const QByteArray path = QFile::encodeName(generatedModelFile(int(state.range(0))));
     double check = 0;
     double wc = 0;
     for (auto _ : state) {
