@@ -65,7 +65,7 @@ CLogicDiagnose* rowDiagnose(const LxLibLogicStatement_testVector& vector)
 
 CVectorTestSequence* convertVector(const LxLibLogicStatement_testVector& from)
 {
-    auto* v = new CVectorTestSequence(from.GetVector());
+    auto* v = new CVectorTestSequence(from.GetVectorText());
     v->setSourcePosition(CSourcePosition(from));
     return v;
 }

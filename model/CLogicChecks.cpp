@@ -21,6 +21,11 @@ bool CLogicChecks::isValidVector(const QString& vector, const QString& allowed)
     return true;
 }
 
+bool CLogicChecks::isValidVector(const LxLibCompactText& vector, const LxLibCharacterSet& allowed)
+{
+    return vector.consistsOf(allowed);
+}
+
 bool CLogicChecks::checkSignalAgainstPin(int signalType, int packagePinType)
 {
     const PackagePinDirection direction = packagePinDirection(packagePinType);
@@ -50,6 +55,12 @@ bool CLogicChecks::isPatternSignalType(int signalType)
 }
 
 namespace {
+
+const LxLibCharacterSet& logicVectorSet()
+{
+    static const LxLibCharacterSet set(CLogicChecks::LogicVectorCharacters);
+    return set;
+}
 
 // Tells the caller where the failing record came from.
 bool failAt(CSourcePosition* at, const CSourcePosition& where)
@@ -207,7 +218,7 @@ bool CLogicChecks::checkTruthTables(const CLogic& logic, QString& error, CSource
 {
     for (const CLogicPart* part : logic.logicParts()) {
         for (const LxLibTruthTableRecord* record : part->truthTable()) {
-            if (!isValidVector(record->GetVector(), LogicVectorCharacters)) {
+            if (!isValidVector(record->GetVectorText(), logicVectorSet())) {
                 //: %1 = Name of the part, %2 = the vector
                 error = tr("Error %1 Function Truth Table: This vector '%2' is not valid")
                             .arg(part->name(), record->GetVector());
@@ -234,7 +245,7 @@ bool checkStatement(const CLogicPart& part, const CTestSequences& sequence,
             return failAt(at, loop);
         }
         for (const CVectorTestSequence* v : loop.vectors()) {
-            if (!CLogicChecks::isValidVector(v->vector(), CLogicChecks::LogicVectorCharacters)) {
+            if (!CLogicChecks::isValidVector(v->vectorText(), logicVectorSet())) {
                 //: %1 = Name of the part, %2 = Name of the Test Sequence, %3 = the vector
                 error = CLogicChecks::tr("Error %1 %2: vector '%3' is not valid")
                             .arg(partName, name, v->vector());
@@ -251,10 +262,10 @@ bool checkStatement(const CLogicPart& part, const CTestSequences& sequence,
         }
         return true;
     case CTestSequence::Vector: {
-        const QString vector = static_cast<const CVectorTestSequence&>(statement).vector();
-        if (!CLogicChecks::isValidVector(vector, CLogicChecks::LogicVectorCharacters)) {
+        const auto& vector = static_cast<const CVectorTestSequence&>(statement);
+        if (!CLogicChecks::isValidVector(vector.vectorText(), logicVectorSet())) {
             //: %1 = Name of the part, %2 = Name of the Test Sequence, %3 = the vector
-            error = CLogicChecks::tr("Error %1 %2: This vector %3 is not valid").arg(partName, name, vector);
+            error = CLogicChecks::tr("Error %1 %2: This vector %3 is not valid").arg(partName, name, vector.vector());
             return failAt(at, statement);
         }
         return true;

@@ -5,6 +5,10 @@
 #include <QString>
 
 class CLogic;
+namespace lxlib {
+class LxLibCharacterSet;
+class LxLibCompactText;
+}
 class CSourcePosition;
 
 // The whole-model checks run before a logic model is saved or the logic part
@@ -22,6 +26,7 @@ public:
     static const QString PatternVectorCharacters;
 
     static bool isValidVector(const QString& vector, const QString& allowed);
+    static bool isValidVector(const lxlib::LxLibCompactText& vector, const lxlib::LxLibCharacterSet& allowed);
     static bool checkSignalAgainstPin(int signalType, int packagePinType);
     // The signal types a pattern may set.
     static bool isPatternSignalType(int signalType);

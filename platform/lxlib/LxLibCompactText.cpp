@@ -55,6 +55,41 @@ void LxLibCompactText::assign(const QString& text)
     }
 }
 
+LxLibCharacterSet::LxLibCharacterSet(QStringView characters)
+{
+    for (const QChar c : characters)
+        if (c.unicode() <= 0xFF)
+            m_in[c.unicode()] = true;
+}
+
+bool LxLibCompactText::consistsOf(const LxLibCharacterSet& allowed) const
+{
+    if (!m_wide) {
+        const auto* bytes = static_cast<const unsigned char*>(m_data);
+        for (uint32_t i = 0; i < m_size; ++i)
+            if (!allowed.contains(bytes[i]))
+                return false;
+        return true;
+    }
+    const auto* chars = static_cast<const char16_t*>(m_data);
+    for (uint32_t i = 0; i < m_size; ++i)
+        if (!allowed.contains(chars[i]))
+            return false;
+    return true;
+}
+
+void LxLibCompactText::assignAscii(const char* text, qsizetype size)
+{
+    release();
+    if (size <= 0)
+        return;
+    if (size > qsizetype(std::numeric_limits<uint32_t>::max() / 2))
+        throw std::bad_alloc();
+    m_size = static_cast<uint32_t>(size);
+    m_data = LxLibPool::allocate(m_size);
+    std::memcpy(m_data, text, m_size);
+}
+
 QString LxLibCompactText::toString() const
 {
     if (m_size == 0)

@@ -221,6 +221,28 @@ bool LxLibParser::takeString(const LxLibLine& line, int& i, const char* what, QS
     return true;
 }
 
+bool LxLibParser::takeString(const LxLibLine& line, int& i, const char* what, LxLibCompactText& out)
+{
+    const auto at = static_cast<size_t>(i);
+    if (atEnd(line, i) || line.tokens[at].kind != LxLibToken::String || line.tokens[at].escaped) {
+        QString text;
+        if (!takeString(line, i, what, text))
+            return false;
+        out.assign(text);
+        return true;
+    }
+    const LxLibToken& token = line.tokens[at];
+    bool ascii = true;
+    for (int k = 0; k < token.length && ascii; ++k)
+        ascii = static_cast<unsigned char>(token.text[k]) < 0x80;
+    if (ascii)
+        out.assignAscii(token.text, token.length);
+    else
+        out.assign(LxLibTokenizer::stringValue(token));
+    ++i;
+    return true;
+}
+
 bool LxLibParser::takeInteger(const LxLibLine& line, int& i, const char* what, qint64 min, qint64 max, qint64& out)
 {
     bool overflow = false;

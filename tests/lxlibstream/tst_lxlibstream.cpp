@@ -268,6 +268,35 @@ void TestLxLibStream::compactText()
         QCOMPARE(t.toString(), latin);
         QCOMPARE(moved.toString(), s);
     }
+    // The character test reads both widths; a character above Latin-1 is never in a set.
+    const LxLibCharacterSet vectorSet(QStringLiteral("01HLZX\u00e9\u20ac"));
+    QVERIFY(LxLibCompactText(QStringLiteral("HL01\u00e9")).consistsOf(vectorSet));
+    QVERIFY(LxLibCompactText().consistsOf(vectorSet));
+    QVERIFY(!LxLibCompactText(QStringLiteral("HL2")).consistsOf(vectorSet));
+    QVERIFY(!LxLibCompactText(QStringLiteral("HL\u00ff")).consistsOf(vectorSet));
+    QVERIFY(!LxLibCompactText(QStringLiteral("HL\u20ac")).consistsOf(vectorSet));
+    QVERIFY(!LxLibCompactText(QStringLiteral("HL\u0130")).consistsOf(vectorSet)); // 0x130 folds onto '0' as a byte
+    LxLibCompactText ascii(latin);
+    ascii.assignAscii("ZZ01", 4);
+    QCOMPARE(ascii.toString(), QStringLiteral("ZZ01"));
+    ascii.assignAscii("", 0);
+    QVERIFY(ascii.isEmpty());
+
+    {
+        // Vectors read from a file: plain ASCII goes straight into the pool, the rest decoded.
+        LxLibInfo info(QStringLiteral("v.model"));
+        QVERIFY(info.readFromData("model-format 1.2\ncomponent \"C\" {\n  logic \"L\" {\n    sequence \"S\" {\n      vector \"01\"\n"
+                                  "      vector \"0\\\"1\"\n      vector \"\xc3\xa9" "1\xe2\x82\xac\"\n      vector \"\"\n"
+                                  "    }\n  }\n}\n",
+                                  false, false));
+        QStringList vectors;
+        for (const LxLibLogicStatement* s : static_cast<const LxLibLogic*>(info.GetComponent()->GetDescriptorList().first())
+                                               ->GetStatementListsList()
+                                               .first()
+                                               ->GetStatementList())
+            vectors << static_cast<const LxLibLogicStatement_testVector*>(s)->GetVector();
+        QCOMPARE(vectors, QStringList({"01", "0\"1", QStringLiteral("\u00e91\u20ac"), ""}));
+    }
     // Every slot went back: nothing of the texts above outlives them.
     QCOMPARE(LxLibPool::liveCount(), std::size_t(0));
     LxLibLogicStatement_testVector v(wide);

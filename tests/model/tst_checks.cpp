@@ -133,6 +133,11 @@ private slots:
         QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
         QCOMPARE(error, QString("Error Part1 TS 01: This vector 0 1 is not valid"));
         part->testSequences().clear();
+        // A character past Latin-1 whose low byte is an allowed one.
+        addSequence(*part, "TS 01", new CVectorTestSequence(QStringLiteral("1\u0130")));
+        QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
+        QCOMPARE(error, QStringLiteral("Error Part1 TS 01: This vector 1\u0130 is not valid"));
+        part->testSequences().clear();
 
         auto* loop = new CLoopTestSequence(0, 0);
         loop->appendVector(new CVectorTestSequence("2"));
