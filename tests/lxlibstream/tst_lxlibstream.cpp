@@ -171,15 +171,17 @@ void TestLxLibStream::poolSlots()
     {
         std::vector<std::unique_ptr<LxLibObject>> objects;
         std::set<const void*> addresses;
-        std::size_t texts = 0; // the text of a record or vector has a slot of its own
+        // A text longer than fits into its object has a slot of its own.
+        const QString longVector(int(LxLibCompactText::InlineCapacity) + 1, QLatin1Char('H'));
+        std::size_t texts = 0;
         for (int i = 0; i < 50000; ++i) {
-            texts += i % 3 != 1;
+            texts += i % 3 == 2;
             if (i % 3 == 0)
                 objects.emplace_back(new LxLibTruthTableRecord(QString::number(i)));
             else if (i % 3 == 1)
                 objects.emplace_back(new LxLibDiagRuleStuckAt(1, i, 0));
             else
-                objects.emplace_back(new LxLibLogicStatement_testVector(QStringLiteral("HL")));
+                objects.emplace_back(new LxLibLogicStatement_testVector(longVector));
             addresses.insert(objects.back().get());
         }
         QCOMPARE(addresses.size(), objects.size());
@@ -253,7 +255,9 @@ void TestLxLibStream::compactText()
     const QString latin = QStringLiteral("HLZX01\u00e9\u00ff");
     const QString wide = QStringLiteral("H\u20acL\U0001F600");
     const QString longer = QString(300, QChar('Z')) + QChar(0x263A);
-    for (const QString& s : {QString(), latin, wide, longer}) {
+    const QString fits(int(LxLibCompactText::InlineCapacity), QChar(0xE9));
+    const QString overflows = fits + QLatin1Char('Z');
+    for (const QString& s : {QString(), latin, wide, longer, fits, overflows}) {
         LxLibCompactText t(s);
         QCOMPARE(t.toString(), s);
         QCOMPARE(t.size(), s.size());
