@@ -121,6 +121,8 @@ CTestSequences* PWModelConverter::convertStatementList(const LxLibLogicStatement
 {
     auto sequence = std::make_unique<CTestSequences>(name);
     sequence->setSourcePosition(CSourcePosition(list));
+    sequence->statements().reserve(list.GetStatementList().count());
+    rows.reserve(rows.count() + list.GetStatementList().count());
     int row = 0;
     for (const LxLibLogicStatement* statement : list.GetStatementList()) {
         switch (statement->kind()) {
