@@ -2,17 +2,33 @@
 
 #include <QIODevice>
 
+#include <array>
 #include <cstring>
 
 namespace lxlib {
 
 namespace {
 
-bool isWordByte(unsigned char c)
+// Byte classes, looked up once per byte of the file.
+enum ByteClass : unsigned char { OtherByte = 0, WordByte = 1, PlainStringByte = 2 };
+
+constexpr std::array<unsigned char, 256> byteClasses()
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '.' || c == '+' || c == '-';
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '.' ||
+            c == '+' || c == '-')
+            t[c] |= WordByte;
+        // Printable ASCII that a string holds as it stands.
+        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\')
+            t[c] |= PlainStringByte;
+    }
+    return t;
 }
+
+constexpr std::array<unsigned char, 256> kByteClasses = byteClasses();
+
+inline bool isWordByte(unsigned char c) { return kByteClasses[c] & WordByte; }
 
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
@@ -62,12 +78,6 @@ int utf8SequenceLength(const unsigned char* p, const unsigned char* end)
 }
 
 } // namespace
-
-bool LxLibToken::is(const char* keyword) const
-{
-    return kind == Word && static_cast<size_t>(length) == std::strlen(keyword) &&
-           std::memcmp(text, keyword, static_cast<size_t>(length)) == 0;
-}
 
 LxLibTokenizer::LxLibTokenizer(const QByteArray& data)
     : m_pos(data.constData()), m_end(data.constData() + data.size())
@@ -261,6 +271,13 @@ const char* LxLibTokenizer::lexString(const char* p, const char* end, const char
     const char* q = p + 1;
     int units = 0;
     while (q < end) {
+        // Most strings are plain ASCII up to the closing quote.
+        const char* run = q;
+        while (q < end && (kByteClasses[static_cast<unsigned char>(*q)] & PlainStringByte))
+            ++q;
+        units += static_cast<int>(q - run);
+        if (q >= end)
+            break;
         const unsigned char c = static_cast<unsigned char>(*q);
         const int column = static_cast<int>(q - lineStart) - continuations + 1;
         if (c == '"') {

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstring>
+
 class QIODevice;
 
 #include <vector>
@@ -20,7 +22,12 @@ struct LxLibToken
     int column = 1;
     bool escaped = false;
 
-    bool is(const char* keyword) const;
+    // Inline, so that the length of a keyword literal is known when compiling.
+    bool is(const char* keyword) const
+    {
+        return kind == Word && static_cast<size_t>(length) == std::strlen(keyword) &&
+               std::memcmp(text, keyword, static_cast<size_t>(length)) == 0;
+    }
 };
 
 // One line of the model file with its tokens. A line the lexer could not take
