@@ -231,11 +231,10 @@ bool CLogicChecks::checkTruthTables(const CLogic& logic, QString& error, CSource
 
 namespace {
 
-bool checkStatement(const CLogicPart& part, const CTestSequences& sequence,
-                    const CTestSequence& statement, QString& error, CSourcePosition* at)
+// The names come from the caller, once per sequence: a sequence holds many statements.
+bool checkStatement(const QString& partName, const QString& name, const CTestSequence& statement, QString& error,
+                    CSourcePosition* at)
 {
-    const QString& partName = part.name();
-    const QString name = sequence.name();
     switch (statement.kind()) {
     case CTestSequence::Repeat: {
         const auto& loop = static_cast<const CLoopTestSequence&>(statement);
@@ -301,13 +300,15 @@ bool checkSetSignals(const QString& partName, const QString& patternName,
 bool CLogicChecks::checkTestSequences(const CLogic& logic, QString& error, CSourcePosition* at)
 {
     for (const CLogicPart* part : logic.logicParts()) {
+        const QString partName = part->name();
         for (const CTestSequences* sequence : part->testSequences()) {
-            if (sequence->name().isEmpty()) {
+            const QString name = sequence->name();
+            if (name.isEmpty()) {
                 error = tr("This Test Sequence has no name");
                 return failAt(at, *sequence);
             }
             for (const CTestSequence* statement : sequence->statements())
-                if (!checkStatement(*part, *sequence, *statement, error, at))
+                if (!checkStatement(partName, name, *statement, error, at))
                     return false;
         }
     }

@@ -232,10 +232,7 @@ bool LxLibParser::takeString(const LxLibLine& line, int& i, const char* what, Lx
         return true;
     }
     const LxLibToken& token = line.tokens[at];
-    bool ascii = true;
-    for (int k = 0; k < token.length && ascii; ++k)
-        ascii = static_cast<unsigned char>(token.text[k]) < 0x80;
-    if (ascii)
+    if (token.ascii)
         out.assignAscii(token.text, token.length);
     else
         out.assign(LxLibTokenizer::stringValue(token));

@@ -225,13 +225,12 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
             token.length = 1;
             ++p;
         } else if (c == '"') {
-            const char* after = lexString(p, end, begin, continuations, line);
+            const char* after = lexString(p, end, begin, continuations, line, token);
             if (!after)
                 break;
             token.kind = LxLibToken::String;
             token.text = p + 1;
             token.length = static_cast<int>(after - p) - 2;
-            token.escaped = std::memchr(token.text, '\\', static_cast<size_t>(token.length)) != nullptr;
             p = after;
         } else if (isWordByte(c)) {
             const char* q = p;
@@ -265,7 +264,7 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
 // Checks the string starting at the quote p; returns the position after its closing
 // quote, or nullptr after recording the error in line.
 const char* LxLibTokenizer::lexString(const char* p, const char* end, const char* lineStart, int& continuations,
-                                      LxLibLine& line)
+                                      LxLibLine& line, LxLibToken& token)
 {
     const int startColumn = static_cast<int>(p - lineStart) - continuations + 1;
     const char* q = p + 1;
@@ -289,6 +288,7 @@ const char* LxLibTokenizer::lexString(const char* p, const char* end, const char
             return q + 1;
         }
         if (c == '\\') {
+            token.escaped = true;
             if (q + 1 >= end) {
                 fail(line, column, QStringLiteral("unterminated string: expected '\"' but found end of line"));
                 return nullptr;
@@ -332,6 +332,7 @@ const char* LxLibTokenizer::lexString(const char* p, const char* end, const char
             fail(line, column, QStringLiteral("invalid UTF-8 byte 0x%1 in a string").arg(c, 2, 16, QChar('0')));
             return nullptr;
         }
+        token.ascii = false;
         q += n;
         continuations += n - 1;
         units += n == 4 ? 2 : 1;

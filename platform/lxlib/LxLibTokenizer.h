@@ -21,6 +21,8 @@ struct LxLibToken
     int length = 0;
     int column = 1;
     bool escaped = false;
+    // Strings: every byte below 0x80, so the text needs no decoding.
+    bool ascii = true;
 
     // Inline, so that the length of a keyword literal is known when compiling.
     bool is(const char* keyword) const
@@ -77,8 +79,9 @@ public:
 
 private:
     bool lexLine(const char* begin, const char* end, LxLibLine& line);
+    // Also marks the token escaped or not ASCII as it finds out.
     const char* lexString(const char* p, const char* end, const char* lineStart, int& continuations,
-                          LxLibLine& line);
+                          LxLibLine& line, LxLibToken& token);
     void fail(LxLibLine& line, int column, const QString& text);
     // Counts the next line and empties line for it.
     void startLine(LxLibLine& line);
