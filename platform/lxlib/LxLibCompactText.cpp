@@ -106,7 +106,8 @@ void LxLibCompactText::assignAscii(const char* text, qsizetype size)
 void LxLibCompactText::copyFrom(const LxLibCompactText& other)
 {
     if (!other.isHeld()) {
-        std::memcpy(m_inline, other.m_inline, other.m_tag);
+        // A copy of fixed size is a few moves; one of the text's own length is a call.
+        std::memcpy(m_inline, other.m_inline, InlineCapacity);
         m_tag = other.m_tag;
         return;
     }
@@ -115,10 +116,8 @@ void LxLibCompactText::copyFrom(const LxLibCompactText& other)
 
 void LxLibCompactText::takeFrom(LxLibCompactText& other) noexcept
 {
-    if (other.isHeld())
-        m_heap = other.m_heap;
-    else
-        std::memcpy(m_inline, other.m_inline, other.m_tag);
+    // Inline text or the pool's pointer: either way the bytes move as they are.
+    std::memcpy(m_inline, other.m_inline, InlineCapacity);
     m_tag = other.m_tag;
     other.m_tag = 0;
 }

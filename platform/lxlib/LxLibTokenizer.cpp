@@ -217,7 +217,8 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
         if (c == '#')
             break;
         const int column = static_cast<int>(p - begin) - continuations + 1;
-        LxLibToken token;
+        // Filled where it lives: copying a token made on the stack costs more than lexing it.
+        LxLibToken& token = line.tokens.emplace_back();
         token.column = column;
         if (c == '{' || c == '}') {
             token.kind = c == '{' ? LxLibToken::Open : LxLibToken::Close;
@@ -226,8 +227,10 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
             ++p;
         } else if (c == '"') {
             const char* after = lexString(p, end, begin, continuations, line, token);
-            if (!after)
+            if (!after) {
+                line.tokens.pop_back();
                 break;
+            }
             token.kind = LxLibToken::String;
             token.text = p + 1;
             token.length = static_cast<int>(after - p) - 2;
@@ -245,9 +248,9 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
                 fail(line, column, QStringLiteral("unexpected character '%1'").arg(QChar(c)));
             else
                 fail(line, column, QStringLiteral("unexpected byte 0x%1").arg(c, 2, 16, QChar('0')));
+            line.tokens.pop_back();
             break;
         }
-        line.tokens.push_back(token);
     }
     if (line.hasError()) {
         const char* q = end;
