@@ -66,7 +66,8 @@ int PWCheckCommand::run(const QStringList& args, QTextStream& out, QTextStream& 
         return Usage;
     }
     int failed = 0;
-    for (const QString& file : files) {
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString& file = files.at(i);
         auto info = std::make_unique<lxlib::LxLibInfo>(file);
         auto model = std::make_unique<PWDeviceModel>();
         bool ok = load(*info, file, err);
@@ -81,7 +82,7 @@ int PWCheckCommand::run(const QStringList& args, QTextStream& out, QTextStream& 
         // The end of the process takes back the last file's hundreds of thousands
         // of objects at once, faster than freeing them one by one. Where the pool
         // is bypassed for a sanitizer, they are freed so that leak checks stay exact.
-        if (&file == &files.last() && !lxlib::LxLibPool::bypassed()) {
+        if (i + 1 == files.size() && !lxlib::LxLibPool::bypassed()) {
             (void)info.release();
             (void)model.release();
         }
