@@ -4,7 +4,7 @@
 // peak memory of one read as a multiple of the file size.
 
 #include "LxLibInfo.h"
-#include "ModelGenerator.h"
+#include "GeneratedModelFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,20 +30,9 @@ QTemporaryDir& folder()
     return dir;
 }
 
-// Generated once per size and kept for the whole run.
 const QString& modelFile(int megabytes)
 {
-    static std::map<int, QString> files;
-    auto it = files.find(megabytes);
-    if (it != files.end())
-        return it->second;
-    ModelGenerator::Options o;
-    o.megabytes = megabytes;
-    const QString path = folder().filePath(QStringLiteral("gen%1.model").arg(megabytes));
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        ModelGenerator(o).write(f);
-    return files.emplace(megabytes, path).first->second;
+    return generatedModelFile(megabytes);
 }
 
 qint64 fileSize(const QString& path)

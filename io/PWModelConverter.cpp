@@ -18,8 +18,11 @@ constexpr int kMaxDisablePatterns = 21;
 void copySetSignals(const LxLibSetSignalList& from, LxLibSetSignalList& to)
 {
     // The editor keeps no bit per setting.
-    for (const LxLibSetSignal* s : from)
-        to.append(new LxLibSetSignal(s->GetSignalType(), s->GetVector()));
+    for (const LxLibSetSignal* s : from) {
+        auto* copy = new LxLibSetSignal(s->GetSignalType(), s->GetVector());
+        copy->copySourcePosition(*s);
+        to.append(copy);
+    }
 }
 
 const LxLibSetEnableRelation* relationOf(const LxLibSetEnable* e)
@@ -60,6 +63,13 @@ CLogicDiagnose* rowDiagnose(const LxLibLogicStatement_testVector& vector)
     return d;
 }
 
+CVectorTestSequence* convertVector(const LxLibLogicStatement_testVector& from)
+{
+    auto* v = new CVectorTestSequence(from.GetVectorText());
+    v->setSourcePosition(CSourcePosition(from));
+    return v;
+}
+
 void setRow(CLogicDiagnoseList& rows, int row, CLogicDiagnose* d)
 {
     while (rows.count() < row)
@@ -89,6 +99,7 @@ CPackage* PWModelConverter::convertPackage(const LxLibPackage& package)
         const int type = pin->GetPinType();
         p->addPin(pin->GetPinNumber(), pin->GetPinName(),
                   type >= PPT_INPUT && type < PPT_COUNT ? type : int(PPT_DASH));
+        p->pins().last()->setSourcePosition(CSourcePosition(*pin));
     }
     return p;
 }
@@ -96,35 +107,46 @@ CPackage* PWModelConverter::convertPackage(const LxLibPackage& package)
 CPinList* PWModelConverter::convertPinList(const LxLibPinList& pinList)
 {
     auto* p = new CPinList(pinList.GetPartName());
-    for (const LxLibPinListSignalDef* def : pinList.GetSignalDefList())
+    p->setSourcePosition(CSourcePosition(pinList));
+    for (const LxLibPinListSignalDef* def : pinList.GetSignalDefList()) {
         p->addPin(def->GetPinName(), def->GetSignalType(), def->GetSignalBit());
+        p->pins().last()->setSourcePosition(CSourcePosition(*def));
+    }
     return p;
 }
 
 CTestSequences* PWModelConverter::convertStatementList(const LxLibLogicStatementLists& list,
-                                                       const QString& name, CLogicDiagnoseList& rows)
+                                                       const QString& name, CLogicDiagnoseList& rows,
+                                                       CSourcePosition* refused)
 {
     auto sequence = std::make_unique<CTestSequences>(name);
+    sequence->setSourcePosition(CSourcePosition(list));
+    sequence->statements().reserve(list.GetStatementList().count());
+    rows.reserve(rows.count() + list.GetStatementList().count());
     int row = 0;
     for (const LxLibLogicStatement* statement : list.GetStatementList()) {
         switch (statement->kind()) {
         case LxLibLogicStatement::TestVector: {
             const auto* v = static_cast<const LxLibLogicStatement_testVector*>(statement);
-            sequence->appendStatement(new CVectorTestSequence(v->GetVector()));
+            sequence->appendStatement(convertVector(*v));
             setRow(rows, row, rowDiagnose(*v));
             break;
         }
         case LxLibLogicStatement::TestLoop: {
             const auto* l = static_cast<const LxLibLogicStatement_testLoop*>(statement);
             // The editor counts repeats in 32 bits.
-            if (l->GetCount() < 0 || l->GetCount() > std::numeric_limits<uint32_t>::max())
+            if (l->GetCount() < 0 || l->GetCount() > std::numeric_limits<uint32_t>::max()) {
+                if (refused)
+                    *refused = CSourcePosition(*l);
                 return nullptr;
+            }
             auto* loop = new CLoopTestSequence(uint32_t(l->GetCount()), l->GetBreakMode());
+            loop->setSourcePosition(CSourcePosition(*l));
             sequence->appendStatement(loop);
             setRow(rows, row, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::RepeatRow));
             int inner = row + 1;
             for (const LxLibLogicStatement_testVector* v : l->GetTestVectorList()) {
-                loop->appendVector(new CVectorTestSequence(v->GetVector()));
+                loop->appendVector(convertVector(*v));
                 setRow(rows, inner++, rowDiagnose(*v));
             }
             setRow(rows, inner, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::EndRow));
@@ -132,11 +154,15 @@ CTestSequences* PWModelConverter::convertStatementList(const LxLibLogicStatement
         }
         case LxLibLogicStatement::Wait: {
             const auto* w = static_cast<const LxLibLogicStatement_wait*>(statement);
-            sequence->appendStatement(new CWaitTestSequence(w->GetWaitTime(), w->GetTimeUnit().GetTimeUnit()));
+            auto* wait = new CWaitTestSequence(w->GetWaitTime(), w->GetTimeUnit().GetTimeUnit());
+            wait->setSourcePosition(CSourcePosition(*w));
+            sequence->appendStatement(wait);
             setRow(rows, row, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::WaitRow));
             break;
         }
         default:
+            if (refused)
+                *refused = CSourcePosition(*statement);
             return nullptr;
         }
         row += sequence->statements().last()->rowCount();
@@ -199,7 +225,8 @@ LxLibLatchSequence* PWModelConverter::convertLatchSequence(const LxLibLatchSeque
     return l;
 }
 
-bool PWModelConverter::convertTestSequences(const LxLibLogic& logic, float formatVersion, CLogicPart& part)
+bool PWModelConverter::convertTestSequences(const LxLibLogic& logic, float formatVersion, CLogicPart& part,
+                                            CSourcePosition& refused)
 {
     part.testSequences().clear();
     part.testSequenceDiagnostics().clear();
@@ -209,7 +236,7 @@ bool PWModelConverter::convertTestSequences(const LxLibLogic& logic, float forma
     for (const LxLibLogicStatementLists* list : logic.GetStatementListsList()) {
         auto* rows = new CLogicDiagnoseList;
         part.testSequenceDiagnostics().append(rows);
-        CTestSequences* sequence = convertStatementList(*list, named ? list->GetName() : QString(), *rows);
+        CTestSequences* sequence = convertStatementList(*list, named ? list->GetName() : QString(), *rows, &refused);
         if (!sequence)
             return false;
         part.testSequences().append(sequence);
@@ -219,20 +246,22 @@ bool PWModelConverter::convertTestSequences(const LxLibLogic& logic, float forma
     return true;
 }
 
-bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion, PWDeviceModel& model)
+bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion, PWDeviceModel& model,
+                                    CSourcePosition& refused)
 {
     CLogic& root = model.logic();
     const int pos = root.logicParts().count();
     auto* part = new CLogicPart(logic.GetName());
+    part->setSourcePosition(CSourcePosition(logic));
     root.insertLogicPart(pos, part);
     for (const LxLibPinList* pinList : logic.GetPinListList())
         part->pinLists().append(convertPinList(*pinList));
     root.rebuildSignalIndex(pos);
     if (logic.kind() == DK_LOGIC) {
-        if (!convertTestSequences(logic, formatVersion, *part))
+        if (!convertTestSequences(logic, formatVersion, *part, refused))
             return false;
         for (const LxLibTruthTableRecord* record : logic.GetTruthTable())
-            part->truthTable().append(new LxLibTruthTableRecord(record->GetVector()));
+            part->truthTable().append(record->clone());
     }
     int n = 0;
     for (const LxLibEnablePattern* pattern : logic.GetEnablePatternList())
@@ -252,11 +281,27 @@ bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion
     return true;
 }
 
-bool PWModelConverter::convert(const LxLibInfo& document, PWDeviceModel& model, QString& error)
+bool PWModelConverter::convert(const LxLibInfo& document, PWDeviceModel& model, QString& error,
+                               CSourcePosition* at)
 {
     error.clear();
-    if (document.GetComponentList().count() != 1)
+    CSourcePosition refused;
+    const bool done = convertInto(document, model, error, refused);
+    if (at)
+        *at = refused;
+    return done;
+}
+
+bool PWModelConverter::convertInto(const LxLibInfo& document, PWDeviceModel& model, QString& error,
+                                   CSourcePosition& refused)
+{
+    const LxLibComponentList& components = document.GetComponentList();
+    if (components.count() != 1) {
+        // The second cluster is the first one too many.
+        refused = components.isEmpty() ? CSourcePosition(document.sourceEndLine(), 1)
+                                       : CSourcePosition(*components.at(1));
         return false;
+    }
     model.readHeader(document);
     model.setSourceFormatVersion(document.GetFormatVersion());
 
@@ -278,17 +323,20 @@ bool PWModelConverter::convert(const LxLibInfo& document, PWDeviceModel& model, 
         }
         if (kind < DK_MEMORY_PROGRAM || kind > DK_LOGIC) {
             error = tr("This file is not a correct model");
+            refused = CSourcePosition(*descriptor);
             return false;
         }
         model.setCategory(kind == DK_LOGIC ? PWDeviceModel::Logic
                           : kind == DK_MEMORY_TEST ? PWDeviceModel::MemoryTest
                                                    : PWDeviceModel::MemoryProgram);
         const auto* logic = dynamic_cast<const LxLibLogic*>(descriptor);
-        if (!logic)
+        if (!logic) {
+            refused = CSourcePosition(*descriptor);
             return false;
+        }
         if (logic->GetPinListList().isEmpty())
             continue;
-        if (!convertLogic(*logic, document.GetFormatVersion(), model))
+        if (!convertLogic(*logic, document.GetFormatVersion(), model, refused))
             return false;
     }
     model.setEditMode(PWDeviceModel::EditExisting);

@@ -9,6 +9,7 @@
 class CLogicPart;
 class CPackage;
 class CPinList;
+class CSourcePosition;
 class CTestSequences;
 class PWDeviceModel;
 
@@ -31,8 +32,10 @@ class PWModelConverter
 
 public:
     // Fills model, which the caller has reset. On failure returns false with
-    // error set or empty; the model stays as far as it was filled.
-    static bool convert(const lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error);
+    // error set or empty, and at (when given) set to the record refused; the
+    // model stays as far as it was filled.
+    static bool convert(const lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error,
+                        CSourcePosition* at = nullptr);
 
     // Whether a document of this format version carries test sequences, and
     // whether they are its named lists (otherwise its single unnamed one).
@@ -41,18 +44,23 @@ public:
 
     static CPackage* convertPackage(const lxlib::LxLibPackage& package);
     static CPinList* convertPinList(const lxlib::LxLibPinList& pinList);
-    // Null when a statement cannot be held by the editor. The row diagnostics
-    // of the sequence are appended to rows.
+    // Null when a statement cannot be held by the editor; refused then tells
+    // where it is. The row diagnostics of the sequence are appended to rows.
     static CTestSequences* convertStatementList(const lxlib::LxLibLogicStatementLists& list,
-                                                const QString& name, CLogicDiagnoseList& rows);
+                                                const QString& name, CLogicDiagnoseList& rows,
+                                                CSourcePosition* refused = nullptr);
     // n counts the patterns from 1 and names an unnamed one.
     static lxlib::LxLibEnablePattern* convertEnablePattern(const lxlib::LxLibEnablePattern& pattern, int n);
     static lxlib::LxLibDisablePattern* convertDisablePattern(const lxlib::LxLibDisablePattern& pattern, int n);
     static lxlib::LxLibLatchSequence* convertLatchSequence(const lxlib::LxLibLatchSequence& sequence);
 
 private:
-    static bool convertLogic(const lxlib::LxLibLogic& logic, float formatVersion, PWDeviceModel& model);
-    static bool convertTestSequences(const lxlib::LxLibLogic& logic, float formatVersion, CLogicPart& part);
+    static bool convertInto(const lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error,
+                            CSourcePosition& refused);
+    static bool convertLogic(const lxlib::LxLibLogic& logic, float formatVersion, PWDeviceModel& model,
+                             CSourcePosition& refused);
+    static bool convertTestSequences(const lxlib::LxLibLogic& logic, float formatVersion, CLogicPart& part,
+                                     CSourcePosition& refused);
 };
 
 #endif

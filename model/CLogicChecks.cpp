@@ -22,6 +22,11 @@ bool CLogicChecks::isValidVector(const QString& vector, const QString& allowed)
     return true;
 }
 
+bool CLogicChecks::isValidVector(const LxLibCompactText& vector, const LxLibCharacterSet& allowed)
+{
+    return vector.consistsOf(allowed);
+}
+
 bool CLogicChecks::checkSignalAgainstPin(int signalType, int packagePinType)
 {
     const PackagePinDirection direction = packagePinDirection(packagePinType);
@@ -51,6 +56,26 @@ bool CLogicChecks::isPatternSignalType(int signalType)
 
 namespace {
 
+const LxLibCharacterSet& logicVectorSet()
+{
+    static const LxLibCharacterSet set(CLogicChecks::LogicVectorCharacters);
+    return set;
+}
+
+// Tells the caller where the failing record came from.
+bool failAt(CSourcePosition* at, const CSourcePosition& where)
+{
+    if (at)
+        *at = where;
+    return false;
+}
+
+// Library records of the part (patterns, truth table rows) carry their own position.
+bool failAt(CSourcePosition* at, const LxLibObject& where)
+{
+    return failAt(at, CSourcePosition(where));
+}
+
 // The package pins carrying each name, in package and pin order.
 QHash<QString, QList<const CPackagePin*>> packagePinsByName(const CLogic& logic)
 {
@@ -63,15 +88,16 @@ QHash<QString, QList<const CPackagePin*>> packagePinsByName(const CLogic& logic)
 
 } // namespace
 
-bool CLogicChecks::validatePinLists(const CLogic& logic, QString& error)
+bool CLogicChecks::validatePinLists(const CLogic& logic, QString& error, CSourcePosition* at)
 {
     for (const CLogicPart* part : logic.logicParts()) {
         for (const CPinList* pinList : part->pinLists()) {
             QString text;
-            if (!pinList->checkBitSequence(text)) {
+            const CPinListPin* pin = nullptr;
+            if (!pinList->checkBitSequence(text, &pin)) {
                 //: %1 = Name of the part, %2 = the bit sequence problem
                 error = tr("Error %1 %2").arg(part->name(), text);
-                return false;
+                return failAt(at, *pin);
             }
         }
     }
@@ -84,25 +110,25 @@ bool CLogicChecks::validatePinLists(const CLogic& logic, QString& error)
             if (pinList->pins().isEmpty()) {
                 //: %1 = Name of the part, %2 = Name of the Pin List
                 error = tr("Error %1 %2: There is no pin definition specified").arg(partName, listName);
-                return false;
+                return failAt(at, *pinList);
             }
             for (const CPinListPin* pin : pinList->pins()) {
                 if (pin->pinName().isEmpty() || pin->pinName() == QLatin1String(" ")) {
                     //: %1 = Name of the part, %2 = Name of the Pin List
                     error = tr("Error %1 %2: Pin names are not correctly specified").arg(partName, listName);
-                    return false;
+                    return failAt(at, *pin);
                 }
                 if (pin->signalType() == ST_NONE) {
                     //: %1 = Name of the part, %2 = Name of the Pin List, %3 = Name of the pin
                     error = tr("Error %1 %2: '%3' has an unknown Signal Type")
                                 .arg(partName, listName, pin->pinName());
-                    return false;
+                    return failAt(at, *pin);
                 }
                 if (pin->bit() < 0) {
                     //: %1 = Name of the part, %2 = Name of the Pin List, %3 = the bit number
                     error = tr("Error %1 %2: Bit number '%3' is not valid")
                                 .arg(partName, listName, QString::number(pin->bit()));
-                    return false;
+                    return failAt(at, *pin);
                 }
                 for (const CPackagePin* packagePin : packagePins.value(pin->pinName())) {
                     if (checkSignalAgainstPin(pin->signalType(), packagePin->pinType()))
@@ -113,7 +139,7 @@ bool CLogicChecks::validatePinLists(const CLogic& logic, QString& error)
                                                     pin->signalText());
                     //: %1 = Name of the part, %2 = Name of the Pin List, %3 = the problem
                     error = tr("Error : %1 %2 %3").arg(partName, listName, detail);
-                    return false;
+                    return failAt(at, *pin);
                 }
             }
         }
@@ -144,7 +170,7 @@ bool pinListsMatch(const CPinList& first, const CPinList& other)
 
 } // namespace
 
-bool CLogicChecks::checkPinListsMatch(const CLogic& logic, QString& error)
+bool CLogicChecks::checkPinListsMatch(const CLogic& logic, QString& error, CSourcePosition* at)
 {
     for (const CLogicPart* part : logic.logicParts()) {
         const CPinList* first = part->pinLists().first();
@@ -155,48 +181,48 @@ bool CLogicChecks::checkPinListsMatch(const CLogic& logic, QString& error)
                 error = tr("Pin List \"%1\" does not match with Pin List \"%2\"\nSignal Types and the "
                            "Bit Numbers for both Pin Lists have to match")
                             .arg(first->name(), other->name());
-                return false;
+                return failAt(at, *other);
             }
         }
     }
     return true;
 }
 
-bool CLogicChecks::checkPinListsPresent(const CLogic& logic, QString& error)
+bool CLogicChecks::checkPinListsPresent(const CLogic& logic, QString& error, CSourcePosition* at)
 {
     for (const CLogicPart* part : logic.logicParts()) {
         if (part->pinLists().isEmpty()) {
             //: %1 = Name of the part
             error = tr("Error '%1': There is no Pin List specified\n").arg(part->name());
-            return false;
+            return failAt(at, *part);
         }
     }
     return true;
 }
 
-bool CLogicChecks::checkPackages(const CLogic& logic, QString& error)
+bool CLogicChecks::checkPackages(const CLogic& logic, QString& error, CSourcePosition* at)
 {
     for (const CPackage* package : logic.packages()) {
         for (const CPackagePin* pin : package->pins()) {
             if (pin->pinNumber().isEmpty() || pin->pinName().isEmpty() || pin->pinType() == 0) {
                 // Shown as it stands, without translation.
                 error = QStringLiteral("Incorrect package specification");
-                return false;
+                return failAt(at, *pin);
             }
         }
     }
     return true;
 }
 
-bool CLogicChecks::checkTruthTables(const CLogic& logic, QString& error)
+bool CLogicChecks::checkTruthTables(const CLogic& logic, QString& error, CSourcePosition* at)
 {
     for (const CLogicPart* part : logic.logicParts()) {
         for (const LxLibTruthTableRecord* record : part->truthTable()) {
-            if (!isValidVector(record->GetVector(), LogicVectorCharacters)) {
+            if (!isValidVector(record->GetVectorText(), logicVectorSet())) {
                 //: %1 = Name of the part, %2 = the vector
                 error = tr("Error %1 Function Truth Table: This vector '%2' is not valid")
                             .arg(part->name(), record->GetVector());
-                return false;
+                return failAt(at, *record);
             }
         }
     }
@@ -205,25 +231,24 @@ bool CLogicChecks::checkTruthTables(const CLogic& logic, QString& error)
 
 namespace {
 
-bool checkStatement(const CLogicPart& part, const CTestSequences& sequence,
-                    const CTestSequence& statement, QString& error)
+// The names come from the caller, once per sequence: a sequence holds many statements.
+bool checkStatement(const QString& partName, const QString& name, const CTestSequence& statement, QString& error,
+                    CSourcePosition* at)
 {
-    const QString& partName = part.name();
-    const QString name = sequence.name();
     switch (statement.kind()) {
     case CTestSequence::Repeat: {
         const auto& loop = static_cast<const CLoopTestSequence&>(statement);
         if (loop.count() == 0) {
             //: %1 = Name of the part, %2 = Name of the Test Sequence
             error = CLogicChecks::tr("Error %1 %2: Number of times to repeat is not valid").arg(partName, name);
-            return false;
+            return failAt(at, loop);
         }
         for (const CVectorTestSequence* v : loop.vectors()) {
-            if (!CLogicChecks::isValidVector(v->vector(), CLogicChecks::LogicVectorCharacters)) {
+            if (!CLogicChecks::isValidVector(v->vectorText(), logicVectorSet())) {
                 //: %1 = Name of the part, %2 = Name of the Test Sequence, %3 = the vector
                 error = CLogicChecks::tr("Error %1 %2: vector '%3' is not valid")
                             .arg(partName, name, v->vector());
-                return false;
+                return failAt(at, *v);
             }
         }
         return true;
@@ -232,15 +257,15 @@ bool checkStatement(const CLogicPart& part, const CTestSequences& sequence,
         if (!static_cast<const CWaitTestSequence&>(statement).hasValidUnit()) {
             //: %1 = Name of the part, %2 = Name of the Test Sequence
             error = CLogicChecks::tr("Error %1 %2: Unit of the wait time is not specified").arg(partName, name);
-            return false;
+            return failAt(at, statement);
         }
         return true;
     case CTestSequence::Vector: {
-        const QString vector = static_cast<const CVectorTestSequence&>(statement).vector();
-        if (!CLogicChecks::isValidVector(vector, CLogicChecks::LogicVectorCharacters)) {
+        const auto& vector = static_cast<const CVectorTestSequence&>(statement);
+        if (!CLogicChecks::isValidVector(vector.vectorText(), logicVectorSet())) {
             //: %1 = Name of the part, %2 = Name of the Test Sequence, %3 = the vector
-            error = CLogicChecks::tr("Error %1 %2: This vector %3 is not valid").arg(partName, name, vector);
-            return false;
+            error = CLogicChecks::tr("Error %1 %2: This vector %3 is not valid").arg(partName, name, vector.vector());
+            return failAt(at, statement);
         }
         return true;
     }
@@ -251,20 +276,20 @@ bool checkStatement(const CLogicPart& part, const CTestSequences& sequence,
 
 // Both pattern kinds set signals under the same rules.
 bool checkSetSignals(const QString& partName, const QString& patternName,
-                     const LxLibSetSignalList& setSignals, QString& error)
+                     const LxLibSetSignalList& setSignals, QString& error, CSourcePosition* at)
 {
     for (const LxLibSetSignal* s : setSignals) {
         if (!CLogicChecks::isValidVector(s->GetVector(), CLogicChecks::PatternVectorCharacters)) {
             //: %1 = Name of the part, %2 = Name of the pattern, %3 = the vector
             error = CLogicChecks::tr("Error %1 %2: This vector '%3' is not valid")
                         .arg(partName, patternName, s->GetVector());
-            return false;
+            return failAt(at, *s);
         }
         if (!CLogicChecks::isPatternSignalType(s->GetSignalType())) {
             //: %1 = Name of the part, %2 = Name of the pattern, %3 = the signal type
             error = CLogicChecks::tr("Error %1 %2: This signal type '%3' is not valid")
                         .arg(partName, patternName, signalTypeKeyword(s->GetSignalType()));
-            return false;
+            return failAt(at, *s);
         }
     }
     return true;
@@ -293,53 +318,55 @@ bool checkDiagnostics(const CLogicPart& part, const CTestSequences& sequence, co
 
 } // namespace
 
-bool CLogicChecks::checkTestSequences(const CLogic& logic, QString& error)
+bool CLogicChecks::checkTestSequences(const CLogic& logic, QString& error, CSourcePosition* at)
 {
     for (const CLogicPart* part : logic.logicParts()) {
+        const QString partName = part->name();
         for (int k = 0; k < part->testSequences().count(); ++k) {
             const CTestSequences* sequence = part->testSequences().at(k);
-            if (sequence->name().isEmpty()) {
+            const QString name = sequence->name();
+            if (name.isEmpty()) {
                 error = tr("This Test Sequence has no name");
-                return false;
+                return failAt(at, *sequence);
             }
             for (const CTestSequence* statement : sequence->statements())
-                if (!checkStatement(*part, *sequence, *statement, error))
+                if (!checkStatement(partName, name, *statement, error, at))
                     return false;
             if (!checkDiagnostics(*part, *sequence, part->testSequenceDiagnostics().at(k), error))
-                return false;
+                return failAt(at, *sequence);
         }
     }
     return true;
 }
 
-bool CLogicChecks::checkEnablePatterns(const CLogic& logic, QString& error)
+bool CLogicChecks::checkEnablePatterns(const CLogic& logic, QString& error, CSourcePosition* at)
 {
     for (const CLogicPart* part : logic.logicParts())
         for (const LxLibEnablePattern* pattern : part->enablePatterns())
-            if (!checkSetSignals(part->name(), pattern->GetName(), pattern->GetSetSignalList(), error))
+            if (!checkSetSignals(part->name(), pattern->GetName(), pattern->GetSetSignalList(), error, at))
                 return false;
     return true;
 }
 
-bool CLogicChecks::checkDisablePatterns(const CLogic& logic, QString& error)
+bool CLogicChecks::checkDisablePatterns(const CLogic& logic, QString& error, CSourcePosition* at)
 {
     for (const CLogicPart* part : logic.logicParts()) {
         for (const LxLibDisablePattern* pattern : part->disablePatterns()) {
             if (pattern->GetSetSignalList().isEmpty()) {
                 //: %1 = Name of the part, %2 = Name of the pattern
                 error = tr("Error %1 %2: There is no Disable Pattern defined").arg(part->name(), pattern->GetName());
-                return false;
+                return failAt(at, *pattern);
             }
-            if (!checkSetSignals(part->name(), pattern->GetName(), pattern->GetSetSignalList(), error))
+            if (!checkSetSignals(part->name(), pattern->GetName(), pattern->GetSetSignalList(), error, at))
                 return false;
         }
     }
     return true;
 }
 
-bool CLogicChecks::validateLogicPage(const CLogic& logic, QString& error)
+bool CLogicChecks::validateLogicPage(const CLogic& logic, QString& error, CSourcePosition* at)
 {
-    return checkPackages(logic, error) && checkTruthTables(logic, error) &&
-           checkTestSequences(logic, error) && checkEnablePatterns(logic, error) &&
-           checkDisablePatterns(logic, error) && checkPinListsMatch(logic, error);
+    return checkPackages(logic, error, at) && checkTruthTables(logic, error, at) &&
+           checkTestSequences(logic, error, at) && checkEnablePatterns(logic, error, at) &&
+           checkDisablePatterns(logic, error, at) && checkPinListsMatch(logic, error, at);
 }

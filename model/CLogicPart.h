@@ -2,6 +2,7 @@
 #define CLOGICPART_H
 
 #include "CPinList.h"
+#include "CSourcePosition.h"
 #include "CTestSequenceDiagnoseList.h"
 #include "CTestSequences.h"
 #include "LxLibLogic.h"
@@ -12,7 +13,7 @@ class CVectorColumns;
 
 // One logic part. Patterns, latch sequences and truth table rows are kept as
 // model library objects.
-class CLogicPart
+class CLogicPart : public CSourcePosition
 {
 public:
     explicit CLogicPart(const QString& name = QString()) : m_name(name) {}

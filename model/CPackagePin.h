@@ -2,12 +2,13 @@
 #define CPACKAGEPIN_H
 
 #include "CList.h"
+#include "CSourcePosition.h"
 
 #include <QString>
 
 // One pin of a package. The number is a package pin number or one of the die
 // pin keywords TIE0, TIE1, OPEN, PAD.
-class CPackagePin
+class CPackagePin : public CSourcePosition
 {
 public:
     CPackagePin(const QString& number, const QString& name, int type)

@@ -9,7 +9,7 @@ void CPinList::addPin(const QString& pinName, int signalType, int bit)
     m_pins.append(new CPinListPin(pinName, signalType, bit));
 }
 
-bool CPinList::checkBitSequence(QString& error) const
+bool CPinList::checkBitSequence(QString& error, const CPinListPin** at) const
 {
     // The first free bit can be no larger than the number of pins.
     const int count = m_pins.count();
@@ -32,6 +32,8 @@ bool CPinList::checkBitSequence(QString& error) const
                         "%1 - %2: Incorrect bit sequences\nBit numbers start at zero and are "
                         "continuously\nFor more info please refer to help")
                         .arg(m_name, pinText);
+            if (at)
+                *at = pin;
             return false;
         }
     }

@@ -2,10 +2,11 @@
 #define CPINLIST_H
 
 #include "CPinListPin.h"
+#include "CSourcePosition.h"
 
 #include <QString>
 
-class CPinList
+class CPinList : public CSourcePosition
 {
 public:
     explicit CPinList(const QString& name = QString()) : m_name(name) {}
@@ -21,8 +22,8 @@ public:
     void addPin(const QString& pinName, int signalType, int bit);
 
     // Bits must run from 0 without a gap (a bit may repeat). On failure names
-    // the first pin beyond the gap.
-    bool checkBitSequence(QString& error) const;
+    // the first pin beyond the gap, and hands it out through at.
+    bool checkBitSequence(QString& error, const CPinListPin** at = nullptr) const;
 
 private:
     QString m_name;

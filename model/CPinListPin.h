@@ -2,10 +2,11 @@
 #define CPINLISTPIN_H
 
 #include "CList.h"
+#include "CSourcePosition.h"
 #include "LxLibTypes.h"
 
 // One pin of a pin list: the package pin it names and the signal it carries.
-class CPinListPin
+class CPinListPin : public CSourcePosition
 {
 public:
     enum SignalClass { NoClass = 0, DataClass = 1, ControlClass = 2 };

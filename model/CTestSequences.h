@@ -1,13 +1,14 @@
 #ifndef CTESTSEQUENCES_H
 #define CTESTSEQUENCES_H
 
+#include "CSourcePosition.h"
 #include "CTestSequence.h"
 
 #include <QList>
 #include <QString>
 
 // One test sequence: a name and its statements, which it owns.
-class CTestSequences
+class CTestSequences : public CSourcePosition
 {
 public:
     explicit CTestSequences(const QString& name = QString()) : m_name(name) {}

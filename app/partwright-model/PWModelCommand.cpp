@@ -6,26 +6,57 @@
 
 #include <QObject>
 
+namespace {
+
+// Reads ":NUMBER" at text[at]; moves at past it.
+bool takeNumber(const QString& text, qsizetype& at, int& number)
+{
+    if (at >= text.size() || text.at(at) != QLatin1Char(':'))
+        return false;
+    qsizetype end = at + 1;
+    while (end < text.size() && text.at(end).isDigit())
+        ++end;
+    bool ok = false;
+    number = text.mid(at + 1, end - at - 1).toInt(&ok);
+    if (!ok)
+        return false;
+    at = end;
+    return true;
+}
+
+} // namespace
+
+QString PWModelCommand::diagnostic(const QString& source, const CSourcePosition& at, int kind,
+                                   const QString& text)
+{
+    const CSourcePosition where = at.hasSourcePosition() ? at : CSourcePosition(1, 1);
+    const QString place = QStringLiteral("%1:%2:%3: ").arg(source).arg(where.sourceLine()).arg(where.sourceColumn());
+    QString severity = kind == lxlib::Message::Error ? QStringLiteral("error: ") : QStringLiteral("warning: ");
+    QString out;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        out += place + severity + trimmed + QLatin1Char('\n');
+        severity = QStringLiteral("note: ");
+    }
+    return out;
+}
+
 QString PWModelCommand::gccStyle(const QString& source, int kind, const QString& text)
 {
-    const QString severity = kind == lxlib::Message::Error ? QStringLiteral("error: ") : QStringLiteral("warning: ");
     const QString prefix = source + QLatin1Char(':');
-    if (!text.startsWith(prefix))
-        return source + QStringLiteral(": ") + severity + text;
-    // Skip up to two ":NUMBER" fields after the file name; the rest is the text.
-    qsizetype at = prefix.size();
-    for (int field = 0; field < 2; ++field) {
-        qsizetype end = at;
-        while (end < text.size() && text.at(end).isDigit())
-            ++end;
-        if (end == at || end >= text.size() || text.at(end) != QLatin1Char(':'))
-            break;
-        at = end + 1;
+    qsizetype at = prefix.size() - 1;
+    int line = 0;
+    int column = 0;
+    if (!text.startsWith(prefix) || !takeNumber(text, at, line) || !takeNumber(text, at, column) ||
+        !text.mid(at).startsWith(QLatin1String(": "))) {
+        // Not about a place in the file, such as a failed write.
+        const QString severity = kind == lxlib::Message::Error ? QStringLiteral("error: ") : QStringLiteral("warning: ");
+        const QString body = text.startsWith(prefix) ? text.mid(prefix.size()).trimmed() : text;
+        return source + QStringLiteral(": ") + severity + body + QLatin1Char('\n');
     }
-    QString body = text.mid(at);
-    if (body.startsWith(QLatin1Char(' ')))
-        body.remove(0, 1);
-    return text.left(at) + QLatin1Char(' ') + severity + body;
+    return diagnostic(source, CSourcePosition(line, column), kind, text.mid(at + 2));
 }
 
 void PWModelCommand::reportTo(lxlib::LxLibInfo& info, QTextStream& err)
@@ -33,7 +64,7 @@ void PWModelCommand::reportTo(lxlib::LxLibInfo& info, QTextStream& err)
     const QString source = info.GetFileName();
     QObject::connect(&info, &lxlib::LxLibInfo::message, &info, [&err, source](const lxlib::Message& m) {
         if (m.kind == lxlib::Message::Error || m.kind == lxlib::Message::Warning)
-            err << gccStyle(source, m.kind, m.text) << '\n';
+            err << gccStyle(source, m.kind, m.text);
     });
 }
 
@@ -47,19 +78,23 @@ bool PWModelCommand::load(lxlib::LxLibInfo& info, const QString& path, QTextStre
     return ok && !errors;
 }
 
-void PWModelCommand::error(QTextStream& err, const QString& source, const QString& text)
+void PWModelCommand::error(QTextStream& err, const QString& source, const CSourcePosition& at, const QString& text)
 {
-    // Multi-line texts of the wizard stay on one line each, all marked.
-    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        err << source << ": error: " << line << '\n';
+    err << diagnostic(source, at, lxlib::Message::Error, text);
+}
+
+CSourcePosition PWModelCommand::componentPosition(const lxlib::LxLibInfo& info)
+{
+    return info.GetComponentList().isEmpty() ? CSourcePosition() : CSourcePosition(*info.GetComponent());
 }
 
 bool PWModelCommand::convert(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err)
 {
     QString text;
-    if (PWModelConverter::convert(info, model, text))
+    CSourcePosition at;
+    if (PWModelConverter::convert(info, model, text, &at))
         return true;
-    error(err, info.GetFileName(),
+    error(err, info.GetFileName(), at,
           text.isEmpty() ? QStringLiteral("Unable to parse file \"%1\"").arg(info.GetFileName()) : text);
     return false;
 }

@@ -1,6 +1,8 @@
 #ifndef PWMODELCOMMAND_H
 #define PWMODELCOMMAND_H
 
+#include "CSourcePosition.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -29,12 +31,18 @@ protected:
     static void reportTo(lxlib::LxLibInfo& info, QTextStream& err);
     // "FILE:LINE:COLUMN: text" or "FILE: text" from the library, with the severity put in.
     static QString gccStyle(const QString& source, int kind, const QString& text);
+    // One diagnostic, GCC style: the first line of text with its severity, each
+    // further line as a note at the same place. A text without a place points
+    // at the start of the file.
+    static QString diagnostic(const QString& source, const CSourcePosition& at, int kind, const QString& text);
     // Reads path into info; false when the read reported any error.
     static bool load(lxlib::LxLibInfo& info, const QString& path, QTextStream& err);
     // Converts a read document into the wizard's model, reporting a refusal as
     // the wizard would word it.
     static bool convert(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err);
-    static void error(QTextStream& err, const QString& source, const QString& text);
+    static void error(QTextStream& err, const QString& source, const CSourcePosition& at, const QString& text);
+    // Where the document's component starts; the start of the file without one.
+    static CSourcePosition componentPosition(const lxlib::LxLibInfo& info);
 };
 
 #endif

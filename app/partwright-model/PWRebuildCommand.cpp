@@ -44,14 +44,14 @@ int PWRebuildCommand::run(const QStringList& args, QTextStream& out, QTextStream
     if (!convert(source, model, err))
         return Problems;
     for (const QString& w : PWFeatureWarnings::of(&source, false))
-        err << in << ": warning: " << w << '\n';
+        err << diagnostic(in, componentPosition(source), lxlib::Message::Warning, w);
     if (model.isReadOnlyCategory()) {
-        error(err, in, PWDeviceModel::tr("Warning: File \"%1\" is in ReadOnly mode and cannot be changed or saved")
-                           .arg(in));
+        error(err, in, componentPosition(source),
+              PWDeviceModel::tr("Warning: File \"%1\" is in ReadOnly mode and cannot be changed or saved").arg(in));
         return Problems;
     }
     if (model.category() != PWDeviceModel::Logic) {
-        error(err, in, PWDeviceModel::tr("Unable to build model\nThere is no model information"));
+        error(err, in, componentPosition(source), PWDeviceModel::tr("Unable to build model\nThere is no model information"));
         return Problems;
     }
     lxlib::LxLibInfo target(outPath);
@@ -60,7 +60,7 @@ int PWRebuildCommand::run(const QStringList& args, QTextStream& out, QTextStream
     model.writeHeader(target);
     QString text;
     if (!PWLogicDocument::buildAndCheck(target, model.logic(), model.deviceId(), text)) {
-        error(err, in, text);
+        error(err, in, componentPosition(source), text);
         return Problems;
     }
     if (!target.write(outPath))

@@ -32,6 +32,13 @@ QString signalName(int type)
 
 QString quoted(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
 
+// Most vectors are fine; their messages are only made for those that are not.
+bool vectorFits(const LxLibCompactText& vector, int columns)
+{
+    static const LxLibCharacterSet allowed(QString::fromLatin1(kStatementChars));
+    return vector.size() == columns && vector.consistsOf(allowed);
+}
+
 } // namespace
 
 bool LxLibChecker::SignalIndex::carries(int type, int bit) const
@@ -71,8 +78,12 @@ int LxLibChecker::run(QString* errorText)
         if (a->GetAliasId().isEmpty())
             problem(a, QStringLiteral("alias without alias id"));
     }
-    if (m_info.GetComponentList().isEmpty())
-        problem(nullptr, QStringLiteral("the model has no component"));
+    if (m_info.GetComponentList().isEmpty()) {
+        // Nothing to point at but the place where the component is missing.
+        LxLibObject end;
+        end.setSourcePosition(m_info.sourceEndLine(), 1);
+        problem(&end, QStringLiteral("the model has no component"));
+    }
     for (const LxLibComponent* c : m_info.GetComponentList())
         checkComponent(*c);
     if (errorText)
@@ -218,8 +229,10 @@ void LxLibChecker::checkLogic(const LxLibLogic& logic, const QSet<QString>& pinN
     const QString part = quoted(logic.GetName());
     for (const LxLibTruthTableRecord* r : logic.GetTruthTable()) {
         ++m_count;
-        checkVector(r, r->GetVector(), QStringLiteral("truth table row %1 of part %2").arg(quoted(r->GetVector()), part),
-                    index.controlColumns);
+        if (!vectorFits(r->GetVectorText(), index.controlColumns))
+            checkVector(r, r->GetVector(),
+                        QStringLiteral("truth table row %1 of part %2").arg(quoted(r->GetVector()), part),
+                        index.controlColumns);
     }
     checkSequences(logic, index);
     for (const LxLibEnablePattern* e : logic.GetEnablePatternList()) {
@@ -265,8 +278,8 @@ void LxLibChecker::checkSequences(const LxLibLogic& logic, const SignalIndex& in
         const QString where = QStringLiteral("test sequence %1").arg(quoted(list->GetName()));
         for (const LxLibLogicStatement* s : list->GetStatementList()) {
             ++m_count;
-            if (const auto* v = dynamic_cast<const LxLibLogicStatement_testVector*>(s)) {
-                checkTestVector(*v, where, index);
+            if (s->kind() == LxLibLogicStatement::TestVector) {
+                checkTestVector(*static_cast<const LxLibLogicStatement_testVector*>(s), where, index);
             } else if (const auto* w = dynamic_cast<const LxLibLogicStatement_wait*>(s)) {
                 const int unit = w->GetTimeUnit().GetTimeUnit();
                 if (unit <= TU_NONE || unit >= TU_COUNT)
@@ -289,8 +302,9 @@ void LxLibChecker::checkTestVector(const LxLibLogicStatement_testVector& v, cons
                                    const SignalIndex& index)
 {
     ++m_count;
-    checkVector(&v, v.GetVector(), QStringLiteral("vector %1 in %2").arg(quoted(v.GetVector()), where),
-                index.controlColumns);
+    if (!vectorFits(v.GetVectorText(), index.controlColumns))
+        checkVector(&v, v.GetVector(), QStringLiteral("vector %1 in %2").arg(quoted(v.GetVector()), where),
+                    index.controlColumns);
     for (const LxLibDiagnose* d : v.GetDiagnoseList()) {
         for (const LxLibDiagRuleStuckAt* r : d->GetRuleList()) {
             ++m_count;

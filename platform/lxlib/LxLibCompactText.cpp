@@ -30,26 +30,36 @@ LxLibCompactText& LxLibCompactText::operator=(LxLibCompactText&& other) noexcept
     return *this;
 }
 
+void* LxLibCompactText::reserve(std::size_t size, bool wide)
+{
+    if (!wide && size <= InlineCapacity) {
+        m_tag = static_cast<uint8_t>(size);
+        return m_inline;
+    }
+    // Strings come from a reader that caps their length far below this.
+    if (size > std::numeric_limits<uint32_t>::max() / 2)
+        throw std::bad_alloc();
+    m_heap.size = static_cast<uint32_t>(size);
+    m_tag = wide ? HeldWide : HeldLatin1;
+    m_heap.data = LxLibPool::allocate(heldBytes());
+    return m_heap.data;
+}
+
 void LxLibCompactText::assign(const QString& text)
 {
     release();
     if (text.isEmpty())
         return;
-    // Strings come from a reader that caps their length far below this.
-    if (text.size() > qsizetype(std::numeric_limits<uint32_t>::max() / 2))
-        throw std::bad_alloc();
     const QChar* chars = text.constData();
     const qsizetype n = text.size();
     bool wide = false;
     for (qsizetype i = 0; i < n && !wide; ++i)
         wide = chars[i].unicode() > 0xFF;
-    m_size = static_cast<uint32_t>(n);
-    m_wide = wide;
-    m_data = LxLibPool::allocate(byteCount());
+    void* to = reserve(std::size_t(n), wide);
     if (wide) {
-        std::memcpy(m_data, chars, byteCount());
+        std::memcpy(to, chars, std::size_t(n) * 2);
     } else {
-        auto* bytes = static_cast<unsigned char*>(m_data);
+        auto* bytes = static_cast<unsigned char*>(to);
         for (qsizetype i = 0; i < n; ++i)
             bytes[i] = static_cast<unsigned char>(chars[i].unicode());
     }
@@ -57,39 +67,66 @@ void LxLibCompactText::assign(const QString& text)
 
 QString LxLibCompactText::toString() const
 {
-    if (m_size == 0)
-        return QString();
-    if (m_wide)
-        return QString(static_cast<const QChar*>(m_data), m_size);
-    return QString::fromLatin1(static_cast<const char*>(m_data), m_size);
+    if (m_tag == HeldWide)
+        return QString(static_cast<const QChar*>(m_heap.data), m_heap.size);
+    return QString::fromLatin1(reinterpret_cast<const char*>(latin1()), size());
+}
+
+LxLibCharacterSet::LxLibCharacterSet(QStringView characters)
+{
+    for (const QChar c : characters)
+        if (c.unicode() <= 0xFF)
+            m_in[c.unicode()] = true;
+}
+
+bool LxLibCompactText::consistsOf(const LxLibCharacterSet& allowed) const
+{
+    const qsizetype n = size();
+    if (m_tag != HeldWide) {
+        const unsigned char* bytes = latin1();
+        for (qsizetype i = 0; i < n; ++i)
+            if (!allowed.contains(bytes[i]))
+                return false;
+        return true;
+    }
+    const auto* chars = static_cast<const char16_t*>(m_heap.data);
+    for (qsizetype i = 0; i < n; ++i)
+        if (!allowed.contains(chars[i]))
+            return false;
+    return true;
+}
+
+void LxLibCompactText::assignAscii(const char* text, qsizetype size)
+{
+    release();
+    if (size > 0)
+        std::memcpy(reserve(std::size_t(size), false), text, std::size_t(size));
 }
 
 void LxLibCompactText::copyFrom(const LxLibCompactText& other)
 {
-    if (other.m_size == 0)
+    if (!other.isHeld()) {
+        // A copy of fixed size is a few moves; one of the text's own length is a call.
+        std::memcpy(m_inline, other.m_inline, InlineCapacity);
+        m_tag = other.m_tag;
         return;
-    m_data = LxLibPool::allocate(other.byteCount());
-    m_size = other.m_size;
-    m_wide = other.m_wide;
-    std::memcpy(m_data, other.m_data, byteCount());
+    }
+    std::memcpy(reserve(other.m_heap.size, other.m_tag == HeldWide), other.m_heap.data, other.heldBytes());
 }
 
 void LxLibCompactText::takeFrom(LxLibCompactText& other) noexcept
 {
-    m_data = other.m_data;
-    m_size = other.m_size;
-    m_wide = other.m_wide;
-    other.m_data = nullptr;
-    other.m_size = 0;
+    // Inline text or the pool's pointer: either way the bytes move as they are.
+    std::memcpy(m_inline, other.m_inline, InlineCapacity);
+    m_tag = other.m_tag;
+    other.m_tag = 0;
 }
 
 void LxLibCompactText::release() noexcept
 {
-    if (m_data)
-        LxLibPool::release(m_data, byteCount());
-    m_data = nullptr;
-    m_size = 0;
-    m_wide = false;
+    if (isHeld())
+        LxLibPool::release(m_heap.data, heldBytes());
+    m_tag = 0;
 }
 
 } // namespace lxlib

@@ -2,18 +2,33 @@
 #define LXLIBCOMPACTTEXT_H
 
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 
 namespace lxlib {
 
+// A set of Latin-1 characters, made once, that many texts are tested against.
+class LxLibCharacterSet
+{
+public:
+    explicit LxLibCharacterSet(QStringView characters);
+    bool contains(char16_t c) const { return c <= 0xFF && m_in[c]; }
+
+private:
+    bool m_in[256] = {};
+};
+
 // Text held in the library's pool: one byte per character when every character
 // is Latin-1, as the characters of vectors are, two bytes otherwise. A large
 // model holds hundreds of thousands of vectors, and a QString of each would
-// cost a general allocation with twice the bytes.
+// cost a general allocation with twice the bytes. Latin-1 text of up to
+// InlineCapacity characters, as most vectors are, is kept in the object itself.
 class LxLibCompactText
 {
 public:
+    static constexpr std::size_t InlineCapacity = 23;
+
     LxLibCompactText() = default;
     explicit LxLibCompactText(const QString& text) { assign(text); }
     LxLibCompactText(const LxLibCompactText& other);
@@ -24,19 +39,43 @@ public:
 
     void assign(const QString& text);
     QString toString() const;
-    qsizetype size() const { return m_size; }
-    bool isEmpty() const { return m_size == 0; }
+    // Whether every character is one of allowed: checks the vectors of a large
+    // model without making a QString of each.
+    bool consistsOf(const LxLibCharacterSet& allowed) const;
+    // Takes bytes that are all below 0x80, as most strings of a model file are.
+    void assignAscii(const char* text, qsizetype size);
+    qsizetype size() const { return isHeld() ? qsizetype(m_heap.size) : qsizetype(m_tag); }
+    bool isEmpty() const { return size() == 0; }
 
 private:
-    std::size_t byteCount() const { return m_size * (m_wide ? 2u : 1u); }
+    // m_tag: the length of inline text, or where the text lives in the pool.
+    static constexpr uint8_t HeldLatin1 = 0xFE;
+    static constexpr uint8_t HeldWide = 0xFF;
+
+    bool isHeld() const { return m_tag >= HeldLatin1; }
+    std::size_t heldBytes() const { return m_heap.size * (m_tag == HeldWide ? 2u : 1u); }
+    // Room for size characters of the given width, inline when they fit.
+    void* reserve(std::size_t size, bool wide);
+    const unsigned char* latin1() const
+    {
+        return m_tag == HeldLatin1 ? static_cast<const unsigned char*>(m_heap.data)
+                                   : reinterpret_cast<const unsigned char*>(m_inline);
+    }
     void copyFrom(const LxLibCompactText& other);
     // Moves other's text here and leaves other empty; this holds nothing yet.
     void takeFrom(LxLibCompactText& other) noexcept;
     void release() noexcept;
 
-    void* m_data = nullptr;
-    uint32_t m_size = 0;
-    bool m_wide = false;
+    struct Held
+    {
+        void* data;
+        uint32_t size;
+    };
+    union {
+        Held m_heap;
+        char m_inline[InlineCapacity];
+    };
+    uint8_t m_tag = 0;
 };
 
 } // namespace lxlib

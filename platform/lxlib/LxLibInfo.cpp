@@ -21,6 +21,7 @@ void LxLibInfo::clear()
     m_aliases.clear();
     m_components.clear();
     m_checkCount = 0;
+    m_endLine = 0;
 }
 
 bool LxLibInfo::read(bool reportWarnings, bool stopAtFirstError, bool* errorFlag)

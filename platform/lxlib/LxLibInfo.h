@@ -47,6 +47,11 @@ public:
     void SetCheckCount(int count) { m_checkCount = count; }
     int GetCheckCount() const { return m_checkCount; }
 
+    // The line just past the text read, where "end of file" problems point; 0
+    // for a document built in memory.
+    int sourceEndLine() const { return m_endLine; }
+    void setSourceEndLine(int line) { m_endLine = line; }
+
     float GetFormatVersion() const { return m_version; }
     void SetFormatVersion(float version) { m_version = version; }
 
@@ -78,6 +83,7 @@ private:
     QString m_fileName;
     float m_version = 1.2f;
     int m_checkCount = 0;
+    int m_endLine = 0;
     LxLibList<LxLibHeader> m_headers;
     LxLibAliasList m_aliases;
     LxLibComponentList m_components;

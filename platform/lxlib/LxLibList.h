@@ -29,6 +29,8 @@ public:
         return (i >= 0 && i < count()) ? m_items[static_cast<size_t>(i)].get() : nullptr;
     }
     T* first() const { return at(0); }
+    // Room for n items, so that filling a long list copies its array only once.
+    void reserve(int n) { m_items.reserve(static_cast<size_t>(n > 0 ? n : 0)); }
     T* last() const { return at(count() - 1); }
 
     // Returns false for a null item (which is not stored).

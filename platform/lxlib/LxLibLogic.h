@@ -16,6 +16,7 @@ class LxLibTruthTableRecord : public LxLibObject
 public:
     explicit LxLibTruthTableRecord(const QString& vector) : m_vector(vector) {}
     QString GetVector() const { return m_vector.toString(); }
+    const LxLibCompactText& GetVectorText() const { return m_vector; }
     LxLibTruthTableRecord* clone() const { return new LxLibTruthTableRecord(*this); }
 
 private:

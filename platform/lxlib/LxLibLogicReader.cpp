@@ -212,7 +212,7 @@ void LxLibLogicReader::readStatement(LxLibLogicStatementLists& list, const LxLib
 LxLibLogicStatement_testVector* LxLibLogicReader::readVector(const LxLibLine& line)
 {
     int i = 1;
-    QString text;
+    LxLibCompactText text;
     if (!p.takeString(line, i, "the vector", text)) {
         p.abandon(line);
         return nullptr;
@@ -222,7 +222,7 @@ LxLibLogicStatement_testVector* LxLibLogicReader::readVector(const LxLibLine& li
         p.abandon(line);
         return nullptr;
     }
-    auto* vector = new LxLibLogicStatement_testVector(text);
+    auto* vector = new LxLibLogicStatement_testVector(std::move(text));
     LxLibParser::place(*vector, line);
     if (!withDiagnostics)
         return vector;

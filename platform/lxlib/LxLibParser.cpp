@@ -202,7 +202,7 @@ void LxLibParser::skipBlock()
 
 void LxLibParser::missingClose(const char* what, int line, int column)
 {
-    error(m_tokenizer.endLine() + 1, 1,
+    error(endOfFileLine(), 1,
           QStringLiteral("expected '}' closing the %1 opened at %2:%3 but found end of file")
               .arg(QLatin1String(what))
               .arg(line)
@@ -217,6 +217,25 @@ bool LxLibParser::takeString(const LxLibLine& line, int& i, const char* what, QS
         return false;
     }
     out = LxLibTokenizer::stringValue(line.tokens[static_cast<size_t>(i)]);
+    ++i;
+    return true;
+}
+
+bool LxLibParser::takeString(const LxLibLine& line, int& i, const char* what, LxLibCompactText& out)
+{
+    const auto at = static_cast<size_t>(i);
+    if (atEnd(line, i) || line.tokens[at].kind != LxLibToken::String || line.tokens[at].escaped) {
+        QString text;
+        if (!takeString(line, i, what, text))
+            return false;
+        out.assign(text);
+        return true;
+    }
+    const LxLibToken& token = line.tokens[at];
+    if (token.ascii)
+        out.assignAscii(token.text, token.length);
+    else
+        out.assign(LxLibTokenizer::stringValue(token));
     ++i;
     return true;
 }

@@ -1,6 +1,7 @@
 #ifndef LXLIBPARSER_H
 #define LXLIBPARSER_H
 
+#include "LxLibCompactText.h"
 #include "LxLibTokenizer.h"
 
 #include <QtGlobal>
@@ -30,6 +31,8 @@ public:
                 bool stopAtFirstError);
 
     bool stopped() const { return m_stopped; }
+    // The line past the last one read: where "found end of file" points.
+    int endOfFileLine() const { return m_tokenizer.endLine() + 1; }
     int errorCount() const { return m_errors; }
 
     // Moves to the next line; false at end of input or once reading has stopped.
@@ -49,6 +52,8 @@ public:
     // Field readers: each takes token i of the line, advances i and returns true,
     // or reports what it found instead and returns false.
     bool takeString(const LxLibLine& line, int& i, const char* what, QString& out);
+    // The same into the pool, for the many vectors of a large model.
+    bool takeString(const LxLibLine& line, int& i, const char* what, LxLibCompactText& out);
     bool takeInteger(const LxLibLine& line, int& i, const char* what, qint64 min, qint64 max, qint64& out);
     bool takeBit(const LxLibLine& line, int& i, int& out);
     bool takeCode(const LxLibLine& line, int& i, CodeTable table, int& out);

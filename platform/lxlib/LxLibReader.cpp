@@ -64,6 +64,7 @@ bool LxLibReader::readWith(LxLibParser& p)
     // A document without a format line is read as the newest format.
     m_info.SetFormatVersion(1.2f);
     readDocument(p);
+    m_info.setSourceEndLine(p.endOfFileLine());
     m_errors += p.errorCount();
     return m_errors == 0;
 }

@@ -6,6 +6,7 @@
 #include "LxLibTypes.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace lxlib {
 
@@ -77,6 +78,7 @@ class LxLibLogicStatement_testVector : public LxLibLogicStatement
 {
 public:
     explicit LxLibLogicStatement_testVector(const QString& vector) : m_vector(vector) {}
+    explicit LxLibLogicStatement_testVector(LxLibCompactText&& vector) : m_vector(std::move(vector)) {}
     LxLibLogicStatement_testVector(const LxLibLogicStatement_testVector& o)
         : LxLibLogicStatement(o), m_vector(o.m_vector)
     {
@@ -88,6 +90,7 @@ public:
     LxLibLogicStatement_testVector* clone() const override { return new LxLibLogicStatement_testVector(*this); }
 
     QString GetVector() const { return m_vector.toString(); }
+    const LxLibCompactText& GetVectorText() const { return m_vector; }
     void SetVector(const QString& v) { m_vector.assign(v); }
     void AddDiagnose(LxLibDiagnose* d) { m_diagnoses.append(d); }
     const LxLibList<LxLibDiagnose>& GetDiagnoseList() const { return m_diagnoses; }

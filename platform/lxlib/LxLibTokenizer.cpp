@@ -2,17 +2,33 @@
 
 #include <QIODevice>
 
+#include <array>
 #include <cstring>
 
 namespace lxlib {
 
 namespace {
 
-bool isWordByte(unsigned char c)
+// Byte classes, looked up once per byte of the file.
+enum ByteClass : unsigned char { OtherByte = 0, WordByte = 1, PlainStringByte = 2 };
+
+constexpr std::array<unsigned char, 256> byteClasses()
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '.' || c == '+' || c == '-';
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '.' ||
+            c == '+' || c == '-')
+            t[c] |= WordByte;
+        // Printable ASCII that a string holds as it stands.
+        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\')
+            t[c] |= PlainStringByte;
+    }
+    return t;
 }
+
+constexpr std::array<unsigned char, 256> kByteClasses = byteClasses();
+
+inline bool isWordByte(unsigned char c) { return kByteClasses[c] & WordByte; }
 
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
@@ -62,12 +78,6 @@ int utf8SequenceLength(const unsigned char* p, const unsigned char* end)
 }
 
 } // namespace
-
-bool LxLibToken::is(const char* keyword) const
-{
-    return kind == Word && static_cast<size_t>(length) == std::strlen(keyword) &&
-           std::memcmp(text, keyword, static_cast<size_t>(length)) == 0;
-}
 
 LxLibTokenizer::LxLibTokenizer(const QByteArray& data)
     : m_pos(data.constData()), m_end(data.constData() + data.size())
@@ -207,7 +217,8 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
         if (c == '#')
             break;
         const int column = static_cast<int>(p - begin) - continuations + 1;
-        LxLibToken token;
+        // Filled where it lives: copying a token made on the stack costs more than lexing it.
+        LxLibToken& token = line.tokens.emplace_back();
         token.column = column;
         if (c == '{' || c == '}') {
             token.kind = c == '{' ? LxLibToken::Open : LxLibToken::Close;
@@ -215,13 +226,14 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
             token.length = 1;
             ++p;
         } else if (c == '"') {
-            const char* after = lexString(p, end, begin, continuations, line);
-            if (!after)
+            const char* after = lexString(p, end, begin, continuations, line, token);
+            if (!after) {
+                line.tokens.pop_back();
                 break;
+            }
             token.kind = LxLibToken::String;
             token.text = p + 1;
             token.length = static_cast<int>(after - p) - 2;
-            token.escaped = std::memchr(token.text, '\\', static_cast<size_t>(token.length)) != nullptr;
             p = after;
         } else if (isWordByte(c)) {
             const char* q = p;
@@ -236,9 +248,9 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
                 fail(line, column, QStringLiteral("unexpected character '%1'").arg(QChar(c)));
             else
                 fail(line, column, QStringLiteral("unexpected byte 0x%1").arg(c, 2, 16, QChar('0')));
+            line.tokens.pop_back();
             break;
         }
-        line.tokens.push_back(token);
     }
     if (line.hasError()) {
         const char* q = end;
@@ -255,12 +267,19 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
 // Checks the string starting at the quote p; returns the position after its closing
 // quote, or nullptr after recording the error in line.
 const char* LxLibTokenizer::lexString(const char* p, const char* end, const char* lineStart, int& continuations,
-                                      LxLibLine& line)
+                                      LxLibLine& line, LxLibToken& token)
 {
     const int startColumn = static_cast<int>(p - lineStart) - continuations + 1;
     const char* q = p + 1;
     int units = 0;
     while (q < end) {
+        // Most strings are plain ASCII up to the closing quote.
+        const char* run = q;
+        while (q < end && (kByteClasses[static_cast<unsigned char>(*q)] & PlainStringByte))
+            ++q;
+        units += static_cast<int>(q - run);
+        if (q >= end)
+            break;
         const unsigned char c = static_cast<unsigned char>(*q);
         const int column = static_cast<int>(q - lineStart) - continuations + 1;
         if (c == '"') {
@@ -272,6 +291,7 @@ const char* LxLibTokenizer::lexString(const char* p, const char* end, const char
             return q + 1;
         }
         if (c == '\\') {
+            token.escaped = true;
             if (q + 1 >= end) {
                 fail(line, column, QStringLiteral("unterminated string: expected '\"' but found end of line"));
                 return nullptr;
@@ -315,6 +335,7 @@ const char* LxLibTokenizer::lexString(const char* p, const char* end, const char
             fail(line, column, QStringLiteral("invalid UTF-8 byte 0x%1 in a string").arg(c, 2, 16, QChar('0')));
             return nullptr;
         }
+        token.ascii = false;
         q += n;
         continuations += n - 1;
         units += n == 4 ? 2 : 1;

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstring>
+
 class QIODevice;
 
 #include <vector>
@@ -19,8 +21,15 @@ struct LxLibToken
     int length = 0;
     int column = 1;
     bool escaped = false;
+    // Strings: every byte below 0x80, so the text needs no decoding.
+    bool ascii = true;
 
-    bool is(const char* keyword) const;
+    // Inline, so that the length of a keyword literal is known when compiling.
+    bool is(const char* keyword) const
+    {
+        return kind == Word && static_cast<size_t>(length) == std::strlen(keyword) &&
+               std::memcmp(text, keyword, static_cast<size_t>(length)) == 0;
+    }
 };
 
 // One line of the model file with its tokens. A line the lexer could not take
@@ -70,8 +79,9 @@ public:
 
 private:
     bool lexLine(const char* begin, const char* end, LxLibLine& line);
+    // Also marks the token escaped or not ASCII as it finds out.
     const char* lexString(const char* p, const char* end, const char* lineStart, int& continuations,
-                          LxLibLine& line);
+                          LxLibLine& line, LxLibToken& token);
     void fail(LxLibLine& line, int column, const QString& text);
     // Counts the next line and empties line for it.
     void startLine(LxLibLine& line);

@@ -171,15 +171,17 @@ void TestLxLibStream::poolSlots()
     {
         std::vector<std::unique_ptr<LxLibObject>> objects;
         std::set<const void*> addresses;
-        std::size_t texts = 0; // the text of a record or vector has a slot of its own
+        // A text longer than fits into its object has a slot of its own.
+        const QString longVector(int(LxLibCompactText::InlineCapacity) + 1, QLatin1Char('H'));
+        std::size_t texts = 0;
         for (int i = 0; i < 50000; ++i) {
-            texts += i % 3 != 1;
+            texts += i % 3 == 2;
             if (i % 3 == 0)
                 objects.emplace_back(new LxLibTruthTableRecord(QString::number(i)));
             else if (i % 3 == 1)
                 objects.emplace_back(new LxLibDiagRuleStuckAt(1, i, 0));
             else
-                objects.emplace_back(new LxLibLogicStatement_testVector(QStringLiteral("HL")));
+                objects.emplace_back(new LxLibLogicStatement_testVector(longVector));
             addresses.insert(objects.back().get());
         }
         QCOMPARE(addresses.size(), objects.size());
@@ -253,7 +255,9 @@ void TestLxLibStream::compactText()
     const QString latin = QStringLiteral("HLZX01\u00e9\u00ff");
     const QString wide = QStringLiteral("H\u20acL\U0001F600");
     const QString longer = QString(300, QChar('Z')) + QChar(0x263A);
-    for (const QString& s : {QString(), latin, wide, longer}) {
+    const QString fits(int(LxLibCompactText::InlineCapacity), QChar(0xE9));
+    const QString overflows = fits + QLatin1Char('Z');
+    for (const QString& s : {QString(), latin, wide, longer, fits, overflows}) {
         LxLibCompactText t(s);
         QCOMPARE(t.toString(), s);
         QCOMPARE(t.size(), s.size());
@@ -267,6 +271,35 @@ void TestLxLibStream::compactText()
         t.assign(latin);
         QCOMPARE(t.toString(), latin);
         QCOMPARE(moved.toString(), s);
+    }
+    // The character test reads both widths; a character above Latin-1 is never in a set.
+    const LxLibCharacterSet vectorSet(QStringLiteral("01HLZX\u00e9\u20ac"));
+    QVERIFY(LxLibCompactText(QStringLiteral("HL01\u00e9")).consistsOf(vectorSet));
+    QVERIFY(LxLibCompactText().consistsOf(vectorSet));
+    QVERIFY(!LxLibCompactText(QStringLiteral("HL2")).consistsOf(vectorSet));
+    QVERIFY(!LxLibCompactText(QStringLiteral("HL\u00ff")).consistsOf(vectorSet));
+    QVERIFY(!LxLibCompactText(QStringLiteral("HL\u20ac")).consistsOf(vectorSet));
+    QVERIFY(!LxLibCompactText(QStringLiteral("HL\u0130")).consistsOf(vectorSet)); // 0x130 folds onto '0' as a byte
+    LxLibCompactText ascii(latin);
+    ascii.assignAscii("ZZ01", 4);
+    QCOMPARE(ascii.toString(), QStringLiteral("ZZ01"));
+    ascii.assignAscii("", 0);
+    QVERIFY(ascii.isEmpty());
+
+    {
+        // Vectors read from a file: plain ASCII goes straight into the pool, the rest decoded.
+        LxLibInfo info(QStringLiteral("v.model"));
+        QVERIFY(info.readFromData("model-format 1.2\ncomponent \"C\" {\n  logic \"L\" {\n    sequence \"S\" {\n      vector \"01\"\n"
+                                  "      vector \"0\\\"1\"\n      vector \"\xc3\xa9" "1\xe2\x82\xac\"\n      vector \"\"\n"
+                                  "    }\n  }\n}\n",
+                                  false, false));
+        QStringList vectors;
+        for (const LxLibLogicStatement* s : static_cast<const LxLibLogic*>(info.GetComponent()->GetDescriptorList().first())
+                                               ->GetStatementListsList()
+                                               .first()
+                                               ->GetStatementList())
+            vectors << static_cast<const LxLibLogicStatement_testVector*>(s)->GetVector();
+        QCOMPARE(vectors, QStringList({"01", "0\"1", QStringLiteral("\u00e91\u20ac"), ""}));
     }
     // Every slot went back: nothing of the texts above outlives them.
     QCOMPARE(LxLibPool::liveCount(), std::size_t(0));

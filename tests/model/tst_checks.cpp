@@ -133,6 +133,11 @@ private slots:
         QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
         QCOMPARE(error, QString("Error Part1 TS 01: This vector 0 1 is not valid"));
         part->testSequences().clear();
+        // A character past Latin-1 whose low byte is an allowed one.
+        addSequence(*part, "TS 01", new CVectorTestSequence(QStringLiteral("1\u0130")));
+        QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
+        QCOMPARE(error, QStringLiteral("Error Part1 TS 01: This vector 1\u0130 is not valid"));
+        part->testSequences().clear();
 
         auto* loop = new CLoopTestSequence(0, 0);
         loop->appendVector(new CVectorTestSequence("2"));
@@ -209,20 +214,28 @@ private slots:
         CLogic logic;
         fillSimpleLogic(logic);
         CLogicPart* part = logic.logicParts().at(0);
-        // Problems everywhere; each fix uncovers the next check in line.
+        // Problems everywhere; each fix uncovers the next check in line. Each
+        // failing record was read from its own line, which the check names.
         logic.packages().at(0)->addPin("", "X", PPT_INPUT);
+        logic.packages().at(0)->pins().last()->setSourcePosition({11, 5});
         part->truthTable().append(new LxLibTruthTableRecord("9"));
-        addSequence(*part, "", new CVectorTestSequence("1"));
+        part->truthTable().last()->setSourcePosition(12, 7);
+        addSequence(*part, "", new CVectorTestSequence("1"))->setSourcePosition({13, 5});
         auto* enable = new LxLibEnablePattern("E");
         enable->AddSetSignal(new LxLibSetSignal(ST_OE, "H"));
+        enable->GetSetSignalList().last()->setSourcePosition(14, 7);
         part->enablePatterns().append(enable);
         part->disablePatterns().append(new LxLibDisablePattern("D"));
-        addPinList(*part, "Other", {{"D0", ST_DATA, 0}});
+        part->disablePatterns().last()->setSourcePosition(15, 5);
+        addPinList(*part, "Other", {{"D0", ST_DATA, 0}})->setSourcePosition({16, 5});
 
         QStringList seen;
+        QList<int> lines;
         QString error;
-        while (!CLogicChecks::validateLogicPage(logic, error) && seen.count() < 10) {
+        CSourcePosition at;
+        while (!CLogicChecks::validateLogicPage(logic, error, &at) && seen.count() < 10) {
             seen << error;
+            lines << at.sourceLine() * 100 + at.sourceColumn();
             if (error == "Incorrect package specification")
                 logic.packages().at(0)->pins().remove(logic.packages().at(0)->pins().count() - 1);
             else if (error.contains("Truth Table"))
@@ -243,6 +256,41 @@ private slots:
         QCOMPARE(seen[3], QString("Error Part1 E: This vector 'H' is not valid"));
         QCOMPARE(seen[4], QString("Error Part1 D: There is no Disable Pattern defined"));
         QVERIFY(seen[5].startsWith("Pin List \"PL1\" does not match with Pin List \"Other\""));
+        QCOMPARE(lines, QList<int>({1105, 1207, 1305, 1407, 1505, 1605}));
+    }
+
+    void pinListFailuresNameTheirRecord()
+    {
+        CLogic logic;
+        fillSimpleLogic(logic);
+        CPinList* list = logic.logicParts().at(0)->pinLists().at(0);
+        list->setSourcePosition({20, 5});
+        for (int i = 0; i < list->pins().count(); ++i)
+            list->pins().at(i)->setSourcePosition({21 + i, 7});
+        CSourcePosition at;
+        QString error;
+        QVERIFY(CLogicChecks::validatePinLists(logic, error, &at));
+        QVERIFY(!at.hasSourcePosition());
+
+        // The pin after the gap in the bits, then a pin whose type the package pin refuses.
+        list->pins().at(1)->setPinName(" ");
+        list->addPin("Y0", ST_DATAO, 3);
+        list->pins().last()->setSourcePosition({26, 7});
+        QVERIFY(!CLogicChecks::validatePinLists(logic, error, &at));
+        QCOMPARE(at.sourceLine(), 26);
+        list->pins().remove(list->pins().count() - 1);
+        QVERIFY(!CLogicChecks::validatePinLists(logic, error, &at));
+        QCOMPARE(error, QString("Error Part1 PL1: Pin names are not correctly specified"));
+        QCOMPARE(at.sourceLine(), 22);
+        QCOMPARE(at.sourceColumn(), 7);
+        list->pins().clear();
+        QVERIFY(!CLogicChecks::validatePinLists(logic, error, &at));
+        QCOMPARE(at.sourceLine(), 20);
+
+        logic.logicParts().at(0)->setSourcePosition({19, 3});
+        logic.logicParts().at(0)->pinLists().clear();
+        QVERIFY(!CLogicChecks::checkPinListsPresent(logic, error, &at));
+        QCOMPARE(at.sourceLine(), 19);
     }
 };
 

@@ -74,6 +74,28 @@ const QByteArray kLogic = "model-format 1.1\n"
                           "    latch \"L\" {\n      equation IN -1 OUT -1 invert\n      step {\n        set IN \"1\"\n"
                           "      }\n    }\n  }\n}\n";
 
+// Line and column of the record that starts on the line holding offset.
+QString placeOf(const QByteArray& text, qsizetype offset)
+{
+    const qsizetype start = text.lastIndexOf('\n', offset - 1) + 1;
+    qsizetype column = 1;
+    while (text.at(start + column - 1) == ' ')
+        ++column;
+    return QStringLiteral("%1:%2").arg(text.left(start).count('\n') + 1).arg(column);
+}
+
+// Every line of err is one GCC-style diagnostic or note with a place in file.
+void verifyLocated(const QString& file, const QByteArray& err)
+{
+    const QRegularExpression located(QStringLiteral("^%1:\\d+:\\d+: (error|warning|note): \\S")
+                                         .arg(QRegularExpression::escape(file)));
+    const QStringList lines = QString::fromUtf8(err).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(!lines.isEmpty(), qPrintable(file));
+    QVERIFY2(!lines.first().contains(QLatin1String(": note: ")), qPrintable(lines.first()));
+    for (const QString& line : lines)
+        QVERIFY2(located.match(line).hasMatch(), qPrintable(line));
+}
+
 // The canonical text without its format line.
 QByteArray withoutVersion(const QByteArray& text)
 {
@@ -91,6 +113,7 @@ private slots:
     void check();
     void format();
     void wizardChecks();
+    void locatedDiagnostics();
     void rebuild();
     void rebuildExamples();
 
@@ -169,26 +192,113 @@ void TestPartwrightModel::wizardChecks()
     put(file("logic.model"), kLogic);
     QCOMPARE(tool({QStringLiteral("check"), file("logic.model")}).code, 0);
 
-    // The library accepts both of these; the wizard's checks do not.
+    // The library accepts these; the wizard's checks do not. Each diagnostic
+    // names the record (the line "at" starts on), its further lines as notes.
     const struct
     {
         const char* from;
         const char* to;
+        const char* at;
         QString text;
     } cases[] = {
         {"    pinlist \"PL2\" {\n      signal IN 0 \"A\"\n      signal OUT 0 \"Y\"",
-         "    pinlist \"PL2\" {\n      signal IN 0 \"A\"\n      signal OE 0 \"Y\"",
-         QStringLiteral("error: Pin List \"PL\" does not match with Pin List \"PL2\"")},
+         "    pinlist \"PL2\" {\n      signal IN 0 \"A\"\n      signal OE 0 \"Y\"", "pinlist \"PL2\"",
+         QStringLiteral("error: Pin List \"PL\" does not match with Pin List \"PL2\"\n%1 note: Signal Types and "
+                        "the Bit Numbers for both Pin Lists have to match")},
         {"signal OUT 0 \"Y\"\n    }\n    pinlist \"PL2\"", "signal IN 0 \"Y\"\n    }\n    pinlist \"PL2\"",
-         QStringLiteral("error: Error : Part 01 PL ")},
+         "signal IN 0 \"Y\"",
+         QStringLiteral("error: Error : Part 01 PL\n%1 note: Signal Type OUTPUT in the package can not be used "
+                        "as IN\n")},
+        {"    disable \"D\" {\n      set IN \"1\"\n", "    disable \"D\" {\n", "disable \"D\"",
+         QStringLiteral("error: Error Part 01 D: There is no Disable Pattern defined\n")},
+        {"model-format 1.1", "model-format 1.0", "sequence {", QStringLiteral("error: This Test Sequence has no name\n")},
     };
     for (const auto& c : cases) {
         QByteArray text = kLogic;
-        put(file("bad.model"), text.replace(c.from, c.to));
+        text.replace(c.from, c.to);
+        // A version 1.0 test sequence has no name.
+        if (text.startsWith("model-format 1.0"))
+            text.replace("sequence \"S\"", "sequence");
+        put(file("bad.model"), text);
         const Run r = tool({QStringLiteral("check"), file("bad.model")});
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains((file("bad.model") + QStringLiteral(": ") + c.text).toUtf8()), r.err.constData());
+        verifyLocated(file("bad.model"), r.err);
+        const QString place = file("bad.model") + QLatin1Char(':') + placeOf(text, text.indexOf(c.at)) + QLatin1Char(':');
+        QVERIFY2(r.err.contains((place + QLatin1Char(' ') + QString(c.text).replace(QLatin1String("%1"), place)).toUtf8()), r.err.constData());
     }
+
+    // No component points past the last line; a second one at itself.
+    QByteArray empty = kLogic.left(kLogic.indexOf("component"));
+    put(file("empty.model"), empty);
+    const Run none = tool({QStringLiteral("check"), file("empty.model")});
+    QCOMPARE(none.code, 1);
+    QCOMPARE(none.err, (file("empty.model") + QStringLiteral(":%1:1: error: the model has no component\n")
+                                                   .arg(empty.count('\n') + 1)).toUtf8());
+    const QByteArray twice = kLogic + kLogic.mid(kLogic.indexOf("component")).replace("\"CHIP\"", "\"CHIP2\"");
+    put(file("twice.model"), twice);
+    const Run two = tool({QStringLiteral("check"), file("twice.model")});
+    QCOMPARE(two.code, 1);
+    verifyLocated(file("twice.model"), two.err);
+    QVERIFY2(two.err.contains((file("twice.model") + QLatin1Char(':') +
+                               placeOf(twice, twice.indexOf("component \"CHIP2\"")) +
+                               QStringLiteral(": error: Unable to parse file"))
+                                  .toUtf8()),
+             two.err.constData());
+}
+
+void TestPartwrightModel::locatedDiagnostics()
+{
+    const QDir examples(QStringLiteral(PW_EXAMPLES_DIR));
+    const QStringList models = examples.entryList({QStringLiteral("*.model")}, QDir::Files, QDir::Name);
+    if (models.isEmpty())
+        QSKIP("no example models in this tree");
+    // Group 1 is replaced; with a text, the wizard's message about it names the
+    // record that the first match starts on.
+    const struct
+    {
+        const char* pattern;
+        const char* to;
+        const char* text;
+    } mutations[] = {
+        {"^ *vector \"([^\"])", "2", "is not valid"},
+        {"^ *row \"([^\"])", "2", "Function Truth Table: This vector"},
+        {"^ *pin (\"[^\"]*\") ", "\"\"", "Incorrect package specification"},
+        {"^ *loop (\\d+)", "0", "Number of times to repeat is not valid"},
+        {"^ *signal \\w+ (\\d+) ", "50", "Incorrect bit sequences"},
+        {"^ *set \\w+ \"([^\"])", "2", nullptr},
+        {"^ *pin \"[^\"]*\" \"[^\"]*\" (INPUT)", "OUTPUT", nullptr},
+        {"^ *pin \"[^\"]*\" \"[^\"]*\" (OUTPUT)", "INPUT", nullptr},
+        {"^(component)", "header general {\n}\n#", nullptr},
+    };
+    int mutated = 0;
+    for (const QString& name : models) {
+        const QByteArray original = contentOf(examples.filePath(name));
+        for (const auto& m : mutations) {
+            const QRegularExpression re(QLatin1String(m.pattern), QRegularExpression::MultilineOption);
+            const QRegularExpressionMatch match = re.match(QString::fromLatin1(original));
+            if (!match.hasMatch())
+                continue;
+            QByteArray text = original;
+            text.replace(match.capturedStart(1), match.capturedLength(1), m.to);
+            const QString path = file("mutated.model");
+            put(path, text);
+            const Run r = tool({QStringLiteral("check"), path});
+            const QString what = name + QStringLiteral(" / ") + QLatin1String(m.pattern);
+            QVERIFY2(r.code == 1, qPrintable(what));
+            verifyLocated(path, r.err);
+            // The wizard does not check passive models.
+            if (m.text && !original.contains("\n  passive ")) {
+                const QString place = path + QLatin1Char(':') + placeOf(text, match.capturedStart(1)) +
+                                      QStringLiteral(": error: ");
+                bool found = false;
+                for (const QString& line : QString::fromUtf8(r.err).split(QLatin1Char('\n')))
+                    found = found || (line.startsWith(place) && line.contains(QLatin1String(m.text)));
+                QVERIFY2(found, qPrintable(what + QLatin1Char('\n') + QString::fromUtf8(r.err)));
+            }
+            ++mutated;
+        }
+    }
+    QVERIFY(mutated > 20);
 }
 
 void TestPartwrightModel::rebuild()
