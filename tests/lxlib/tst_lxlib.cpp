@@ -96,6 +96,11 @@ void TestLxLib::keywordTablesAgreeWithCodes()
     QCOMPARE(signalTypeKeyword(ST_COUNT), QString());
     QCOMPARE(signalTypeCode(QStringLiteral("NOPE")), 0);
     QCOMPARE(LxLibSignalTypeBit::ConvertSignalToType(QStringLiteral("MUXO")), int(ST_MUXO));
+    // Die pin types and time units both have six rows; each keeps its own lookup.
+    QCOMPARE(diePinTypeCode(QStringLiteral("open")), int(DPT_OPEN));
+    QCOMPARE(timeUnitCode(QStringLiteral("ms")), int(TU_MS));
+    QCOMPARE(diePinTypeCode(QStringLiteral("ms")), 0);
+    QCOMPARE(timeUnitCode(QStringLiteral("OPEN")), 0);
 
     // The reader takes every keyword of every table, in any case.
     for (int code = 1; code < PPT_COUNT; ++code) {
