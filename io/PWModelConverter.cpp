@@ -22,6 +22,14 @@ void copySetSignals(const LxLibSetSignalList& from, LxLibSetSignalList& to)
         to.append(new LxLibSetSignal(s->GetSignalType(), s->GetVector()));
 }
 
+// The one "-" setting without a vector that a saved enable pattern without
+// settings carries, because the file wants at least one.
+bool isEnablePlaceholder(const LxLibSetSignalList& settings)
+{
+    return settings.count() == 1 && settings.first()->GetSignalType() == ST_DASH
+           && settings.first()->GetVector().isEmpty();
+}
+
 const LxLibSetEnableRelation* relationOf(const LxLibSetEnable* e)
 {
     return dynamic_cast<const LxLibSetEnableRelation*>(e);
@@ -149,7 +157,8 @@ LxLibEnablePattern* PWModelConverter::convertEnablePattern(const LxLibEnablePatt
     const QString name = pattern.GetName().isEmpty() ? tr("Enable") + defaultNameNumber(n) : pattern.GetName();
     auto* e = new LxLibEnablePattern(name);
     e->copySourcePosition(pattern);
-    copySetSignals(pattern.GetSetSignalList(), e->GetSetSignalList());
+    if (!isEnablePlaceholder(pattern.GetSetSignalList()))
+        copySetSignals(pattern.GetSetSignalList(), e->GetSetSignalList());
     const LxLibSetEnable* shown = nullptr;
     bool powerControl = false;
     for (const LxLibSetEnable* se : pattern.GetSetEnableList()) {

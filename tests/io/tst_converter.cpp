@@ -1,9 +1,11 @@
 #include "IoFixture.h"
 
 #include "CLogic.h"
+#include "CLogicChecks.h"
 #include "CTestSequences.h"
 #include "PWDeviceModel.h"
 #include "PWFeatureWarnings.h"
+#include "PWLogicDocument.h"
 #include "PWModelConverter.h"
 #include "PWVocabulary.h"
 
@@ -230,6 +232,34 @@ private slots:
         QVERIFY(dynamic_cast<const LxLibSetEnableRelation*>(first.at(1))->IsInvert());
         QCOMPARE(part->disablePatterns().at(0)->GetName(), QStringLiteral("Disable 01"));
         QCOMPARE(part->disablePatterns().at(0)->GetSetDisableList().count(), 1);
+    }
+
+    void enablePlaceholderIsDroppedOnReading()
+    {
+        // What the builder writes for an enable pattern without settings reads
+        // back as that pattern again; a "-" among real settings stays.
+        bool ok = false;
+        QString error;
+        auto model = converted(logicModel("1.2", "    enable \"Off\" {\n      set - \"\"\n      output-enable\n    }\n"
+                                                 "    enable \"Both\" {\n      set - \"\"\n      set DATAA \"0\"\n    }\n"),
+                               &ok, &error);
+        QVERIFY2(ok, qPrintable(error));
+        const CLogicPart* part = model->logic().logicParts().at(0);
+        QVERIFY(part->enablePatterns().at(0)->GetSetSignalList().isEmpty());
+        QCOMPARE(part->enablePatterns().at(0)->GetSetEnableList().count(), 1);
+        QCOMPARE(part->enablePatterns().at(1)->GetSetSignalList().count(), 2);
+        QVERIFY(!CLogicChecks::checkEnablePatterns(model->logic(), error));
+
+        model->logic().logicParts().at(0)->enablePatterns().remove(1);
+        QVERIFY2(CLogicChecks::validateLogicPage(model->logic(), error), qPrintable(error));
+        LxLibInfo written(QStringLiteral("mem.model"));
+        model->writeHeader(written);
+        QVERIFY2(PWLogicDocument::buildAndCheck(written, model->logic(), model->deviceId(), error), qPrintable(error));
+        QVERIFY(written.toText().contains("      set - \"\"\n"));
+        PWDeviceModel reopened;
+        QVERIFY(PWModelConverter::convert(*documentOf(written.toText()), reopened, error));
+        QVERIFY2(CLogicChecks::validateLogicPage(reopened.logic(), error), qPrintable(error));
+        QVERIFY(reopened.logic().logicParts().at(0)->enablePatterns().at(0)->GetSetSignalList().isEmpty());
     }
 };
 

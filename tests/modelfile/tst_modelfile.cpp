@@ -1,7 +1,11 @@
 // Loading into and saving from the wizard, through its widgets and the scripted prompts.
 
 #include "CLogic.h"
+#include "CLogicChecks.h"
+#include "CVectorTestSequence.h"
 #include "LxLibInfo.h"
+#include "PWDeviceModel.h"
+#include "PWLogicDocument.h"
 #include "PWModelFile.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -44,6 +48,49 @@ const QByteArray kModel = "model-format 1.1\n"
                           "    enable \"E\" {\n      set IN \"0\"\n      chip-enable\n      output-enable\n    }\n"
                           "  }\n}\n";
 
+// A logic model assembled in memory as the editors leave it: one enable
+// pattern has no settings, only its kind.
+QByteArray builtModelText()
+{
+    using namespace lxlib;
+    PWDeviceModel model;
+    CLogic& logic = model.logic();
+    auto* package = new CPackage;
+    package->addPackageId(QStringLiteral("DIP6"));
+    const char* const pins[][2] = {{"1", "A0"}, {"2", "A1"}, {"3", "Y0"}, {"4", "OE"}, {"5", "D0"}};
+    const int types[] = {PPT_INPUT, PPT_INPUT, PPT_OUTPUT, PPT_INPUT, PPT_INOUT};
+    for (int i = 0; i < 5; ++i)
+        package->addPin(QLatin1String(pins[i][0]), QLatin1String(pins[i][1]), types[i]);
+    logic.packages().append(package);
+    auto* part = new CLogicPart(QStringLiteral("Part1"));
+    auto* pinList = new CPinList(QStringLiteral("PL1"));
+    const int signalTypes[] = {ST_DATAI, ST_DATAI, ST_DATAO, ST_OE, ST_DATA};
+    const int bits[] = {0, 1, 0, 0, 0};
+    for (int i = 0; i < 5; ++i)
+        pinList->addPin(QLatin1String(pins[i][1]), signalTypes[i], bits[i]);
+    part->pinLists().append(pinList);
+    part->truthTable().append(new LxLibTruthTableRecord(QStringLiteral("1")));
+    auto* sequence = new CTestSequences(QStringLiteral("TS 01"));
+    sequence->appendStatement(new CVectorTestSequence(QStringLiteral("0")));
+    part->testSequences().append(sequence);
+    part->testSequenceDiagnostics().append(new CLogicDiagnoseList);
+    auto* enable = new LxLibEnablePattern(QStringLiteral("Outputs on"));
+    enable->AddSetEnable(new LxLibSetEnable(ET_OUTPUT_ENABLE));
+    part->enablePatterns().append(enable);
+    auto* disable = new LxLibDisablePattern(QStringLiteral("Off"));
+    disable->AddSetSignal(new LxLibSetSignal(ST_OE, QStringLiteral("1")));
+    disable->AddSetDisable(new LxLibSetDisable(ST_DATA));
+    part->disablePatterns().append(disable);
+    logic.logicParts().append(part);
+    logic.rebuildSignalIndex(0);
+
+    LxLibInfo document(QStringLiteral("built.model"));
+    QString error;
+    if (!PWLogicDocument::buildAndCheck(document, logic, QStringLiteral("BUILT"), error))
+        qWarning("built model does not build: %s", qPrintable(error));
+    return document.toText();
+}
+
 } // namespace
 
 class TestModelFile : public QObject
@@ -81,7 +128,58 @@ class TestModelFile : public QObject
         return dlg;
     }
 
+    // Next until the last page or until a page refuses; the index reached.
+    static int walkToLastPage(PartwrightDlg& dlg)
+    {
+        for (int before = -1; dlg.currentIndex() != before && dlg.currentIndex() != PartwrightForm::LastPage;) {
+            before = dlg.currentIndex();
+            QTest::mouseClick(dlg.nextButton(), Qt::LeftButton);
+        }
+        return dlg.currentIndex();
+    }
+
 private slots:
+    void savedModelsReopenAndPassTheirChecks_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        const QDir examples(QStringLiteral(PW_EXAMPLES_DIR));
+        for (const QString& name : examples.entryList({QStringLiteral("*.model")}, QDir::Files, QDir::Name)) {
+            const QByteArray text = contentOf(examples.filePath(name));
+            // Only logic models can be finished; the memory and passive ones are not saved.
+            if (text.contains("\n  logic "))
+                QTest::newRow(qPrintable(name)) << text;
+        }
+        QTest::newRow("model of this test") << kModel;
+        QTest::newRow("model built in memory") << builtModelText();
+    }
+
+    void savedModelsReopenAndPassTheirChecks()
+    {
+        QFETCH(QByteArray, text);
+        ScriptedPrompter prompts;
+        const QString source = path(QStringLiteral("source.model"));
+        const QString saved = path(QStringLiteral("saved.model"));
+        put(source, text);
+        QFile::remove(saved);
+        {
+            auto dlg = openedOnNext(source);
+            QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
+            QVERIFY2(walkToLastPage(*dlg) == PartwrightForm::LastPage, qPrintable(prompts.texts().join(u'|')));
+            dlg->leModelName->setText(saved);
+            QTest::mouseClick(dlg->finishButton(), Qt::LeftButton);
+            QVERIFY2(dlg->finishedFlag(), qPrintable(prompts.texts().join(u'|')));
+        }
+        prompts.clearShown();
+        auto dlg = openedOnNext(saved);
+        QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
+        QString error;
+        QVERIFY2(CLogicChecks::validateLogicPage(dlg->context().logic(), error), qPrintable(error));
+        // Next from the logic part page runs the checks and reaches the last page without a word.
+        QVERIFY2(walkToLastPage(*dlg) == PartwrightForm::LastPage, qPrintable(prompts.texts().join(u'|')));
+        QCOMPARE(prompts.texts(), QStringList());
+        QVERIFY(prompts.unexpected().isEmpty());
+    }
+
     void savingFollowsTheNameRules()
     {
         ScriptedPrompter prompts;
