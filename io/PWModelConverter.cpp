@@ -234,6 +234,7 @@ bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion
     const int pos = root.logicParts().count();
     auto* part = new CLogicPart(logic.GetName());
     root.insertLogicPart(pos, part);
+    part->properties() = logic.GetPropertyList();
     for (const LxLibPinList* pinList : logic.GetPinListList())
         part->pinLists().append(convertPinList(*pinList));
     root.rebuildSignalIndex(pos);

@@ -16,9 +16,10 @@ QString PWRebuildCommand::help() const
         "Usage: partwright-model rebuild IN OUT\n"
         "Reads the model file IN, converts it as the wizard does when it opens\n"
         "it, builds a new document from the result and writes it to OUT, as\n"
-        "Finish does: format 1.2, aliases and headers kept. Settings the wizard\n"
-        "cannot hold are dropped with a warning. Memory-test and memory-program\n"
-        "models are refused. OUT is written atomically and only on success.\n"
+        "Finish does: format 1.2, aliases, headers and part properties kept.\n"
+        "Settings the wizard cannot hold are dropped with a warning. Memory-test\n"
+        "and memory-program models are refused. OUT is written atomically and\n"
+        "only on success.\n"
         "Exit status 0 on success, 1 when IN cannot be read, converted or\n"
         "built or OUT cannot be written, 2 on a usage error.\n");
 }

@@ -6,6 +6,7 @@
 #include "LxLibInfo.h"
 #include "PWDeviceModel.h"
 #include "PWLogicDocument.h"
+#include "PWLogicPartsPage.h"
 #include "PWModelFile.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -178,6 +179,30 @@ private slots:
         QVERIFY2(walkToLastPage(*dlg) == PartwrightForm::LastPage, qPrintable(prompts.texts().join(u'|')));
         QCOMPARE(prompts.texts(), QStringList());
         QVERIFY(prompts.unexpected().isEmpty());
+    }
+
+    void propertiesFollowTheirPartIntoTheSavedFile()
+    {
+        ScriptedPrompter prompts;
+        QByteArray two = kModel;
+        two.replace("  }\n}\n", "  }\n  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
+                                "    property \"family\" \"HC\"\n    pinlist \"PL\" {\n      signal IN 0 \"A\"\n"
+                                "    }\n  }\n}\n");
+        two.replace("  logic \"Part 01\" {\n", "  logic \"Part 01\" {\n    property \"first\" \"1\"\n");
+        const QString file = path(QStringLiteral("properties.model"));
+        put(file, two);
+        auto dlg = openedOnNext(file);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
+        QCOMPARE(walkToLastPage(*dlg), int(PartwrightForm::LastPage));
+        // The first part goes; its property goes with it, the second part keeps its own.
+        QVERIFY(dlg->logicPage()->deleteLogicPart(0));
+        dlg->leModelName->setText(path(QStringLiteral("properties-saved.model")));
+        QVERIFY(dlg->modelFile()->buildAndSave());
+        const QByteArray saved = contentOf(path(QStringLiteral("properties-saved.model")));
+        QVERIFY2(saved.contains("  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
+                                "    property \"family\" \"HC\"\n    pinlist"),
+                 saved.constData());
+        QVERIFY(!saved.contains("property \"first\""));
     }
 
     void savingFollowsTheNameRules()
