@@ -12,7 +12,7 @@ using namespace lxlib;
 
 namespace {
 
-// Disable patterns beyond this many have no place in the editor.
+// A logic part holds at most this many disable patterns.
 constexpr int kMaxDisablePatterns = 21;
 
 void copySetSignals(const LxLibSetSignalList& from, LxLibSetSignalList& to)
@@ -208,6 +208,15 @@ LxLibLatchSequence* PWModelConverter::convertLatchSequence(const LxLibLatchSeque
     return l;
 }
 
+QString PWModelConverter::disableAddRefusal(const LxLibDisablePattern& pattern, int n)
+{
+    if (n > kMaxDisablePatterns)
+        return tr("It is not possible to add a new Disable Pattern\nMaximum number of Disables is reached");
+    if (!pattern.GetName().isEmpty() && isReservedPatternName(pattern.GetName()))
+        return tr("This Disable Pattern name is not allowed!");
+    return QString();
+}
+
 bool PWModelConverter::convertTestSequences(const LxLibLogic& logic, float formatVersion, CLogicPart& part)
 {
     part.testSequences().clear();
@@ -249,11 +258,13 @@ bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion
         part->enablePatterns().append(convertEnablePattern(*pattern, ++n));
     n = 0;
     for (const LxLibDisablePattern* pattern : logic.GetDisablePatternList()) {
-        ++n;
-        const QString name = pattern->GetName();
-        // The editor refuses these names and a 22nd pattern; the rest goes with them.
-        if (n > kMaxDisablePatterns || (!name.isEmpty() && isReservedPatternName(name)))
+        // Each pattern is added as the editor adds one; its first refusal ends
+        // the disables of this part, and the user is told.
+        const QString refusal = disableAddRefusal(*pattern, ++n);
+        if (!refusal.isEmpty()) {
+            model.addNotice(refusal, *pattern);
             break;
+        }
         part->disablePatterns().append(convertDisablePattern(*pattern, n));
     }
     if (logic.kind() == DK_LOGIC)

@@ -5,6 +5,19 @@
 #include "PWFeatureWarnings.h"
 #include "PWLogicDocument.h"
 
+namespace {
+
+// A refusal at the record it refused: one warning, its further lines as notes.
+void warn(QTextStream& err, const QString& source, const PWDeviceModel::Notice& notice)
+{
+    const QString at = QStringLiteral("%1:%2:%3: ").arg(source).arg(notice.line).arg(notice.column);
+    const QStringList lines = notice.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        err << at << (i == 0 ? "warning: " : "note: ") << lines.at(i) << '\n';
+}
+
+} // namespace
+
 QString PWRebuildCommand::synopsis() const
 {
     return QStringLiteral("rebuild IN OUT       convert a model and write it as the wizard saves it");
@@ -46,6 +59,8 @@ int PWRebuildCommand::run(const QStringList& args, QTextStream& out, QTextStream
         return Problems;
     for (const QString& w : PWFeatureWarnings::of(&source, false))
         err << in << ": warning: " << w << '\n';
+    for (const PWDeviceModel::Notice& notice : model.notices())
+        warn(err, in, notice);
     if (model.isReadOnlyCategory()) {
         error(err, in, PWDeviceModel::tr("Warning: File \"%1\" is in ReadOnly mode and cannot be changed or saved")
                            .arg(in));

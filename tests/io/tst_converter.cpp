@@ -234,6 +234,47 @@ private slots:
         QCOMPARE(part->disablePatterns().at(0)->GetSetDisableList().count(), 1);
     }
 
+    void refusedDisablePatternsAreReported()
+    {
+        // The 22nd pattern and a reserved name each stop the disables of their
+        // part, with the refusal the editor's add shows; the other part is untouched.
+        auto disable = [](const QByteArray& name) {
+            return "    disable \"" + name + "\" {\n      set DATAA \"1\"\n    }\n";
+        };
+        QByteArray many;
+        for (int i = 1; i <= 23; ++i)
+            many += disable(i % 2 ? QByteArray() : "D" + QByteArray::number(i));
+        const QByteArray reserved = disable("First") + disable("truth table") + disable("After");
+        QByteArray text = logicModel("1.2", many);
+        text.replace("  }\n}\n", "  }\n  logic \"L2\" {\n    pinlist \"PL\" {\n      signal DATAA 0 \"A\"\n    }\n"
+                                   + reserved + "  }\n  logic \"L3\" {\n    pinlist \"PL\" {\n"
+                                   "      signal DATAA 0 \"A\"\n    }\n" + disable("Fine") + "  }\n}\n");
+        bool ok = false;
+        QString error;
+        auto model = converted(text, &ok, &error);
+        QVERIFY2(ok, qPrintable(error));
+        const CLogicPartList& parts = model->logic().logicParts();
+        QCOMPARE(parts.at(0)->disablePatterns().count(), 21);
+        QCOMPARE(parts.at(0)->disablePatterns().at(20)->GetName(), QStringLiteral("Disable 21"));
+        QCOMPARE(parts.at(1)->disablePatterns().count(), 1);
+        QCOMPARE(parts.at(2)->disablePatterns().count(), 1);
+
+        const QList<PWDeviceModel::Notice>& notices = model->notices();
+        QCOMPARE(notices.count(), 2);
+        QCOMPARE(notices.at(0).text, QStringLiteral("It is not possible to add a new Disable Pattern\n"
+                                                    "Maximum number of Disables is reached"));
+        // Each notice points at the refused pattern.
+        auto lineOf = [&text](const QByteArray& record) { return text.left(text.indexOf(record)).count('\n') + 1; };
+        QCOMPARE(notices.at(0).line, lineOf("disable \"D22\""));
+        QCOMPARE(notices.at(0).column, 5);
+        QCOMPARE(notices.at(1).text, QStringLiteral("This Disable Pattern name is not allowed!"));
+        QCOMPARE(notices.at(1).line, lineOf("disable \"truth table\""));
+
+        // A fresh conversion starts without the old notices.
+        model->clear();
+        QVERIFY(model->notices().isEmpty());
+    }
+
     void propertiesStayWithTheirPart()
     {
         bool ok = false;

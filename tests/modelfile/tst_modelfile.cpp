@@ -205,6 +205,24 @@ private slots:
         QVERIFY(!saved.contains("property \"first\""));
     }
 
+    void refusedDisablePatternsAreShownOnLoading()
+    {
+        ScriptedPrompter prompts;
+        QByteArray many;
+        for (int i = 1; i <= 22; ++i)
+            many += "    disable \"D" + QByteArray::number(i) + "\" {\n      set IN \"1\"\n    }\n";
+        QByteArray text = kModel;
+        const QString file = path(QStringLiteral("disables.model"));
+        put(file, text.replace("    enable \"E\"", many + "    enable \"E\""));
+        auto dlg = openedOnNext(file);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
+        // After the warning about the two enable specifications, the add's refusal.
+        QCOMPARE(prompts.count(), 2);
+        QCOMPARE(prompts.lastText(), QStringLiteral("It is not possible to add a new Disable Pattern\n"
+                                                    "Maximum number of Disables is reached"));
+        QCOMPARE(dlg->context().logic().logicParts().at(0)->disablePatterns().count(), 21);
+    }
+
     void savingFollowsTheNameRules()
     {
         ScriptedPrompter prompts;

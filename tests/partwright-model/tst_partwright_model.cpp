@@ -94,6 +94,7 @@ private slots:
     void rebuild();
     void rebuildExamples();
     void rebuildKeepsProperties();
+    void rebuildReportsRefusedDisablePatterns();
 
 private:
     QString file(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
@@ -272,6 +273,36 @@ void TestPartwrightModel::rebuildKeepsProperties()
     QVERIFY2(r.code == 0, r.err.constData());
     QVERIFY(contentOf(file("properties-out.model"))
                 .contains("  logic \"Part 01\" {\n    property \"grade\" \"industrial\"\n    property \"org\" \"8\"\n"));
+}
+
+void TestPartwrightModel::rebuildReportsRefusedDisablePatterns()
+{
+    QByteArray reserved = kLogic;
+    put(file("reserved.model"), reserved.replace("    disable \"D\" {\n",
+                                                 "    disable \"Enabled\" {\n      set IN \"0\"\n    }\n"
+                                                 "    disable \"D\" {\n"));
+    const int line = reserved.left(reserved.indexOf("disable \"Enabled\"")).count('\n') + 1;
+    const Run r = tool({QStringLiteral("rebuild"), file("reserved.model"), file("reserved-out.model")});
+    QCOMPARE(r.code, 0);
+    const QByteArray at = (file("reserved.model") + QStringLiteral(":%1:5: ").arg(line)).toUtf8();
+    QVERIFY2(r.err.contains(at + "warning: This Disable Pattern name is not allowed!\n"), r.err.constData());
+    QVERIFY(!contentOf(file("reserved-out.model")).contains("disable "));
+
+    QByteArray many = kLogic;
+    QByteArray disables;
+    for (int i = 1; i <= 22; ++i)
+        disables += "    disable \"D" + QByteArray::number(i) + "\" {\n      set IN \"1\"\n    }\n";
+    put(file("many.model"), many.replace("    disable \"D\" {\n", disables + "    disable \"D\" {\n"));
+    const Run full = tool({QStringLiteral("rebuild"), file("many.model"), file("many-out.model")});
+    QCOMPARE(full.code, 0);
+    // One diagnostic: the further line of the message is its note.
+    const QByteArray at22 = (file("many.model") + QStringLiteral(":%1:5: ")
+                                                      .arg(many.left(many.indexOf("disable \"D22\"")).count('\n') + 1))
+                                .toUtf8();
+    QVERIFY2(full.err.contains(at22 + "warning: It is not possible to add a new Disable Pattern\n" + at22
+                               + "note: Maximum number of Disables is reached\n"),
+             full.err.constData());
+    QCOMPARE(contentOf(file("many-out.model")).count("    disable \""), 21);
 }
 
 QTEST_GUILESS_MAIN(TestPartwrightModel)
