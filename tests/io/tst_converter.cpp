@@ -275,20 +275,6 @@ private slots:
         QVERIFY(model->notices().isEmpty());
     }
 
-    void propertiesStayWithTheirPart()
-    {
-        bool ok = false;
-        QString error;
-        QByteArray text = logicModel("1.2", "    property \"b\" \"2\"\n    property \"a\" \"1\"\n");
-        text.replace("  }\n}\n", "  }\n  memory-test \"M\" {\n    property \"size\" \"\"\n"
-                                   "    pinlist \"PL\" {\n      signal ADDR 0 \"A\"\n    }\n  }\n}\n");
-        auto model = converted(text, &ok, &error);
-        QVERIFY2(ok, qPrintable(error));
-        using Properties = QList<std::pair<QString, QString>>;
-        QCOMPARE(model->logic().logicParts().at(0)->properties(), (Properties{{"b", "2"}, {"a", "1"}}));
-        QCOMPARE(model->logic().logicParts().at(1)->properties(), (Properties{{"size", ""}}));
-    }
-
     void enablePlaceholderIsDroppedOnReading()
     {
         // What the builder writes for an enable pattern without settings reads

@@ -277,17 +277,6 @@ void TestPartwrightModel::rebuildKeepsProperties()
 
 void TestPartwrightModel::rebuildReportsRefusedDisablePatterns()
 {
-    QByteArray reserved = kLogic;
-    put(file("reserved.model"), reserved.replace("    disable \"D\" {\n",
-                                                 "    disable \"Enabled\" {\n      set IN \"0\"\n    }\n"
-                                                 "    disable \"D\" {\n"));
-    const int line = reserved.left(reserved.indexOf("disable \"Enabled\"")).count('\n') + 1;
-    const Run r = tool({QStringLiteral("rebuild"), file("reserved.model"), file("reserved-out.model")});
-    QCOMPARE(r.code, 0);
-    const QByteArray at = (file("reserved.model") + QStringLiteral(":%1:5: ").arg(line)).toUtf8();
-    QVERIFY2(r.err.contains(at + "warning: This Disable Pattern name is not allowed!\n"), r.err.constData());
-    QVERIFY(!contentOf(file("reserved-out.model")).contains("disable "));
-
     QByteArray many = kLogic;
     QByteArray disables;
     for (int i = 1; i <= 22; ++i)
