@@ -91,8 +91,14 @@ QStringList PWDeviceModel::enableConnectionOperatorChoices()
     return {tr("Normal"), tr("Invert")};
 }
 
+void PWDeviceModel::addNotice(const QString& text, const LxLibObject& refused)
+{
+    m_notices.append({text, refused.sourceLine(), refused.sourceColumn()});
+}
+
 void PWDeviceModel::clear()
 {
+    m_notices.clear();
     m_deviceId.clear();
     m_category = NoCategory;
     m_editMode = NoEdit;

@@ -12,7 +12,8 @@
 
 namespace lxlib {
 class LxLibInfo;
-}
+class LxLibObject;
+} // namespace lxlib
 
 // Everything the wizard's editors show of one model, without any widget: the
 // device page, the header page, the logic device model and the passive parts.
@@ -72,6 +73,18 @@ public:
     static QStringList enableEqualOperatorChoices(float formatVersion);
     static QStringList enableConnectionOperatorChoices();
 
+    // What a conversion refused to take over, told to the user as the editor
+    // would tell it, with the place of the refused record in the file (0 when
+    // it was built in memory).
+    struct Notice
+    {
+        QString text;
+        int line = 0;
+        int column = 0;
+    };
+    const QList<Notice>& notices() const { return m_notices; }
+    void addNotice(const QString& text, const lxlib::LxLibObject& refused);
+
     void clear();
 
 private:
@@ -82,6 +95,7 @@ private:
     std::unique_ptr<CLogic> m_logic = std::make_unique<CLogic>();
     lxlib::LxLibList<lxlib::LxLibPassiveComponent> m_passives;
     float m_sourceVersion = 1.2f;
+    QList<Notice> m_notices;
 };
 
 #endif

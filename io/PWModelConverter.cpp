@@ -12,7 +12,7 @@ using namespace lxlib;
 
 namespace {
 
-// Disable patterns beyond this many have no place in the editor.
+// A logic part holds at most this many disable patterns.
 constexpr int kMaxDisablePatterns = 21;
 
 void copySetSignals(const LxLibSetSignalList& from, LxLibSetSignalList& to)
@@ -23,6 +23,14 @@ void copySetSignals(const LxLibSetSignalList& from, LxLibSetSignalList& to)
         copy->copySourcePosition(*s);
         to.append(copy);
     }
+}
+
+// The one "-" setting without a vector that a saved enable pattern without
+// settings carries, because the file wants at least one.
+bool isEnablePlaceholder(const LxLibSetSignalList& settings)
+{
+    return settings.count() == 1 && settings.first()->GetSignalType() == ST_DASH
+           && settings.first()->GetVector().isEmpty();
 }
 
 const LxLibSetEnableRelation* relationOf(const LxLibSetEnable* e)
@@ -175,7 +183,8 @@ LxLibEnablePattern* PWModelConverter::convertEnablePattern(const LxLibEnablePatt
     const QString name = pattern.GetName().isEmpty() ? tr("Enable") + defaultNameNumber(n) : pattern.GetName();
     auto* e = new LxLibEnablePattern(name);
     e->copySourcePosition(pattern);
-    copySetSignals(pattern.GetSetSignalList(), e->GetSetSignalList());
+    if (!isEnablePlaceholder(pattern.GetSetSignalList()))
+        copySetSignals(pattern.GetSetSignalList(), e->GetSetSignalList());
     const LxLibSetEnable* shown = nullptr;
     bool powerControl = false;
     for (const LxLibSetEnable* se : pattern.GetSetEnableList()) {
@@ -225,6 +234,15 @@ LxLibLatchSequence* PWModelConverter::convertLatchSequence(const LxLibLatchSeque
     return l;
 }
 
+QString PWModelConverter::disableAddRefusal(const LxLibDisablePattern& pattern, int n)
+{
+    if (n > kMaxDisablePatterns)
+        return tr("It is not possible to add a new Disable Pattern\nMaximum number of Disables is reached");
+    if (!pattern.GetName().isEmpty() && isReservedPatternName(pattern.GetName()))
+        return tr("This Disable Pattern name is not allowed!");
+    return QString();
+}
+
 bool PWModelConverter::convertTestSequences(const LxLibLogic& logic, float formatVersion, CLogicPart& part,
                                             CSourcePosition& refused)
 {
@@ -254,6 +272,7 @@ bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion
     auto* part = new CLogicPart(logic.GetName());
     part->setSourcePosition(CSourcePosition(logic));
     root.insertLogicPart(pos, part);
+    part->properties() = logic.GetPropertyList();
     for (const LxLibPinList* pinList : logic.GetPinListList())
         part->pinLists().append(convertPinList(*pinList));
     root.rebuildSignalIndex(pos);
@@ -268,11 +287,13 @@ bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion
         part->enablePatterns().append(convertEnablePattern(*pattern, ++n));
     n = 0;
     for (const LxLibDisablePattern* pattern : logic.GetDisablePatternList()) {
-        ++n;
-        const QString name = pattern->GetName();
-        // The editor refuses these names and a 22nd pattern; the rest goes with them.
-        if (n > kMaxDisablePatterns || (!name.isEmpty() && isReservedPatternName(name)))
+        // Each pattern is added as the editor adds one; its first refusal ends
+        // the disables of this part, and the user is told.
+        const QString refusal = disableAddRefusal(*pattern, ++n);
+        if (!refusal.isEmpty()) {
+            model.addNotice(refusal, *pattern);
             break;
+        }
         part->disablePatterns().append(convertDisablePattern(*pattern, n));
     }
     if (logic.kind() == DK_LOGIC)

@@ -53,6 +53,9 @@ public:
     static lxlib::LxLibEnablePattern* convertEnablePattern(const lxlib::LxLibEnablePattern& pattern, int n);
     static lxlib::LxLibDisablePattern* convertDisablePattern(const lxlib::LxLibDisablePattern& pattern, int n);
     static lxlib::LxLibLatchSequence* convertLatchSequence(const lxlib::LxLibLatchSequence& sequence);
+    // Why the editor would refuse to add the n-th disable pattern of a part
+    // (counted from 1); empty when it takes it.
+    static QString disableAddRefusal(const lxlib::LxLibDisablePattern& pattern, int n);
 
 private:
     static bool convertInto(const lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error,

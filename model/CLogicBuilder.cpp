@@ -201,6 +201,8 @@ LxLibLogicStatementLists* CLogicBuilder::buildTestSequence(const CTestSequences&
 LxLibLogic* CLogicBuilder::buildLogic(const CLogicPart& part)
 {
     auto* logic = new LxLibLogic(part.name());
+    for (const auto& [name, value] : part.properties())
+        logic->AddProperty(name, value);
     for (const CPinList* pinList : part.pinLists()) {
         auto* p = new LxLibPinList;
         for (const CPinListPin* pin : pinList->pins())

@@ -7,7 +7,10 @@
 #include "CTestSequences.h"
 #include "LxLibLogic.h"
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 class CVectorColumns;
 
@@ -35,6 +38,11 @@ public:
     lxlib::LxLibTruthTableRecordList& truthTable() { return m_truthTable; }
     const CTestSequenceDiagnoseList& testSequenceDiagnostics() const { return m_diagnostics; }
     CTestSequenceDiagnoseList& testSequenceDiagnostics() { return m_diagnostics; }
+    // Named values of the part that no editor shows (name, value), in file
+    // order; they travel with the part from the file it came from to the saved one.
+    using Properties = QList<std::pair<QString, QString>>;
+    const Properties& properties() const { return m_properties; }
+    Properties& properties() { return m_properties; }
 
     // Each takes the item; false for a null item.
     bool insertPinList(int pos, CPinList* p) { return m_pinLists.insert(pos, p); }
@@ -64,6 +72,7 @@ private:
     lxlib::LxLibDisablePatternList m_disables;
     lxlib::LxLibTruthTableRecordList m_truthTable;
     CTestSequenceDiagnoseList m_diagnostics;
+    Properties m_properties;
 };
 
 using CLogicPartList = CList<CLogicPart>;

@@ -114,6 +114,8 @@ bool PWModelFile::convertDocument(QString& error)
     const bool converted = PWModelConverter::convert(*m_document, model, error);
     if (m_document->GetComponentList().count() == 1)
         warnUnsupportedFeatures();
+    for (const PWDeviceModel::Notice& notice : model.notices())
+        showInformation(notice.text);
     // What was converted is shown even after a failure: the user may load again.
     m_dialog->headerPage()->readHeader(*m_document);
     m_dialog->leDeviceId->setText(model.deviceId());

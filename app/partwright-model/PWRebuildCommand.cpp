@@ -5,6 +5,19 @@
 #include "PWFeatureWarnings.h"
 #include "PWLogicDocument.h"
 
+namespace {
+
+// A refusal at the record it refused: one warning, its further lines as notes.
+void warn(QTextStream& err, const QString& source, const PWDeviceModel::Notice& notice)
+{
+    const QString at = QStringLiteral("%1:%2:%3: ").arg(source).arg(notice.line).arg(notice.column);
+    const QStringList lines = notice.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        err << at << (i == 0 ? "warning: " : "note: ") << lines.at(i) << '\n';
+}
+
+} // namespace
+
 QString PWRebuildCommand::synopsis() const
 {
     return QStringLiteral("rebuild IN OUT       convert a model and write it as the wizard saves it");
@@ -16,9 +29,10 @@ QString PWRebuildCommand::help() const
         "Usage: partwright-model rebuild IN OUT\n"
         "Reads the model file IN, converts it as the wizard does when it opens\n"
         "it, builds a new document from the result and writes it to OUT, as\n"
-        "Finish does: format 1.2, aliases and headers kept. Settings the wizard\n"
-        "cannot hold are dropped with a warning. Memory-test and memory-program\n"
-        "models are refused. OUT is written atomically and only on success.\n"
+        "Finish does: format 1.2, aliases, headers and part properties kept.\n"
+        "Settings the wizard cannot hold are dropped with a warning. Memory-test\n"
+        "and memory-program models are refused. OUT is written atomically and\n"
+        "only on success.\n"
         "Exit status 0 on success, 1 when IN cannot be read, converted or\n"
         "built or OUT cannot be written, 2 on a usage error.\n");
 }
@@ -45,6 +59,8 @@ int PWRebuildCommand::run(const QStringList& args, QTextStream& out, QTextStream
         return Problems;
     for (const QString& w : PWFeatureWarnings::of(&source, false))
         err << diagnostic(in, componentPosition(source), lxlib::Message::Warning, w);
+    for (const PWDeviceModel::Notice& notice : model.notices())
+        warn(err, in, notice);
     if (model.isReadOnlyCategory()) {
         error(err, in, componentPosition(source),
               PWDeviceModel::tr("Warning: File \"%1\" is in ReadOnly mode and cannot be changed or saved").arg(in));

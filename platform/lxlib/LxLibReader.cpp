@@ -81,7 +81,8 @@ void LxLibReader::readDocument(LxLibParser& p)
         p.error(first.number, first.errorColumn, first.error);
         p.abandon(first);
     } else if (first.tokens.front().is("model-format")) {
-        readFormatLine(p, first);
+        if (!readFormatLine(p, first))
+            p.abandon(first);
     } else {
         p.errorAtToken(first, 0,
                        QStringLiteral("expected the format line \"model-format 1.2\" but found %1")
@@ -92,12 +93,12 @@ void LxLibReader::readDocument(LxLibParser& p)
         readTopRecord(p, p.line());
 }
 
-void LxLibReader::readFormatLine(LxLibParser& p, const LxLibLine& line)
+bool LxLibReader::readFormatLine(LxLibParser& p, const LxLibLine& line)
 {
     m_formatLine = line.number;
     if (line.tokens.size() < 2 || line.tokens[1].kind != LxLibToken::Word) {
         p.errorAtToken(line, 1, QStringLiteral("expected a format version such as 1.2 after \"model-format\""));
-        return;
+        return false;
     }
     const QString text = LxLibTokenizer::wordValue(line.tokens[1]);
     const int dot = text.indexOf(QLatin1Char('.'));
@@ -113,18 +114,18 @@ void LxLibReader::readFormatLine(LxLibParser& p, const LxLibLine& line)
     if (!okMajor || !okMinor || text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
         p.errorAtToken(line, 1, QStringLiteral("expected a format version such as 1.2 but found %1")
                                     .arg(LxLibTokenizer::describe(line.tokens[1])));
-        return;
+        return false;
     }
     if (major != 1) {
         p.errorAtToken(line, 1, QStringLiteral("format version %1 is not supported (this reader reads 1.x)").arg(text));
-        return;
+        return false;
     }
     const float version = text.toFloat();
     m_info.SetFormatVersion(version);
     if (version != 1.0f && version != 1.1f && version != 1.2f)
         p.warning(line.number, line.tokens[1].column,
                   QStringLiteral("format version %1 is not one of 1.0, 1.1 and 1.2; read as version %1").arg(text));
-    p.takeEnd(line, 2);
+    return p.takeEnd(line, 2);
 }
 
 void LxLibReader::readTopRecord(LxLibParser& p, const LxLibLine& line)
@@ -145,6 +146,7 @@ void LxLibReader::readTopRecord(LxLibParser& p, const LxLibLine& line)
         p.errorAtToken(line, 0, m_formatLine > 0
                                     ? QStringLiteral("duplicate format line (the first is at line %1)").arg(m_formatLine)
                                     : QStringLiteral("the format line must be the first line of the file"));
+        p.abandon(line);
     } else if (key.kind == LxLibToken::Close) {
         p.errorAtToken(line, 0, QStringLiteral("expected header, alias or component but found '}' with no open block"));
     } else {
@@ -172,6 +174,8 @@ void LxLibReader::readHeader(LxLibParser& p, const LxLibLine& line)
         } else if (p.takeString(l, k, "the header text", text) && p.takeEnd(l, k) &&
                    p.roomFor(l, header->GetLogCommentList().size(), MaxEntries, "header lines")) {
             header->AddLogComment(text);
+        } else {
+            p.abandon(l);
         }
     });
 }
@@ -243,12 +247,19 @@ void LxLibReader::readPackage(LxLibParser& p, LxLibComponent& component, const L
             if (p.takeString(l, i, "the package id", id) && p.takeEnd(l, i) &&
                 p.roomFor(l, package->GetPackageIdList().size(), MaxEntries, "package ids"))
                 package->AddPackageAlias(id);
+            else
+                p.abandon(l);
         } else if (key.is("tap")) {
-            if (tapLine > 0)
+            if (tapLine > 0) {
                 p.errorAtToken(l, 0, QStringLiteral("duplicate \"tap\" (the first is at line %1)").arg(tapLine));
-            else if (p.takeEnd(l, i))
-                package->SetHasTap(true);
+                p.abandon(l);
+                return;
+            }
             tapLine = l.number;
+            if (p.takeEnd(l, i))
+                package->SetHasTap(true);
+            else
+                p.abandon(l);
         } else if (key.is("pin")) {
             QString number, name, partner;
             int type = 0;

@@ -34,7 +34,8 @@ public:
 private:
     bool readWith(LxLibParser& p);
     void readDocument(LxLibParser& p);
-    void readFormatLine(LxLibParser& p, const LxLibLine& line);
+    // False when the line was rejected; the caller skips the block it opens.
+    bool readFormatLine(LxLibParser& p, const LxLibLine& line);
     void readTopRecord(LxLibParser& p, const LxLibLine& line);
     void readHeader(LxLibParser& p, const LxLibLine& line);
     void readAlias(LxLibParser& p, const LxLibLine& line);

@@ -42,8 +42,9 @@ QHash<QString, int> buildIndex(const char* const (&table)[N])
     return index;
 }
 
-template <int N>
-int lookup(const char* const (&table)[N], const QString& word)
+// One instance, and so one index, per table: tables of equal length must not share it.
+template <const auto& table>
+int lookup(const QString& word)
 {
     static const QHash<QString, int> index = buildIndex(table);
     return index.value(word.toUpper(), 0);
@@ -52,21 +53,21 @@ int lookup(const char* const (&table)[N], const QString& word)
 } // namespace
 
 QString signalTypeKeyword(int code) { return keyword(kSignalTypes, code); }
-int signalTypeCode(const QString& word) { return lookup(kSignalTypes, word); }
+int signalTypeCode(const QString& word) { return lookup<kSignalTypes>(word); }
 QString packagePinTypeKeyword(int code) { return keyword(kPackagePinTypes, code); }
-int packagePinTypeCode(const QString& word) { return lookup(kPackagePinTypes, word); }
+int packagePinTypeCode(const QString& word) { return lookup<kPackagePinTypes>(word); }
 QString diePinTypeKeyword(int code) { return keyword(kDiePinTypes, code); }
-int diePinTypeCode(const QString& word) { return lookup(kDiePinTypes, word); }
+int diePinTypeCode(const QString& word) { return lookup<kDiePinTypes>(word); }
 QString passiveTypeKeyword(int code) { return keyword(kPassiveTypes, code); }
 int passiveTypeCode(const QString& word)
 {
     if (word.compare(QLatin1String("BOARDCONTACT"), Qt::CaseInsensitive) == 0)
         return PCT_BOARD_CONTACT;
-    return lookup(kPassiveTypes, word);
+    return lookup<kPassiveTypes>(word);
 }
 QString timeUnitKeyword(int code) { return keyword(kTimeUnits, code); }
-int timeUnitCode(const QString& word) { return lookup(kTimeUnits, word); }
+int timeUnitCode(const QString& word) { return lookup<kTimeUnits>(word); }
 QString stuckAtKeyword(int code) { return keyword(kStuckAt, code); }
-int stuckAtCode(const QString& word) { return lookup(kStuckAt, word); }
+int stuckAtCode(const QString& word) { return lookup<kStuckAt>(word); }
 
 } // namespace lxlib

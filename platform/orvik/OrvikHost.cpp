@@ -28,8 +28,16 @@ private:
 OrvikHost::OrvikHost() : m_interfaces(std::make_unique<HostInterfaces>(*this)) {}
 
 // The library stays loaded: the plug-in's objects may outlive the host object
-// in tests, and the plug-in keeps process-wide state.
-OrvikHost::~OrvikHost() = default;
+// in tests, and the plug-in keeps process-wide state. Its hook must not outlive
+// the host, though, unless a newer host has installed its own since.
+OrvikHost::~OrvikHost()
+{
+    if (!m_install)
+        return;
+    auto* installedFor = reinterpret_cast<void**>(m_library.resolve("__ModuleMngr__"));
+    if (!installedFor || *installedFor == this)
+        m_install(nullptr, nullptr);
+}
 
 bool OrvikHost::load(const QString& libraryPath, bool installHook, QString* error)
 {
@@ -48,6 +56,7 @@ bool OrvikHost::load(const QString& libraryPath, bool installHook, QString* erro
     }
     // Null undoes an earlier installation in the same process.
     install(installHook ? this : nullptr, installHook ? &OrvikHost::createProc : nullptr);
+    m_install = installHook ? install : nullptr;
     m_factory = getFactory();
     if (!m_factory && error)
         *error = QStringLiteral("%1 gave no class factory").arg(libraryPath);

@@ -78,6 +78,8 @@ private:
     LxiResult answer(const QString& name, void** object);
 
     QLibrary m_library;
+    // Set while this host's hook is installed in the library.
+    LxiInstallCreateHookProc m_install = nullptr;
     LxiClassFactory* m_factory = nullptr;
     std::unique_ptr<HostInterfaces> m_interfaces;
     QSet<QString> m_refused;

@@ -1,9 +1,11 @@
 #include "IoFixture.h"
 
 #include "CLogic.h"
+#include "CLogicChecks.h"
 #include "CTestSequences.h"
 #include "PWDeviceModel.h"
 #include "PWFeatureWarnings.h"
+#include "PWLogicDocument.h"
 #include "PWModelConverter.h"
 #include "PWVocabulary.h"
 
@@ -230,6 +232,75 @@ private slots:
         QVERIFY(dynamic_cast<const LxLibSetEnableRelation*>(first.at(1))->IsInvert());
         QCOMPARE(part->disablePatterns().at(0)->GetName(), QStringLiteral("Disable 01"));
         QCOMPARE(part->disablePatterns().at(0)->GetSetDisableList().count(), 1);
+    }
+
+    void refusedDisablePatternsAreReported()
+    {
+        // The 22nd pattern and a reserved name each stop the disables of their
+        // part, with the refusal the editor's add shows; the other part is untouched.
+        auto disable = [](const QByteArray& name) {
+            return "    disable \"" + name + "\" {\n      set DATAA \"1\"\n    }\n";
+        };
+        QByteArray many;
+        for (int i = 1; i <= 23; ++i)
+            many += disable(i % 2 ? QByteArray() : "D" + QByteArray::number(i));
+        const QByteArray reserved = disable("First") + disable("truth table") + disable("After");
+        QByteArray text = logicModel("1.2", many);
+        text.replace("  }\n}\n", "  }\n  logic \"L2\" {\n    pinlist \"PL\" {\n      signal DATAA 0 \"A\"\n    }\n"
+                                   + reserved + "  }\n  logic \"L3\" {\n    pinlist \"PL\" {\n"
+                                   "      signal DATAA 0 \"A\"\n    }\n" + disable("Fine") + "  }\n}\n");
+        bool ok = false;
+        QString error;
+        auto model = converted(text, &ok, &error);
+        QVERIFY2(ok, qPrintable(error));
+        const CLogicPartList& parts = model->logic().logicParts();
+        QCOMPARE(parts.at(0)->disablePatterns().count(), 21);
+        QCOMPARE(parts.at(0)->disablePatterns().at(20)->GetName(), QStringLiteral("Disable 21"));
+        QCOMPARE(parts.at(1)->disablePatterns().count(), 1);
+        QCOMPARE(parts.at(2)->disablePatterns().count(), 1);
+
+        const QList<PWDeviceModel::Notice>& notices = model->notices();
+        QCOMPARE(notices.count(), 2);
+        QCOMPARE(notices.at(0).text, QStringLiteral("It is not possible to add a new Disable Pattern\n"
+                                                    "Maximum number of Disables is reached"));
+        // Each notice points at the refused pattern.
+        auto lineOf = [&text](const QByteArray& record) { return text.left(text.indexOf(record)).count('\n') + 1; };
+        QCOMPARE(notices.at(0).line, lineOf("disable \"D22\""));
+        QCOMPARE(notices.at(0).column, 5);
+        QCOMPARE(notices.at(1).text, QStringLiteral("This Disable Pattern name is not allowed!"));
+        QCOMPARE(notices.at(1).line, lineOf("disable \"truth table\""));
+
+        // A fresh conversion starts without the old notices.
+        model->clear();
+        QVERIFY(model->notices().isEmpty());
+    }
+
+    void enablePlaceholderIsDroppedOnReading()
+    {
+        // What the builder writes for an enable pattern without settings reads
+        // back as that pattern again; a "-" among real settings stays.
+        bool ok = false;
+        QString error;
+        auto model = converted(logicModel("1.2", "    enable \"Off\" {\n      set - \"\"\n      output-enable\n    }\n"
+                                                 "    enable \"Both\" {\n      set - \"\"\n      set DATAA \"0\"\n    }\n"),
+                               &ok, &error);
+        QVERIFY2(ok, qPrintable(error));
+        const CLogicPart* part = model->logic().logicParts().at(0);
+        QVERIFY(part->enablePatterns().at(0)->GetSetSignalList().isEmpty());
+        QCOMPARE(part->enablePatterns().at(0)->GetSetEnableList().count(), 1);
+        QCOMPARE(part->enablePatterns().at(1)->GetSetSignalList().count(), 2);
+        QVERIFY(!CLogicChecks::checkEnablePatterns(model->logic(), error));
+
+        model->logic().logicParts().at(0)->enablePatterns().remove(1);
+        QVERIFY2(CLogicChecks::validateLogicPage(model->logic(), error), qPrintable(error));
+        LxLibInfo written(QStringLiteral("mem.model"));
+        model->writeHeader(written);
+        QVERIFY2(PWLogicDocument::buildAndCheck(written, model->logic(), model->deviceId(), error), qPrintable(error));
+        QVERIFY(written.toText().contains("      set - \"\"\n"));
+        PWDeviceModel reopened;
+        QVERIFY(PWModelConverter::convert(*documentOf(written.toText()), reopened, error));
+        QVERIFY2(CLogicChecks::validateLogicPage(reopened.logic(), error), qPrintable(error));
+        QVERIFY(reopened.logic().logicParts().at(0)->enablePatterns().at(0)->GetSetSignalList().isEmpty());
     }
 };
 

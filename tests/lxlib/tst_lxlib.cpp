@@ -72,6 +72,8 @@ private slots:
     void malformedInput_data();
     void malformedInput();
     void recoveryAndStopAtFirstError();
+    void rejectedLinesSkipTheBlockTheyOpen_data();
+    void rejectedLinesSkipTheBlockTheyOpen();
     void garbageNeverCrashes();
     void limits();
     void featureQuestions_data();
@@ -96,6 +98,11 @@ void TestLxLib::keywordTablesAgreeWithCodes()
     QCOMPARE(signalTypeKeyword(ST_COUNT), QString());
     QCOMPARE(signalTypeCode(QStringLiteral("NOPE")), 0);
     QCOMPARE(LxLibSignalTypeBit::ConvertSignalToType(QStringLiteral("MUXO")), int(ST_MUXO));
+    // Die pin types and time units both have six rows; each keeps its own lookup.
+    QCOMPARE(diePinTypeCode(QStringLiteral("open")), int(DPT_OPEN));
+    QCOMPARE(timeUnitCode(QStringLiteral("ms")), int(TU_MS));
+    QCOMPARE(diePinTypeCode(QStringLiteral("ms")), 0);
+    QCOMPARE(timeUnitCode(QStringLiteral("OPEN")), 0);
 
     // The reader takes every keyword of every table, in any case.
     for (int code = 1; code < PPT_COUNT; ++code) {
@@ -333,6 +340,53 @@ void TestLxLib::recoveryAndStopAtFirstError()
     Recorded first;
     QVERIFY(!first.read(text, true));
     QCOMPARE(first.errors.size(), 1);
+}
+
+void TestLxLib::rejectedLinesSkipTheBlockTheyOpen_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("expected");
+    // Each bad line opens a block whose lines would otherwise be misread and
+    // whose "}" would close the wrong block. After it, the alias must still be read.
+    const QByteArray inner = "    line \"inner\"\n    id \"inner\"\n    tap\n  }\n";
+    const QByteArray tail = "alias \"A\" \"C\" \"\" \"\"\n";
+    const QByteArray package = "component \"C\" {\n  package {\n    id \"P\"\n";
+    QTest::newRow("header line") << "model-format 1.2\nheader general {\n  line \"a\" {\n" + inner
+                                        + "  line \"b\"\n}\n" + tail
+                                 << "m.model:3:12: expected end of line but found '{'";
+    QTest::newRow("package id") << "model-format 1.2\n" + package + "    id \"Q\" {\n" + inner + "  }\n}\n" + tail
+                                << "m.model:5:12: expected end of line but found '{'";
+    QTest::newRow("tap") << "model-format 1.2\n" + package + "    tap {\n" + inner + "  }\n}\n" + tail
+                         << "m.model:5:9: expected end of line but found '{'";
+    QTest::newRow("duplicate tap") << "model-format 1.2\n" + package + "    tap\n    tap {\n" + inner + "  }\n}\n"
+                                          + tail
+                                   << "m.model:6:5: duplicate \"tap\" (the first is at line 5)";
+    QTest::newRow("format line") << "model-format 1.2 {\n" + inner + tail
+                                 << "m.model:1:18: expected end of line but found '{'";
+    QTest::newRow("bad version") << "model-format x.y {\n" + inner + tail
+                                 << "m.model:1:14: expected a format version such as 1.2 but found \"x.y\"";
+    QTest::newRow("other major version") << "model-format 2.0 {\n" + inner + tail
+                                         << "m.model:1:14: format version 2.0 is not supported";
+    QTest::newRow("duplicate format line") << "model-format 1.2\nmodel-format 1.2 {\n" + inner + tail
+                                           << "m.model:2:1: duplicate format line (the first is at line 1)";
+}
+
+void TestLxLib::rejectedLinesSkipTheBlockTheyOpen()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, expected);
+    Recorded r;
+    QVERIFY(!r.read(text));
+    QVERIFY2(r.errors.size() == 1, qPrintable(r.errors.join(u'\n')));
+    QVERIFY2(r.errors.first().startsWith(expected), qPrintable(r.errors.first()));
+    QCOMPARE(r.info.GetAliasList().count(), 1);
+    // Nothing of the skipped block lands in the record around it.
+    for (const LxLibHeader* h : r.info.GetHeaderList())
+        QVERIFY(!h->GetLogCommentList().contains(QStringLiteral("inner")));
+    if (const LxLibComponent* c = r.info.GetComponent()) {
+        const LxLibPackage* p = c->GetPackageList().first();
+        QCOMPARE(p->GetPackageIdList(), QStringList{QStringLiteral("P")});
+    }
 }
 
 void TestLxLib::garbageNeverCrashes()

@@ -73,7 +73,9 @@ private slots:
         QCOMPARE(CLogicBuilder::diePinTypeOf("TIE"), int(DPT_EXTERN));
 
         // Parts without a usable pin list are left out.
-        addPinList(*addPart(logic, "Good"), "PL", {{"A", ST_IN, 0}, {"B", ST_OUT, 0}});
+        CLogicPart* first = addPart(logic, "Good");
+        addPinList(*first, "PL", {{"A", ST_IN, 0}, {"B", ST_OUT, 0}});
+        first->properties() = {{"organisation", "128K x 8"}, {"family", "HC"}, {"organisation", "again"}};
         addPinList(*addPart(logic, "OnlyEmpty"), "PL", {});
         addPart(logic, "NoLists");
         CLogicPart* mixed = addPart(logic, "Mixed");
@@ -84,6 +86,8 @@ private slots:
         QCOMPARE(doc.GetComponent()->GetDescriptorList().count(), 1);
         const LxLibLogic* good = logicAt(doc, 0);
         QCOMPARE(good->GetName(), QString("Good"));
+        // Properties go out as they came in, repeated keys and order included.
+        QCOMPARE(good->GetPropertyList(), first->properties());
         const LxLibPinList* pl = good->GetPinListList().at(0);
         QCOMPARE(pl->GetPartName(), QString("PL"));
         QCOMPARE(pl->GetSignalDefList().at(1)->GetPinName(), QString("B"));

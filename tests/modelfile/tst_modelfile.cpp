@@ -1,6 +1,7 @@
 // Loading into and saving from the wizard, through its widgets and the scripted prompts.
 
 #include "CLogic.h"
+#include "CLogicChecks.h"
 #include "LxLibInfo.h"
 #include "LxLibTable.h"
 #include "PWLogicPartsPage.h"
@@ -87,7 +88,103 @@ class TestModelFile : public QObject
         return dlg;
     }
 
+    // Next until the last page or until a page refuses; the index reached.
+    static int walkToLastPage(PartwrightDlg& dlg)
+    {
+        for (int before = -1; dlg.currentIndex() != before && dlg.currentIndex() != PartwrightForm::LastPage;) {
+            before = dlg.currentIndex();
+            QTest::mouseClick(dlg.nextButton(), Qt::LeftButton);
+        }
+        return dlg.currentIndex();
+    }
+
 private slots:
+    void savedModelsReopenAndPassTheirChecks_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        const QDir examples(QStringLiteral(PW_EXAMPLES_DIR));
+        for (const QString& name : examples.entryList({QStringLiteral("*.model")}, QDir::Files, QDir::Name)) {
+            const QByteArray text = contentOf(examples.filePath(name));
+            // Only logic models can be finished; the memory and passive ones are not saved.
+            if (text.contains("\n  logic "))
+                QTest::newRow(qPrintable(name)) << text;
+        }
+        QTest::newRow("model of this test") << kModel;
+        // An enable pattern the editor stored without settings, only its kind.
+        QByteArray bare = kModel;
+        QTest::newRow("enable without settings")
+            << bare.replace("  }\n}\n", "    enable \"Off\" {\n      output-enable\n    }\n  }\n}\n");
+    }
+
+    void savedModelsReopenAndPassTheirChecks()
+    {
+        QFETCH(QByteArray, text);
+        ScriptedPrompter prompts;
+        const QString source = path(QStringLiteral("source.model"));
+        const QString saved = path(QStringLiteral("saved.model"));
+        put(source, text);
+        QFile::remove(saved);
+        {
+            auto dlg = openedOnNext(source);
+            QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
+            QVERIFY2(walkToLastPage(*dlg) == PartwrightForm::LastPage, qPrintable(prompts.texts().join(u'|')));
+            dlg->leModelName->setText(saved);
+            QTest::mouseClick(dlg->finishButton(), Qt::LeftButton);
+            QVERIFY2(dlg->finishedFlag(), qPrintable(prompts.texts().join(u'|')));
+        }
+        prompts.clearShown();
+        auto dlg = openedOnNext(saved);
+        QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
+        QString error;
+        QVERIFY2(CLogicChecks::validateLogicPage(dlg->context().logic(), error), qPrintable(error));
+        // Next from the logic part page runs the checks and reaches the last page without a word.
+        QVERIFY2(walkToLastPage(*dlg) == PartwrightForm::LastPage, qPrintable(prompts.texts().join(u'|')));
+        QCOMPARE(prompts.texts(), QStringList());
+        QVERIFY(prompts.unexpected().isEmpty());
+    }
+
+    void propertiesFollowTheirPartIntoTheSavedFile()
+    {
+        ScriptedPrompter prompts;
+        QByteArray two = kModel;
+        two.replace("  }\n}\n", "  }\n  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
+                                "    property \"family\" \"HC\"\n    pinlist \"PL\" {\n      signal IN 0 \"A\"\n"
+                                "    }\n  }\n}\n");
+        two.replace("  logic \"Part 01\" {\n", "  logic \"Part 01\" {\n    property \"first\" \"1\"\n");
+        const QString file = path(QStringLiteral("properties.model"));
+        put(file, two);
+        auto dlg = openedOnNext(file);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
+        QCOMPARE(walkToLastPage(*dlg), int(PartwrightForm::LastPage));
+        // The first part goes; its property goes with it, the second part keeps its own.
+        QVERIFY(dlg->logicPage()->deleteLogicPart(0));
+        dlg->leModelName->setText(path(QStringLiteral("properties-saved.model")));
+        QVERIFY(dlg->modelFile()->buildAndSave());
+        const QByteArray saved = contentOf(path(QStringLiteral("properties-saved.model")));
+        QVERIFY2(saved.contains("  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
+                                "    property \"family\" \"HC\"\n    pinlist"),
+                 saved.constData());
+        QVERIFY(!saved.contains("property \"first\""));
+    }
+
+    void refusedDisablePatternsAreShownOnLoading()
+    {
+        ScriptedPrompter prompts;
+        QByteArray many;
+        for (int i = 1; i <= 22; ++i)
+            many += "    disable \"D" + QByteArray::number(i) + "\" {\n      set IN \"1\"\n    }\n";
+        QByteArray text = kModel;
+        const QString file = path(QStringLiteral("disables.model"));
+        put(file, text.replace("    enable \"E\"", many + "    enable \"E\""));
+        auto dlg = openedOnNext(file);
+        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
+        // After the warning about the two enable specifications, the add's refusal.
+        QCOMPARE(prompts.count(), 2);
+        QCOMPARE(prompts.lastText(), QStringLiteral("It is not possible to add a new Disable Pattern\n"
+                                                    "Maximum number of Disables is reached"));
+        QCOMPARE(dlg->context().logic().logicParts().at(0)->disablePatterns().count(), 21);
+    }
+
     void savingFollowsTheNameRules()
     {
         ScriptedPrompter prompts;

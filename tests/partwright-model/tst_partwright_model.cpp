@@ -116,6 +116,8 @@ private slots:
     void locatedDiagnostics();
     void rebuild();
     void rebuildExamples();
+    void rebuildKeepsProperties();
+    void rebuildReportsRefusedDisablePatterns();
 
 private:
     QString file(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
@@ -376,6 +378,37 @@ void TestPartwrightModel::rebuildExamples()
         QVERIFY2(contentOf(file("again.model")) == built, qPrintable(name));
     }
     QVERIFY(logic > 0);
+}
+
+void TestPartwrightModel::rebuildKeepsProperties()
+{
+    QByteArray withProperties = kLogic;
+    put(file("properties.model"), withProperties.replace("  logic \"Part 01\" {\n",
+                                                         "  logic \"Part 01\" {\n    property \"grade\" \"industrial\"\n"
+                                                         "    property \"org\" \"8\"\n"));
+    const Run r = tool({QStringLiteral("rebuild"), file("properties.model"), file("properties-out.model")});
+    QVERIFY2(r.code == 0, r.err.constData());
+    QVERIFY(contentOf(file("properties-out.model"))
+                .contains("  logic \"Part 01\" {\n    property \"grade\" \"industrial\"\n    property \"org\" \"8\"\n"));
+}
+
+void TestPartwrightModel::rebuildReportsRefusedDisablePatterns()
+{
+    QByteArray many = kLogic;
+    QByteArray disables;
+    for (int i = 1; i <= 22; ++i)
+        disables += "    disable \"D" + QByteArray::number(i) + "\" {\n      set IN \"1\"\n    }\n";
+    put(file("many.model"), many.replace("    disable \"D\" {\n", disables + "    disable \"D\" {\n"));
+    const Run full = tool({QStringLiteral("rebuild"), file("many.model"), file("many-out.model")});
+    QCOMPARE(full.code, 0);
+    // One diagnostic: the further line of the message is its note.
+    const QByteArray at22 = (file("many.model") + QStringLiteral(":%1:5: ")
+                                                      .arg(many.left(many.indexOf("disable \"D22\"")).count('\n') + 1))
+                                .toUtf8();
+    QVERIFY2(full.err.contains(at22 + "warning: It is not possible to add a new Disable Pattern\n" + at22
+                               + "note: Maximum number of Disables is reached\n"),
+             full.err.constData());
+    QCOMPARE(contentOf(file("many-out.model")).count("    disable \""), 21);
 }
 
 QTEST_GUILESS_MAIN(TestPartwrightModel)

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -127,6 +128,27 @@ private slots:
         QVERIFY(again);
         QVERIFY(again->getAction(QStringLiteral("Partwright")));
         again->release();
+    }
+
+    void hostRemovesItsHookWhenDestroyed()
+    {
+        QLibrary library(QStringLiteral(PW_PLUGIN_PATH));
+        QVERIFY(library.load());
+        auto* createProc = reinterpret_cast<LxiCreateProc*>(library.resolve("__CreateProc__"));
+        auto* manager = reinterpret_cast<void**>(library.resolve("__ModuleMngr__"));
+        QVERIFY(createProc && manager);
+
+        auto first = makeHost();
+        QCOMPARE(*manager, static_cast<void*>(first.get()));
+        auto second = makeHost();
+        QCOMPARE(*manager, static_cast<void*>(second.get()));
+        // A host that no longer owns the hook leaves the newer one alone.
+        first.reset();
+        QCOMPARE(*manager, static_cast<void*>(second.get()));
+        QVERIFY(*createProc);
+        second.reset();
+        QVERIFY(!*manager);
+        QVERIFY(!*createProc);
     }
 
     void action()
