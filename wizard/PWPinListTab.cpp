@@ -96,10 +96,18 @@ const QStringList& PWPinListTab::allowedTypes(int pinType)
 void PWPinListTab::setRow(int row, const QString& pinName, int pinType, const QString& signal, const QString& bit)
 {
     LxLibTable* table = m_ui->PinListTable;
+    // A pin the file names outside the choices (a supply pin, say) keeps its
+    // name and signal type as read instead of being blanked on the next store.
+    const int index = context()->pinNameIndex(pinName);
     auto* name = new LxLibComboItem(context()->pinNames(), false);
-    name->setCurrentItem(context()->pinNameIndex(pinName));
+    if (index == 0 && !pinName.isEmpty())
+        name->setStringList(context()->pinNames() + QStringList{pinName});
+    name->setCurrentItem(index == 0 && !pinName.isEmpty() ? name->count() - 1 : index);
     table->setItem(row, 0, name);
-    auto* type = new LxLibComboItem(pinName.isEmpty() ? QStringList{QString()} : allowedTypes(pinType), false);
+    const QStringList& types = pinName.isEmpty() ? QStringList{QString()} : allowedTypes(pinType);
+    auto* type = new LxLibComboItem(types, false);
+    if (!signal.isEmpty() && !types.contains(signal))
+        type->setStringList(types + QStringList{signal});
     type->setCurrentItem(signal);
     table->setItem(row, 1, type);
     table->setItem(row, 2, new LxLibTableItem(LxLibTableItem::OnTyping, bit));

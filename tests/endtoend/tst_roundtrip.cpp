@@ -1,15 +1,24 @@
-// Every logic example through the wizard: finished as loaded, then with each
-// test sequence shown and stored again, then reopened and finished once more.
-// All three files must be the same bytes, diagnostics included.
+// Every logic example through the wizard: finished as loaded, then with every
+// item of every tab shown and stored again, then reopened and finished once
+// more. All three files must be the same bytes, and Next from the logic part
+// page must pass each time.
 
 #include "CLogic.h"
+#include "PWDisableTab.h"
+#include "PWEnableTab.h"
+#include "PWLatchTab.h"
 #include "PWLogicPartsPage.h"
+#include "PWPinListTab.h"
 #include "PWTestSequenceTab.h"
+#include "PWTruthTableTab.h"
 #include "PartwrightDlg.h"
 #include "ScriptedPrompter.h"
 #include "ui_PWLogicPage.h"
+#include "ui_PWPinListTab.h"
 #include "ui_PWTestSequenceTab.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -49,28 +58,65 @@ bool openAndFinish(const QString& in, const QString& out, const std::function<vo
     return dlg.finishedFlag() && prompts.unexpected().isEmpty();
 }
 
-// Shows every test sequence of every logic part and stores it into the model again.
-int showAndStoreEverySequence(PartwrightDlg& dlg)
+// Shows every item of every tab of every logic part and stores it into the
+// model again; the pattern editors store what an edit mark asks for, so each
+// pattern is marked through its own widgets. Returns the items visited.
+int showAndStoreEverything(PartwrightDlg& dlg)
 {
     PWLogicPartsPage* page = dlg.logicPage();
-    PWTestSequenceTab* tab = page->testSequenceTab();
-    page->form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::TestSequenceTab);
+    QTabWidget* tabs = page->form()->LogicPartTWidget;
     int stored = 0;
     for (int p = 0; p < page->form()->lbLogicPartLBox->count(); ++p) {
         page->form()->lbLogicPartLBox->setCurrentRow(p);
-        QListWidget* list = tab->form()->lbTestSequenceLBox;
-        for (int k = 0; k < list->count(); ++k) {
-            list->setCurrentRow(k);
-            tab->storeTestSequence(p, k);
-            ++stored;
+
+        tabs->setCurrentIndex(PWLogicPartsPage::PinListTab);
+        QListWidget* pinLists = page->pinListTab()->form()->PinListLBox;
+        for (int k = 0; k < pinLists->count(); ++k, ++stored) {
+            pinLists->setCurrentRow(k);
+            page->pinListTab()->storePinList(p, k);
+        }
+
+        tabs->setCurrentIndex(PWLogicPartsPage::TruthTableTab);
+        page->truthTableTab()->storeTruthTable(p);
+        ++stored;
+
+        tabs->setCurrentIndex(PWLogicPartsPage::TestSequenceTab);
+        PWTestSequenceTab* sequences = page->testSequenceTab();
+        for (int k = 0; k < sequences->form()->lbTestSequenceLBox->count(); ++k, ++stored) {
+            sequences->form()->lbTestSequenceLBox->setCurrentRow(k);
+            sequences->storeTestSequence(p, k);
+        }
+
+        tabs->setCurrentIndex(PWLogicPartsPage::EnableTab);
+        PWEnableTab* enables = page->enableTab();
+        auto* type = enables->findChild<QComboBox*>(QStringLiteral("EnableTypeCBox"));
+        for (int i = 0; i < enables->list()->count(); ++i, ++stored) {
+            enables->list()->setCurrentRow(i);
+            emit type->activated(type->currentIndex());
+        }
+
+        tabs->setCurrentIndex(PWLogicPartsPage::DisableTab);
+        PWDisableTab* disables = page->disableTab();
+        for (int i = 0; i < disables->list()->count(); ++i, ++stored) {
+            disables->list()->setCurrentRow(i);
+            emit disables->typeBox(QStringLiteral("DATA"))->stateChanged(0);
+        }
+
+        tabs->setCurrentIndex(PWLogicPartsPage::LatchTab);
+        PWLatchTab* latches = page->latchTab();
+        for (int i = 0; i < latches->list()->count(); ++i, ++stored) {
+            latches->list()->setCurrentRow(i);
+            emit latches->relation()->activated(latches->relation()->currentIndex());
         }
     }
+    // Leaving the last tab stores the item it still shows.
+    tabs->setCurrentIndex(PWLogicPartsPage::PinListTab);
     return stored;
 }
 
 } // namespace
 
-class TestSequenceLoop : public QObject
+class TestRoundTrip : public QObject
 {
     Q_OBJECT
 
@@ -79,12 +125,13 @@ private slots:
     void loadedUnderEveryVersion();
 };
 
-void TestSequenceLoop::examplesSurviveShowAndStore()
+void TestRoundTrip::examplesSurviveShowAndStore()
 {
     QTemporaryDir dir;
     const QDir examples(QStringLiteral(PW_EXAMPLES_DIR));
-    int sequences = 0;
+    int items = 0;
     int diagnosed = 0;
+    int patterns = 0;
     for (const QString& name : examples.entryList({QStringLiteral("*.model")}, QDir::Files, QDir::Name)) {
         ScriptedPrompter prompts;
         const QString in = examples.filePath(name);
@@ -93,23 +140,25 @@ void TestSequenceLoop::examplesSurviveShowAndStore()
             continue; // not a logic model the wizard saves
         QVERIFY2(prompts.unexpected().isEmpty(), qPrintable(name));
         const QString stored = dir.filePath(QStringLiteral("stored-") + name);
-        QVERIFY2(openAndFinish(in, stored, [&](PartwrightDlg& dlg) { sequences += showAndStoreEverySequence(dlg); },
+        QVERIFY2(openAndFinish(in, stored, [&](PartwrightDlg& dlg) { items += showAndStoreEverything(dlg); },
                                prompts),
                  qPrintable(name + QStringLiteral(": ") + prompts.texts().join(QLatin1String(" | "))));
         const QString again = dir.filePath(QStringLiteral("again-") + name);
-        QVERIFY2(openAndFinish(stored, again, [](PartwrightDlg& dlg) { showAndStoreEverySequence(dlg); }, prompts),
+        QVERIFY2(openAndFinish(stored, again, [](PartwrightDlg& dlg) { showAndStoreEverything(dlg); }, prompts),
                  qPrintable(name));
         const QByteArray first = contentOf(plain);
         QCOMPARE(contentOf(stored), first);
         QCOMPARE(contentOf(again), first);
         diagnosed += static_cast<int>(first.count("diagnose {"));
+        patterns += static_cast<int>(first.count("\n    enable ") + first.count("\n    disable ") + first.count("\n    latch "));
     }
-    // The examples hold sequences with diagnostics; a loop over none proves nothing.
-    QVERIFY(sequences >= 5);
+    // The examples hold every kind of item; a loop over none proves nothing.
+    QVERIFY(items >= 20);
     QVERIFY(diagnosed >= 5);
+    QVERIFY(patterns >= 3);
 }
 
-void TestSequenceLoop::loadedUnderEveryVersion()
+void TestRoundTrip::loadedUnderEveryVersion()
 {
     const QByteArray named = "    sequence \"First\" {\n      vector \"H0\"\n      loop 2 break error {\n"
                              "        vector \"L1\"\n      }\n      wait 5 us\n    }\n"
@@ -171,5 +220,5 @@ void TestSequenceLoop::loadedUnderEveryVersion()
     }
 }
 
-QTEST_MAIN(TestSequenceLoop)
-#include "tst_sequenceloop.moc"
+QTEST_MAIN(TestRoundTrip)
+#include "tst_roundtrip.moc"
