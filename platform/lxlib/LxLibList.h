@@ -3,42 +3,55 @@
 
 #include "LxLibPool.h"
 
-#include <memory>
-#include <vector>
+#include <cstring>
+#include <new>
+#include <utility>
 
 namespace lxlib {
 
 // A list that owns its items. Items handed to append/insert belong to the list;
 // take() hands ownership back to the caller.
+//
+// A large model holds a list in every vector and diagnostic, nearly all of them
+// empty or with one item: the list is one pointer, null while empty, to a pool
+// block holding the count, the room and the items.
 template <typename T>
 class LxLibList
 {
-    using Items = std::vector<std::unique_ptr<T>, LxLibPoolAllocator<std::unique_ptr<T>>>;
-
 public:
     LxLibList() = default;
     LxLibList(const LxLibList&) = delete;
     LxLibList& operator=(const LxLibList&) = delete;
-    LxLibList(LxLibList&&) noexcept = default;
-    LxLibList& operator=(LxLibList&&) noexcept = default;
-
-    int count() const { return static_cast<int>(m_items.size()); }
-    bool isEmpty() const { return m_items.empty(); }
-    T* at(int i) const
+    LxLibList(LxLibList&& other) noexcept : m_array(std::exchange(other.m_array, nullptr)) {}
+    LxLibList& operator=(LxLibList&& other) noexcept
     {
-        return (i >= 0 && i < count()) ? m_items[static_cast<size_t>(i)].get() : nullptr;
+        if (this != &other) {
+            clear();
+            m_array = std::exchange(other.m_array, nullptr);
+        }
+        return *this;
     }
+    ~LxLibList() { clear(); }
+
+    int count() const { return m_array ? m_array->size : 0; }
+    bool isEmpty() const { return count() == 0; }
+    T* at(int i) const { return (i >= 0 && i < count()) ? items()[i] : nullptr; }
     T* first() const { return at(0); }
     // Room for n items, so that filling a long list copies its array only once.
-    void reserve(int n) { m_items.reserve(static_cast<size_t>(n > 0 ? n : 0)); }
+    void reserve(int n)
+    {
+        if (n > capacity())
+            resize(n);
+    }
     T* last() const { return at(count() - 1); }
-
     // Returns false for a null item (which is not stored).
     bool append(T* item)
     {
         if (!item)
             return false;
-        m_items.emplace_back(item);
+        if (count() == capacity())
+            resize(count() < 2 ? count() + 1 : count() * 2);
+        items()[m_array->size++] = item;
         return true;
     }
     // Inserts at i (clamped to [0, count]); false for a null item.
@@ -46,20 +59,22 @@ public:
     {
         if (!item)
             return false;
-        if (i < 0)
-            i = 0;
-        if (i > count())
-            i = count();
-        m_items.emplace(m_items.begin() + i, item);
+        const int n = count();
+        i = i < 0 ? 0 : (i > n ? n : i);
+        if (n == capacity())
+            resize(n < 2 ? n + 1 : n * 2);
+        T** a = items();
+        std::memmove(a + i + 1, a + i, std::size_t(n - i) * sizeof(T*));
+        a[i] = item;
+        ++m_array->size;
         return true;
     }
     // Deletes the item at i; false when out of range.
     bool remove(int i)
     {
-        if (i < 0 || i >= count())
-            return false;
-        m_items.erase(m_items.begin() + i);
-        return true;
+        T* item = take(i);
+        delete item;
+        return item != nullptr;
     }
     // Deletes the given item if the list holds it.
     bool remove(const T* item)
@@ -72,8 +87,10 @@ public:
     {
         if (i < 0 || i >= count())
             return nullptr;
-        T* item = m_items[static_cast<size_t>(i)].release();
-        m_items.erase(m_items.begin() + i);
+        T** a = items();
+        T* item = a[i];
+        std::memmove(a + i, a + i + 1, std::size_t(count() - i - 1) * sizeof(T*));
+        --m_array->size;
         return item;
     }
     // Replaces the item at i (the old one is deleted); appends when i == count().
@@ -83,29 +100,38 @@ public:
             return false;
         if (i == count())
             return append(item);
-        m_items[static_cast<size_t>(i)].reset(item);
+        T* old = std::exchange(items()[i], item);
+        delete old;
         return true;
     }
     int indexOf(const T* item) const
     {
         for (int i = 0; i < count(); ++i)
-            if (m_items[static_cast<size_t>(i)].get() == item)
+            if (items()[i] == item)
                 return i;
         return -1;
     }
     void swap(int i, int j)
     {
         if (i >= 0 && j >= 0 && i < count() && j < count())
-            std::swap(m_items[static_cast<size_t>(i)], m_items[static_cast<size_t>(j)]);
+            std::swap(items()[i], items()[j]);
     }
-    void clear() { m_items.clear(); }
+    void clear()
+    {
+        if (!m_array)
+            return;
+        Header* array = std::exchange(m_array, nullptr);
+        T** a = reinterpret_cast<T**>(array + 1);
+        for (int i = 0; i < array->size; ++i)
+            delete a[i];
+        LxLibPool::release(array, bytesFor(array->capacity));
+    }
 
     class const_iterator
     {
     public:
-        using Base = typename Items::const_iterator;
-        explicit const_iterator(Base it) : m_it(it) {}
-        T* operator*() const { return m_it->get(); }
+        explicit const_iterator(T* const* it) : m_it(it) {}
+        T* operator*() const { return *m_it; }
         const_iterator& operator++()
         {
             ++m_it;
@@ -115,13 +141,36 @@ public:
         bool operator==(const const_iterator& o) const { return m_it == o.m_it; }
 
     private:
-        Base m_it;
+        T* const* m_it;
     };
-    const_iterator begin() const { return const_iterator(m_items.begin()); }
-    const_iterator end() const { return const_iterator(m_items.end()); }
+    const_iterator begin() const { return const_iterator(items()); }
+    const_iterator end() const { return const_iterator(items() + count()); }
 
 private:
-    Items m_items;
+    struct Header
+    {
+        int size;
+        int capacity;
+    };
+    static_assert(sizeof(Header) % alignof(T*) == 0, "the items follow the header unpadded");
+
+    static std::size_t bytesFor(int capacity) { return sizeof(Header) + std::size_t(capacity) * sizeof(T*); }
+    int capacity() const { return m_array ? m_array->capacity : 0; }
+    T** items() const { return m_array ? reinterpret_cast<T**>(m_array + 1) : nullptr; }
+
+    void resize(int capacity)
+    {
+        auto* array = static_cast<Header*>(LxLibPool::allocate(bytesFor(capacity)));
+        array->size = count();
+        array->capacity = capacity;
+        if (m_array) {
+            std::memcpy(reinterpret_cast<T**>(array + 1), items(), std::size_t(m_array->size) * sizeof(T*));
+            LxLibPool::release(m_array, bytesFor(m_array->capacity));
+        }
+        m_array = array;
+    }
+
+    Header* m_array = nullptr;
 };
 
 } // namespace lxlib
