@@ -148,7 +148,17 @@ struct PoolState
             return slot;
         }
         const std::size_t slotSize = (index + 1) * Granule;
-        if (c.bumpEnd - c.bump < static_cast<std::ptrdiff_t>(slotSize) && !c.nextBlock())
+        if (c.bumpEnd - c.bump < static_cast<std::ptrdiff_t>(slotSize))
+            return takeFromNewBlock(c, slotSize);
+        void* slot = c.bump;
+        c.bump += slotSize;
+        return slot;
+    }
+
+    // Rare: kept out of line so that the common path needs no saved registers.
+    [[gnu::noinline]] static void* takeFromNewBlock(SizeClass& c, std::size_t slotSize)
+    {
+        if (!c.nextBlock())
             return nullptr;
         void* slot = c.bump;
         c.bump += slotSize;
@@ -164,7 +174,7 @@ struct PoolState
     }
 };
 
-PoolState& state()
+inline PoolState& state()
 {
     // Never destroyed: objects in static storage may be freed after it would be.
     static PoolState* s = new PoolState;
