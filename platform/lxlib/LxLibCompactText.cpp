@@ -83,8 +83,14 @@ bool LxLibCompactText::consistsOf(const LxLibCharacterSet& allowed) const
 {
     const qsizetype n = size();
     if (m_tag != HeldWide) {
+        // Nearly every vector passes: test four characters at once, without a branch each.
         const unsigned char* bytes = latin1();
-        for (qsizetype i = 0; i < n; ++i)
+        qsizetype i = 0;
+        for (; i + 4 <= n; i += 4)
+            if (!(allowed.contains(bytes[i]) & allowed.contains(bytes[i + 1]) & allowed.contains(bytes[i + 2]) &
+                  allowed.contains(bytes[i + 3])))
+                return false;
+        for (; i < n; ++i)
             if (!allowed.contains(bytes[i]))
                 return false;
         return true;

@@ -284,6 +284,19 @@ void TestLxLibStream::compactText()
     QVERIFY(!LxLibCompactText(QStringLiteral("HL\u00ff")).consistsOf(vectorSet));
     QVERIFY(!LxLibCompactText(QStringLiteral("HL\u20ac")).consistsOf(vectorSet));
     QVERIFY(!LxLibCompactText(QStringLiteral("HL\u0130")).consistsOf(vectorSet)); // 0x130 folds onto '0' as a byte
+    // Characters are taken several at a time: a stranger at any place of a short
+    // or a held text, inside a group or in the rest after the last one, is found.
+    for (const int length : {1, 3, 4, 7, 8, 9, 23, 40}) {
+        const QString good(length, QLatin1Char('H'));
+        QVERIFY(LxLibCompactText(good).consistsOf(vectorSet));
+        int missed = 0;
+        for (int i = 0; i < length; ++i) {
+            QString bad = good;
+            bad[i] = QLatin1Char('2');
+            missed += LxLibCompactText(bad).consistsOf(vectorSet);
+        }
+        QCOMPARE(missed, 0);
+    }
     LxLibCompactText ascii(latin);
     ascii.assignAscii("ZZ01", 4);
     QCOMPARE(ascii.toString(), QStringLiteral("ZZ01"));
