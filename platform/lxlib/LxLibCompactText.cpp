@@ -33,16 +33,16 @@ LxLibCompactText& LxLibCompactText::operator=(LxLibCompactText&& other) noexcept
 void* LxLibCompactText::reserve(std::size_t size, bool wide)
 {
     if (!wide && size <= InlineCapacity) {
-        m_tag = static_cast<uint8_t>(size);
-        return m_inline;
+        setTag(static_cast<uint8_t>(size));
+        return m_bytes;
     }
     // Strings come from a reader that caps their length far below this.
     if (size > std::numeric_limits<uint32_t>::max() / 2)
         throw std::bad_alloc();
-    m_heap.size = static_cast<uint32_t>(size);
-    m_tag = wide ? HeldWide : HeldLatin1;
-    m_heap.data = LxLibPool::allocate(heldBytes());
-    return m_heap.data;
+    void* data = LxLibPool::allocate(size * (wide ? 2u : 1u));
+    setHeld(data, static_cast<uint32_t>(size));
+    setTag(wide ? HeldWide : HeldLatin1);
+    return data;
 }
 
 void LxLibCompactText::assign(const QString& text)
@@ -67,8 +67,8 @@ void LxLibCompactText::assign(const QString& text)
 
 QString LxLibCompactText::toString() const
 {
-    if (m_tag == HeldWide)
-        return QString(static_cast<const QChar*>(m_heap.data), m_heap.size);
+    if (tag() == HeldWide)
+        return QString(static_cast<const QChar*>(heldData()), heldSize());
     return QString::fromLatin1(reinterpret_cast<const char*>(latin1()), size());
 }
 
@@ -82,7 +82,7 @@ LxLibCharacterSet::LxLibCharacterSet(QStringView characters)
 bool LxLibCompactText::consistsOf(const LxLibCharacterSet& allowed) const
 {
     const qsizetype n = size();
-    if (m_tag != HeldWide) {
+    if (tag() != HeldWide) {
         // Nearly every vector passes: test four characters at once, without a branch each.
         const unsigned char* bytes = latin1();
         qsizetype i = 0;
@@ -95,7 +95,7 @@ bool LxLibCompactText::consistsOf(const LxLibCharacterSet& allowed) const
                 return false;
         return true;
     }
-    const auto* chars = static_cast<const char16_t*>(m_heap.data);
+    const auto* chars = static_cast<const char16_t*>(heldData());
     for (qsizetype i = 0; i < n; ++i)
         if (!allowed.contains(chars[i]))
             return false;
@@ -113,26 +113,24 @@ void LxLibCompactText::copyFrom(const LxLibCompactText& other)
 {
     if (!other.isHeld()) {
         // A copy of fixed size is a few moves; one of the text's own length is a call.
-        std::memcpy(m_inline, other.m_inline, InlineCapacity);
-        m_tag = other.m_tag;
+        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
         return;
     }
-    std::memcpy(reserve(other.m_heap.size, other.m_tag == HeldWide), other.m_heap.data, other.heldBytes());
+    std::memcpy(reserve(other.heldSize(), other.tag() == HeldWide), other.heldData(), other.heldBytes());
 }
 
 void LxLibCompactText::takeFrom(LxLibCompactText& other) noexcept
 {
     // Inline text or the pool's pointer: either way the bytes move as they are.
-    std::memcpy(m_inline, other.m_inline, InlineCapacity);
-    m_tag = other.m_tag;
-    other.m_tag = 0;
+    std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+    other.setTag(0);
 }
 
 void LxLibCompactText::release() noexcept
 {
     if (isHeld())
-        LxLibPool::release(m_heap.data, heldBytes());
-    m_tag = 0;
+        LxLibPool::release(heldData(), heldBytes());
+    setTag(0);
 }
 
 } // namespace lxlib

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <cstring>
 
 namespace lxlib {
 
@@ -44,38 +45,49 @@ public:
     bool consistsOf(const LxLibCharacterSet& allowed) const;
     // Takes bytes that are all below 0x80, as most strings of a model file are.
     void assignAscii(const char* text, qsizetype size);
-    qsizetype size() const { return isHeld() ? qsizetype(m_heap.size) : qsizetype(m_tag); }
+    qsizetype size() const { return isHeld() ? qsizetype(heldSize()) : qsizetype(tag()); }
     bool isEmpty() const { return size() == 0; }
 
 private:
-    // m_tag: the length of inline text, or where the text lives in the pool.
+    // The last byte is the tag: the length of inline text, or where the text
+    // lives in the pool. Held text keeps its pointer and length in the bytes
+    // before it, so that the whole text takes 24 bytes.
     static constexpr uint8_t HeldLatin1 = 0xFE;
     static constexpr uint8_t HeldWide = 0xFF;
 
-    bool isHeld() const { return m_tag >= HeldLatin1; }
-    std::size_t heldBytes() const { return m_heap.size * (m_tag == HeldWide ? 2u : 1u); }
+    uint8_t tag() const { return m_bytes[InlineCapacity]; }
+    void setTag(uint8_t tag) { m_bytes[InlineCapacity] = tag; }
+    void* heldData() const
+    {
+        void* data;
+        std::memcpy(&data, m_bytes, sizeof data);
+        return data;
+    }
+    uint32_t heldSize() const
+    {
+        uint32_t size;
+        std::memcpy(&size, m_bytes + sizeof(void*), sizeof size);
+        return size;
+    }
+    void setHeld(void* data, uint32_t size)
+    {
+        std::memcpy(m_bytes, &data, sizeof data);
+        std::memcpy(m_bytes + sizeof(void*), &size, sizeof size);
+    }
+    bool isHeld() const { return tag() >= HeldLatin1; }
+    std::size_t heldBytes() const { return heldSize() * (tag() == HeldWide ? 2u : 1u); }
     // Room for size characters of the given width, inline when they fit.
     void* reserve(std::size_t size, bool wide);
     const unsigned char* latin1() const
     {
-        return m_tag == HeldLatin1 ? static_cast<const unsigned char*>(m_heap.data)
-                                   : reinterpret_cast<const unsigned char*>(m_inline);
+        return tag() == HeldLatin1 ? static_cast<const unsigned char*>(heldData()) : m_bytes;
     }
     void copyFrom(const LxLibCompactText& other);
     // Moves other's text here and leaves other empty; this holds nothing yet.
     void takeFrom(LxLibCompactText& other) noexcept;
     void release() noexcept;
 
-    struct Held
-    {
-        void* data;
-        uint32_t size;
-    };
-    union {
-        Held m_heap;
-        char m_inline[InlineCapacity];
-    };
-    uint8_t m_tag = 0;
+    alignas(void*) unsigned char m_bytes[InlineCapacity + 1] = {};
 };
 
 } // namespace lxlib
