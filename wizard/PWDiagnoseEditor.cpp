@@ -66,9 +66,9 @@ QStringList PWDiagnoseEditor::signalBits(const QString& signal) const
     QList<int> bits;
     if (const CLogicData* index = m_context->logic().signalIndexes().at(m_part)) {
         for (int g = 0; g < CLogicData::GroupCount; ++g)
-            for (const CSignalSpec* spec : index->group(g))
-                if (spec->signalTexts().contains(signal) && !bits.contains(spec->signal().GetSignalBit()))
-                    bits.append(spec->signal().GetSignalBit());
+            for (const CSignalSpec* bit : index->group(g))
+                if (bit->signalTexts().contains(signal) && !bits.contains(bit->signal().GetSignalBit()))
+                    bits.append(bit->signal().GetSignalBit());
     }
     std::sort(bits.begin(), bits.end());
     QStringList texts{QString()};

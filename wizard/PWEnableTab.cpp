@@ -174,18 +174,18 @@ void PWEnableTab::prepareEditor()
     fillSignalChoices();
 }
 
-void PWEnableTab::setOutputDisable(const LxLibSetEnable* spec)
+void PWEnableTab::setOutputDisable(const LxLibSetEnable* setEnable)
 {
-    m_outputDisable.reset(spec ? spec->clone() : nullptr);
+    m_outputDisable.reset(setEnable ? setEnable->clone() : nullptr);
     const QSignalBlocker block(m_type);
     // A new pattern does not inherit a kind it cannot have.
     if (m_type->currentIndex() >= TypeOutputDisable)
         showEnableType(TypeNone);
     while (m_type->count() > TypeOutputDisable)
         m_type->removeItem(TypeOutputDisable);
-    if (!spec)
+    if (!setEnable)
         return;
-    const auto* disable = dynamic_cast<const LxLibSetEnableDisable*>(spec);
+    const auto* disable = dynamic_cast<const LxLibSetEnableDisable*>(setEnable);
     const QString signal = disable ? LxLibSignalTypeBit::ConvertSignalToString(disable->GetSignal().GetSignalType())
                                    : QString();
     //: %1 = Signal type whose outputs the enable pattern switches off
@@ -221,9 +221,9 @@ void PWEnableTab::showEnableType(int type)
                                    : PartwrightDlg::tr("There is no data available to create an Enable Connection type"));
 }
 
-void PWEnableTab::showRelation(const LxLibSetEnable& spec, int type)
+void PWEnableTab::showRelation(const LxLibSetEnable& setEnable, int type)
 {
-    const auto* relation = dynamic_cast<const LxLibSetEnableRelation*>(&spec);
+    const auto* relation = dynamic_cast<const LxLibSetEnableRelation*>(&setEnable);
     const QString first = LxLibSignalTypeBit::ConvertSignalToString(relation ? relation->GetFirstSignal().GetSignalType() : 0);
     const QString second = LxLibSignalTypeBit::ConvertSignalToString(relation ? relation->GetSecondSignal().GetSignalType() : 0);
     QComboBox* const* source = type == TypeEquation ? m_equal : m_connection;
@@ -259,8 +259,8 @@ void PWEnableTab::showPattern(int index)
     showEnableType(TypeNone);
     m_powerControl->setChecked(false);
     bool shown = false;
-    for (const LxLibSetEnable* spec : pattern->GetSetEnableList()) {
-        const int type = spec->GetEnableType();
+    for (const LxLibSetEnable* setEnable : pattern->GetSetEnableList()) {
+        const int type = setEnable->GetEnableType();
         if (type == ET_POWER_CONTROL)
             m_powerControl->setChecked(true);
         if (shown || type < ET_CHIP_ENABLE || type > ET_OUTPUT_DISABLE)
@@ -274,13 +274,13 @@ void PWEnableTab::showPattern(int index)
             showEnableType(TypeOutputEnable);
             break;
         case ET_CONNECTION:
-            showRelation(*spec, TypeConnection);
+            showRelation(*setEnable, TypeConnection);
             break;
         case ET_EQUATION:
-            showRelation(*spec, TypeEquation);
+            showRelation(*setEnable, TypeEquation);
             break;
         default:
-            setOutputDisable(spec);
+            setOutputDisable(setEnable);
             showEnableType(TypeOutputDisable);
             break;
         }
@@ -288,7 +288,7 @@ void PWEnableTab::showPattern(int index)
     showRows(pattern->GetSetSignalList());
 }
 
-LxLibSetEnable* PWEnableTab::shownSpecification() const
+LxLibSetEnable* PWEnableTab::shownSetEnable() const
 {
     switch (m_type->currentIndex()) {
     case TypeEquation: {
@@ -317,8 +317,8 @@ void PWEnableTab::storePattern(int part, int index)
     readRows(pattern->GetSetSignalList(), true);
     if (m_powerControl->isChecked())
         pattern->AddSetEnable(new LxLibSetEnable(ET_POWER_CONTROL));
-    if (LxLibSetEnable* spec = shownSpecification())
-        pattern->AddSetEnable(spec);
+    if (LxLibSetEnable* setEnable = shownSetEnable())
+        pattern->AddSetEnable(setEnable);
     rec.enablePatterns().remove(index);
     rec.insertEnablePattern(index, pattern);
 }

@@ -22,7 +22,7 @@ class PWEnableTab : public PWPatternTab
 public:
     static constexpr int MaxEnables = 100;
     // Positions of EnableTypeCBox. OutputDisable is listed only while a pattern
-    // read with such a specification is shown.
+    // read with such an enable setting is shown.
     enum EnableType { TypeNone, TypeEquation, TypeConnection, TypeOutputEnable, TypeChipEnable, TypeOutputDisable };
 
     PWEnableTab(PWWizardContext* context, QWidget* parent);
@@ -46,9 +46,9 @@ private:
     QGroupBox* relationGroup(const QString& name, const QString& title, const QString& relation,
                              QComboBox* boxes[3]);
     void fillSignalChoices();
-    void showRelation(const lxlib::LxLibSetEnable& spec, int type);
-    lxlib::LxLibSetEnable* shownSpecification() const;
-    void setOutputDisable(const lxlib::LxLibSetEnable* spec);
+    void showRelation(const lxlib::LxLibSetEnable& setEnable, int type);
+    lxlib::LxLibSetEnable* shownSetEnable() const;
+    void setOutputDisable(const lxlib::LxLibSetEnable* setEnable);
 
     QComboBox* m_type;
     QCheckBox* m_powerControl;

@@ -83,8 +83,8 @@ void PWPatternTab::setupPatternColumns(int part)
     }
     for (int g : {CLogicData::InputControl, CLogicData::BidirectionalControl, CLogicData::InputData,
                   CLogicData::BidirectionalData})
-        for (const CSignalSpec* spec : index.group(g))
-            m_bitsOfType[spec->signal().GetSignalType()].append(spec->signal().GetSignalBit());
+        for (const CSignalSpec* bit : index.group(g))
+            m_bitsOfType[bit->signal().GetSignalType()].append(bit->signal().GetSignalBit());
     logic.getSignalNames(m_rowChoices, CLogic::PruneEnables, part);
 
     m_table->setNumCols(1 + static_cast<int>(m_columnBits.size()));
