@@ -248,6 +248,65 @@ Counter</source>
     </message>
 </context>
 <context>
+    <name>PWPassivePage</name>
+    <message>
+        <source>Parts : Passive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin Definitions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part Name :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non Conditional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conditional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BoardContact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passive Type Not Specified</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PWPinListTab</name>
     <message>
         <source>New ...</source>
@@ -1444,6 +1503,112 @@ Please check your Pin List</source>
     </message>
     <message>
         <source>actionPartwright</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PassiveConditionForm</name>
+    <message>
+        <source>Partwright - Device Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type condition name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PassiveTypeForm</name>
+    <message>
+        <source>Passive Type &amp; Passive Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passive Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inductor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resonator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BoardContact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lxListBox</name>
+    <message>
+        <source>Rename ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partwright</source>
+        <extracomment>%1 = the name typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type de name of the item:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition name &quot;%1&quot; is already used</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -80,6 +80,9 @@ QStringList contextsFor(const QString& relativeFile)
         return {QStringLiteral("PartwrightPI")};
     if (folder == u"widgets")
         return {QStringLiteral("LxLibTable"), QStringLiteral("LxWizard"), QStringLiteral("LxLibInpuDlgDlg")};
+    if (folder == u"passive")
+        return {QStringLiteral("lxListBox"), QStringLiteral("lxPassiveTypeDlg"), QStringLiteral("lxPassiveConditionDlg"),
+                QStringLiteral("PartwrightDlg")};
     if (folder == u"report")
         return {QStringLiteral("lxPrint"), QStringLiteral("PartwrightDlg")};
     return {};
