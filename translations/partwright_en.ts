@@ -1600,7 +1600,6 @@ Please check your Pin List</source>
     </message>
     <message>
         <source>Partwright</source>
-        <extracomment>%1 = the name typed</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1609,6 +1608,7 @@ Please check your Pin List</source>
     </message>
     <message>
         <source>Condition name &quot;%1&quot; is already used</source>
+        <extracomment>%1 = the name typed</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
