@@ -34,8 +34,11 @@ QMenu* lxListBox::createContextMenu()
 void lxListBox::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createContextMenu();
-    if (!menu)
+    if (!menu) {
+        event->ignore();
         return;
+    }
+    event->accept();
     // Opens wherever the user clicked; the actions work on the current entry.
     menu->exec(event->globalPos());
     delete menu;
