@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -329,6 +330,34 @@ private slots:
                                         QStringLiteral("userassistance/Help/Pages/6.1.0.0.htm")))}));
         QCOMPARE(helpProcesses(*dlg).size(), 3);
         QVERIFY(prompts.shown().isEmpty());
+    }
+
+    // The guide shipped in the repository: both menu pages exist and no link or picture is broken.
+    void helpPagesAreComplete()
+    {
+        const QDir guide(QStringLiteral(PW_SOURCE_DIR "/docs/help"));
+        QVERIFY(guide.exists(QStringLiteral("Pages/6.1.0.0.htm")));
+        QVERIFY(guide.exists(QStringLiteral("Navigation/HelpSite.htm")));
+        const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"#:]+)\""));
+        int pages = 0;
+        int links = 0;
+        for (const QString& folder : {QStringLiteral("Pages"), QStringLiteral("Navigation")}) {
+            const QDir dir(guide.filePath(folder));
+            for (const QString& name : dir.entryList({QStringLiteral("*.htm")})) {
+                QFile page(dir.filePath(name));
+                QVERIFY(page.open(QIODevice::ReadOnly));
+                const QString html = QString::fromUtf8(page.readAll());
+                ++pages;
+                for (const auto& match : reference.globalMatch(html)) {
+                    ++links;
+                    QVERIFY2(QFileInfo::exists(dir.filePath(match.captured(1))),
+                             qPrintable(name + QStringLiteral(": ") + match.captured(1)));
+                }
+            }
+        }
+        // Contents, index, seven wizard pages and six logic part tabs.
+        QCOMPARE(pages, 15);
+        QVERIFY(links > 2 * pages);
     }
 
     void failedHelpStartIsQuiet()
