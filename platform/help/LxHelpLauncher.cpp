@@ -26,10 +26,11 @@ bool programExists(const QString& program)
     return finder ? finder(program) : !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-// Detached, so that the viewer outlives the wizard that asked for it.
-bool startDetached(QProcess* process)
+// Detached, so that the viewer outlives the wizard that asked for it. A viewer
+// that cannot be started is left unreported: there is nothing the user could do.
+void startDetached(QProcess* process)
 {
-    return process->startDetached();
+    process->startDetached();
 }
 
 } // namespace
@@ -59,10 +60,10 @@ QProcess* LxHelpLauncher::launch(QObject* parent, const QString& objectName, con
     const Command cmd = command(pagePath(relativePage));
     process->setProgram(cmd.program);
     process->setArguments(cmd.arguments);
-    if (process->state() == QProcess::NotRunning) {
-        const Starter& start = starter();
-        (start ? start : Starter(startDetached))(process);
-    }
+    if (const Starter& start = starter())
+        start(process);
+    else
+        startDetached(process);
     return process;
 }
 

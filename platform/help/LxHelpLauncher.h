@@ -19,8 +19,8 @@ public:
         QString program;
         QStringList arguments;
     };
-    // Starts a process whose program and arguments are set; false when it could not.
-    using Starter = std::function<bool(QProcess*)>;
+    // Starts a process whose program and arguments are set.
+    using Starter = std::function<void(QProcess*)>;
 
     // The page, given relative to the help's root folder, as an absolute path with the
     // platform's separators: in the current folder when it is there, else beside the program.

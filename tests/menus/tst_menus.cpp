@@ -48,14 +48,13 @@ QList<QProcess*> helpProcesses(const PartwrightDlg& dlg)
     return dlg.findChildren<QProcess*>(QStringLiteral("Orvik Lodestar Help"));
 }
 
-// Records each viewer start instead of running it, and answers that it failed.
+// Records each viewer start instead of running it.
 struct RecordedStarts
 {
     RecordedStarts()
     {
         LxHelpLauncher::setStarter([this](QProcess* process) {
             commands.append(process->program() + QLatin1Char(' ') + process->arguments().join(QLatin1Char(' ')));
-            return false;
         });
     }
     ~RecordedStarts()
@@ -277,7 +276,6 @@ private slots:
         QVERIFY(!dlg->findChild<QDialog*>(QStringLiteral("About...")));
     }
 
-    // A viewer that fails to start is not reported either.
     void helpRequestsStartOwnViewers()
     {
         ScriptedPrompter prompts;
@@ -314,6 +312,16 @@ private slots:
                  (QStringList{"/c", QDir::toNativeSeparators(QDir(dir.path()).filePath(
                                         QStringLiteral("userassistance/Help/Pages/6.1.0.0.htm")))}));
         QCOMPARE(helpProcesses(*dlg).size(), 3);
+
+        // A viewer that cannot be found is not reported.
+        LxHelpLauncher::setStarter({});
+        LxHelpLauncher::setProgramFinder([](const QString&) { return false; });
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        dlg->slotMenuHelpIndex();
+        qputenv("PATH", path);
+        QCOMPARE(helpProcesses(*dlg).size(), 4);
+        QCOMPARE(dlg->helpProcess()->program(), QStringLiteral("xdg-open"));
         QVERIFY(prompts.shown().isEmpty());
     }
 
