@@ -77,6 +77,25 @@ Counter</source>
     </message>
 </context>
 <context>
+    <name>PWAboutForm</name>
+    <message>
+        <source>About ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Orvik - Partwright Wizard&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creates and edits the device models of boundary-scan tests. Every model it saves has been checked in full before it is written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PWDevicePage</name>
     <message>
         <source>Device Name</source>
@@ -1492,6 +1511,26 @@ Please check your Pin List</source>
     <message>
         <source>%1 does not take &quot;%2&quot;; it takes %3</source>
         <extracomment>%1 = Column name, %2 = The refused character, %3 = The characters the column takes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvik Lodestar Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

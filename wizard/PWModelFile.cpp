@@ -150,7 +150,7 @@ void PWModelFile::slotMenuFileOpen()
         return;
     if (!loadModelFile(name)) {
         //: %1 = Name of the model file
-        showInformation(PartwrightDlg::tr("Error: Unable to load the file \"%1\"").arg(name));
+        showInformation(PartwrightDlg::tr("Error: Unable to load the file \"%1\"").arg(m_document->GetFileName()));
         return;
     }
     const QString clean = PWSaveRules::cleanName(name);

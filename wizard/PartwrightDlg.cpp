@@ -1,7 +1,9 @@
 #include "PartwrightDlg.h"
 
+#include "LxHelpLauncher.h"
 #include "LxPrompter.h"
 #include "CLogicChecks.h"
+#include "PWAboutForm.h"
 #include "PWDeviceModel.h"
 #include "PWHeaderPage.h"
 #include "PWLogicPartsPage.h"
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -175,7 +178,11 @@ void PartwrightDlg::buildMenuBar()
     // Export needs the report; it stays inert until that lands.
     m_menuItems[MenuExport]->setObjectName(QStringLiteral("pendingMenuItem"));
 
-    m_menuBar->addMenu(tr("&Help"));
+    QMenu* help = m_menuBar->addMenu(tr("&Help"));
+    help->addAction(tr("&Contents..."), this, &PartwrightDlg::slotMenuHelpContents);
+    help->addAction(tr("&Index..."), this, &PartwrightDlg::slotMenuHelpIndex);
+    help->addSeparator();
+    help->addAction(tr("&About..."), this, &PartwrightDlg::slotMenuHelpAbout);
 }
 
 void PartwrightDlg::showInformation(const QString& text)
@@ -530,6 +537,33 @@ void PartwrightDlg::slotMenuFileNew()
 void PartwrightDlg::slotMenuFileQuit()
 {
     reject();
+}
+
+QProcess* PartwrightDlg::helpProcess() const
+{
+    return m_helpProcess;
+}
+
+void PartwrightDlg::openHelpPage(const QString& relativePage)
+{
+    m_helpProcess = LxHelpLauncher::launch(this, tr("Orvik Lodestar Help"), QDir::toNativeSeparators(relativePage));
+}
+
+void PartwrightDlg::slotMenuHelpContents()
+{
+    openHelpPage(QStringLiteral("userassistance/Help/Pages/6.1.0.0.htm"));
+}
+
+void PartwrightDlg::slotMenuHelpIndex()
+{
+    openHelpPage(QStringLiteral("userassistance/Help/Navigation/HelpSite.htm"));
+}
+
+void PartwrightDlg::slotMenuHelpAbout()
+{
+    PWAboutForm about(this, tr("About..."));
+    about.PWVersionNumber->setText(PWAboutForm::versionText());
+    lxPrompter().execDialog(&about);
 }
 
 void PartwrightDlg::keyPressEvent(QKeyEvent* event)

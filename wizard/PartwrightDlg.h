@@ -4,12 +4,15 @@
 #include "PWEditState.h"
 #include "PartwrightForm.h"
 
+#include <QPointer>
+
 #include <functional>
 #include <memory>
 
 class QAction;
 class QMenu;
 class QMenuBar;
+class QProcess;
 class PWHeaderPage;
 class PWLogicPartsPage;
 class PWModelFile;
@@ -86,6 +89,8 @@ public:
     PWModelFile* modelFile() const { return m_modelFile; }
     QMenuBar* menuBar() const { return m_menuBar; }
     QAction* menuAction(MenuItem item) const { return m_menuItems[item]; }
+    // The viewer process of the last help request; null before the first.
+    QProcess* helpProcess() const;
 
     // Asks through the wizard's prompter, captioned "Partwright".
     void showInformation(const QString& text);
@@ -103,6 +108,9 @@ public slots:
     void slotDeviceIdTextChanged(const QString& text);
     void slotMenuFileNew();
     void slotMenuFileQuit();
+    void slotMenuHelpContents();
+    void slotMenuHelpIndex();
+    void slotMenuHelpAbout();
 
 signals:
     // Emitted by resetModel so that every editor empties itself.
@@ -120,6 +128,7 @@ protected:
 
 private:
     void buildMenuBar();
+    void openHelpPage(const QString& relativePage);
     void checkDevicePageComplete();
     void setCategoryRadio(QRadioButton* radio, bool enabled, bool checked);
     void setAllPageTitles(const QString& title);
@@ -146,6 +155,7 @@ private:
     PWEditState m_editState;
     QMenuBar* m_menuBar = nullptr;
     QAction* m_menuItems[MenuItemCount] = {};
+    QPointer<QProcess> m_helpProcess;
     std::unique_ptr<PWWizardContext> m_context;
     PWHeaderPage* m_headerPage = nullptr;
     PWPackagePage* m_packagePage = nullptr;
