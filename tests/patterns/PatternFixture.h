@@ -10,8 +10,17 @@
 #include "PWWizardContext.h"
 #include "ui_PWLogicPage.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QTabWidget>
+
+inline QStringList itemsOf(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}
 
 // A logic part page over a model set up directly: one package whose pins
 // carry the signals of the parts, the package pin type following the signal.
