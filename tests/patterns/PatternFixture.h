@@ -3,11 +3,11 @@
 
 #include "CLogic.h"
 #include "PWDisableTab.h"
-#include "PWEditState.h"
 #include "PWEnableTab.h"
 #include "PWLatchTab.h"
 #include "PWLogicPartsPage.h"
 #include "PWWizardContext.h"
+#include "PageFixture.h"
 #include "ui_PWLogicPage.h"
 
 #include <QComboBox>
@@ -24,12 +24,8 @@ inline QStringList itemsOf(const QComboBox* box)
 
 // A logic part page over a model set up directly: one package whose pins
 // carry the signals of the parts, the package pin type following the signal.
-struct PatternFixture
+struct PatternFixture : PageFixture<PWLogicPartsPage>
 {
-    QWidget dialog;
-    PWEditState state;
-    PWWizardContext context{&dialog, &state};
-    PWLogicPartsPage page{&context, &dialog};
     CPackage* package = nullptr;
 
     PatternFixture() { context.category = 2; }
