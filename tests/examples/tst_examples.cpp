@@ -112,7 +112,7 @@ private slots:
         QString error;
         QVERIFY2(PWModelConverter::convert(m.info, model, error), qPrintable(error));
         QVERIFY2(CLogicChecks::validatePinLists(model.logic(), error), qPrintable(error));
-        QVERIFY2(CLogicChecks::checkPinListsMatch(model.logic(), error), qPrintable(error));
+        QVERIFY2(CLogicChecks::validateLogicPage(model.logic(), error), qPrintable(error));
     }
 
     // What a test engineer would look up in each datasheet.

@@ -2,12 +2,10 @@
 
 #include "CLogic.h"
 #include "CLogicChecks.h"
-#include "CTestSequences.h"
 #include "PWDeviceModel.h"
 #include "PWFeatureWarnings.h"
 #include "PWLogicDocument.h"
 #include "PWModelConverter.h"
-#include "PWVocabulary.h"
 
 #include <QTest>
 
@@ -177,36 +175,6 @@ private slots:
         QCOMPARE(p->pins().at(0)->pinType(), int(PPT_INOUT));
         QCOMPARE(p->pins().at(1)->pinType(), int(PPT_DASH));
         QCOMPARE(p->pins().at(2)->pinType(), int(PPT_DASH));
-    }
-
-    void testSequencesFollowTheVersion()
-    {
-        const QByteArray sequences = "    sequence \"First\" {\n      vector \"01\"\n    }\n"
-                                     "    sequence \"Second\" {\n      wait 5 1\n    }\n";
-        const QByteArray single = "    sequence {\n      vector \"01\"\n    }\n";
-        const struct
-        {
-            QByteArray version;
-            QStringList names;
-        } cases[] = {
-            {"1.0", {QString()}},
-            {"1.05", {}},
-            {"1.1", {QStringLiteral("First"), QStringLiteral("Second")}},
-            {"1.2", {QStringLiteral("First"), QStringLiteral("Second")}},
-        };
-        for (const auto& c : cases) {
-            QString error;
-            bool read = false;
-            auto doc = documentOf(logicModel(c.version, c.version == "1.0" ? single : sequences), &read);
-            QVERIFY(read);
-            QVERIFY(PWFeatureWarnings::of(doc.get(), false).isEmpty());
-            PWDeviceModel model;
-            QVERIFY(PWModelConverter::convert(*doc, model, error));
-            QStringList names;
-            for (const CTestSequences* s : model.logic().logicParts().at(0)->testSequences())
-                names << s->name();
-            QCOMPARE(names, c.names);
-        }
     }
 
     void patternsKeepWhatTheEditorsHold()

@@ -267,17 +267,11 @@ void TestLxLib::malformedInput_data()
                                   << "m.model:3:15: expected a passive type (CONNECTOR, CAPACITOR, INDUCTOR, ...)";
     QTest::newRow("wrong nesting") << head + "  logic \"L\" {\n    pin \"1\" \"A\" INPUT\n  }\n}\n"
                                    << "m.model:4:5: expected property, pinlist";
-    QTest::newRow("block where none belongs") << head + "  package {\n    id \"P\" {\n    }\n  }\n}\n"
-                                              << "m.model:4:12: expected end of line but found '{'";
     QTest::newRow("stray close") << QByteArray("model-format 1.2\n}\n")
                                  << "m.model:2:1: expected header, alias or component but found '}'";
     QTest::newRow("duplicate truth table") << head + "  logic \"L\" {\n    truthtable {\n    }\n    truthtable {\n"
                                                      "    }\n  }\n}\n"
                                            << "m.model:6:5: duplicate truthtable (a part has one; the first is at line 4)";
-    QTest::newRow("duplicate format line") << QByteArray("model-format 1.2\nmodel-format 1.2\n")
-                                           << "m.model:2:1: duplicate format line (the first is at line 1)";
-    QTest::newRow("duplicate tap") << head + "  package {\n    tap\n    tap\n  }\n}\n"
-                                   << "m.model:5:5: duplicate \"tap\" (the first is at line 4)";
     QTest::newRow("condition outside connection") << head + "  passive \"R\" RESISTOR {\n    condition \"x\" {\n"
                                                             "    }\n  }\n}\n"
                                                   << "m.model:4:5: a condition belongs in a CONNECTION part";

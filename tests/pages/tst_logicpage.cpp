@@ -4,16 +4,13 @@
 #include "CLogic.h"
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
-#include "PWEditState.h"
 #include "PWLogicPartsPage.h"
-#include "PWPackagePage.h"
 #include "PWPinListTab.h"
 #include "PWTestSequenceTab.h"
 #include "PWVocabulary.h"
-#include "PWWizardContext.h"
+#include "PageFixture.h"
 #include "ScriptedPrompter.h"
 #include "ui_PWLogicPage.h"
-#include "ui_PWPackagePage.h"
 #include "ui_PWPinListTab.h"
 #include "ui_PWTestSequenceTab.h"
 
@@ -32,12 +29,8 @@ class TestLogicPage : public QObject
     Q_OBJECT
 
 private:
-    struct Fixture
+    struct Fixture : PageFixture<PWLogicPartsPage>
     {
-        QWidget dialog;
-        PWEditState state;
-        PWWizardContext context{&dialog, &state};
-        PWLogicPartsPage page{&context, &dialog};
         Ui::PWLogicPage* ui() const { return page.form(); }
         PWPinListTab* pins() const { return page.pinListTab(); }
         Ui::PWPinListTab* pinUi() const { return page.pinListTab()->form(); }
@@ -106,7 +99,6 @@ private slots:
     void deletingInTheMiddleAndCopyFrom();
     void danglingNamesAndPruning();
     void pasteIntoPinList();
-    void pasteIntoPackage();
     void editsPastTheAddingLimit();
     void twoNewPinListsInARow();
     void viewOnlyMenus();
@@ -504,38 +496,6 @@ void TestLogicPage::pasteIntoPinList()
     f.pins()->updateEditable();
     QTest::keySequence(t, QKeySequence::Paste);
     QCOMPARE(t->numRows(), 4);
-    QVERIFY(prompts.unexpected().isEmpty());
-}
-
-void TestLogicPage::pasteIntoPackage()
-{
-    ScriptedPrompter prompts;
-    QWidget dialog;
-    PWEditState state;
-    PWWizardContext context(&dialog, &state);
-    PWPackagePage page(&context, &dialog);
-    LxLibTable* t = page.form()->PackageTable;
-    prompts.answerText(QStringLiteral("BGA"));
-    page.slotAddPackage();
-
-    page.slotPastePins(QStringLiteral("1,A0,input\n2,Y0,OUTPUT\n2,Y1,OUTPUT\n3,A0,INPUT\n4,CLK,Clock\n,X,\n5,GND,gnd"));
-    QCOMPARE(t->numRows(), 3);
-    QCOMPARE(t->rowTexts(0), (QStringList{"1", "A0", "INPUT"}));
-    QCOMPARE(t->comboItem(2, 2)->currentItem(), int(lxlib::PPT_GND));
-    QCOMPARE(prompts.lastText(), QStringLiteral("4 of 7 pasted rows were not taken:\n"
-                                                "Row 3: pin number \"2\" is already used in this package\n"
-                                                "Row 4: pin name \"A0\" is already used in this package\n"
-                                                "Row 5: \"Clock\" is no pin type\n"
-                                                "Row 6: the pin number is empty"));
-    QCOMPARE(context.packageMarks.mark(0), int(PWEditMarks::Edited));
-    page.takeOverEdited();
-    QCOMPARE(context.logic().packages().at(0)->pins().count(), 3);
-    QCOMPARE(context.pinNames(), (QStringList{QString(), QStringLiteral("A0"), QStringLiteral("Y0")}));
-
-    const int shown = prompts.count();
-    page.slotPastePins(QStringLiteral("\n \n"));
-    QCOMPARE(prompts.count(), shown + 1);
-    QCOMPARE(prompts.lastText(), QStringLiteral("There is nothing to paste: the clipboard holds no rows"));
     QVERIFY(prompts.unexpected().isEmpty());
 }
 

@@ -1,8 +1,7 @@
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
-#include "PWEditState.h"
 #include "PWPackagePage.h"
-#include "PWWizardContext.h"
+#include "PageFixture.h"
 #include "PinTableFixture.h"
 #include "ScriptedPrompter.h"
 #include "ui_PWPackagePage.h"
@@ -18,12 +17,8 @@ class TestPackagePage : public QObject
     Q_OBJECT
 
 private:
-    struct Fixture
+    struct Fixture : PageFixture<PWPackagePage>
     {
-        QWidget dialog;
-        PWEditState state;
-        PWWizardContext context{&dialog, &state};
-        PWPackagePage page{&context, &dialog};
         Ui::PWPackagePage* ui() const { return page.form(); }
         LxLibTable* table() const { return page.form()->PackageTable; }
     };
@@ -57,6 +52,7 @@ private slots:
     void memoryCategoryAndMenu();
     void deletingLastPackageDropsPinLists();
     void editsPastTheAddingLimit();
+    void pasteRowsAndRefusals();
     void pasteRepeatedSupplyNames();
     void columnsFitPastedAndShownNames();
 };
@@ -215,8 +211,6 @@ void TestPackagePage::packageIds()
     f.page.slotDelPackageId();
     QCOMPARE(prompts.lastText(), QStringLiteral("It is not possible to delete all package id's"));
     QCOMPARE(prompts.pendingAnswers(), 1);
-    prompts.answerYesNo(false); // balances the unused answer's slot below
-    Q_UNUSED(prompts);
 
     Fixture g;
     ScriptedPrompter ids;
@@ -369,6 +363,34 @@ void TestPackagePage::editsPastTheAddingLimit()
     QCOMPARE(prompts.lastText(),
              QStringLiteral("It is not possible to add a new package\nMaximum number of package is reached"));
     QCOMPARE(f.ui()->PackageLBox->count(), 119);
+    QVERIFY(prompts.unexpected().isEmpty());
+}
+
+void TestPackagePage::pasteRowsAndRefusals()
+{
+    ScriptedPrompter prompts;
+    Fixture f;
+    LxLibTable* t = f.table();
+    addPackage(f, prompts, QStringLiteral("BGA"));
+
+    f.page.slotPastePins(QStringLiteral("1,A0,input\n2,Y0,OUTPUT\n2,Y1,OUTPUT\n3,A0,INPUT\n4,CLK,Clock\n,X,\n5,GND,gnd"));
+    QCOMPARE(t->numRows(), 3);
+    QCOMPARE(t->rowTexts(0), (QStringList{"1", "A0", "INPUT"}));
+    QCOMPARE(t->comboItem(2, 2)->currentItem(), int(lxlib::PPT_GND));
+    QCOMPARE(prompts.lastText(), QStringLiteral("4 of 7 pasted rows were not taken:\n"
+                                                "Row 3: pin number \"2\" is already used in this package\n"
+                                                "Row 4: pin name \"A0\" is already used in this package\n"
+                                                "Row 5: \"Clock\" is no pin type\n"
+                                                "Row 6: the pin number is empty"));
+    QCOMPARE(f.context.packageMarks.mark(0), int(PWEditMarks::Edited));
+    f.page.takeOverEdited();
+    QCOMPARE(f.context.logic().packages().at(0)->pins().count(), 3);
+    QCOMPARE(f.context.pinNames(), (QStringList{QString(), QStringLiteral("A0"), QStringLiteral("Y0")}));
+
+    const int shown = prompts.count();
+    f.page.slotPastePins(QStringLiteral("\n \n"));
+    QCOMPARE(prompts.count(), shown + 1);
+    QCOMPARE(prompts.lastText(), QStringLiteral("There is nothing to paste: the clipboard holds no rows"));
     QVERIFY(prompts.unexpected().isEmpty());
 }
 

@@ -4,7 +4,6 @@
 #include "CLogic.h"
 #include "CLoopTestSequence.h"
 #include "CWaitTestSequence.h"
-#include "EditorContext.h"
 #include "LxLibCheckItem.h"
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
@@ -12,6 +11,7 @@
 #include "PWLogicPartsPage.h"
 #include "PWTestSequenceTab.h"
 #include "PWTestSequenceTable.h"
+#include "PageFixture.h"
 #include "ScriptedPrompter.h"
 #include "ui_PWLogicPage.h"
 #include "ui_PWTestSequenceTab.h"
@@ -37,10 +37,8 @@ class TestTestSequence : public QObject
 
 private:
     // One part "U1" whose columns are, highest bit first: IO 3, OUT 2, IN 1, OE 0.
-    struct Fixture : EditorContext
+    struct Fixture : PageFixture<PWLogicPartsPage>
     {
-        PWLogicPartsPage page{&context, &dialog};
-
         PWTestSequenceTab* tab() const { return page.testSequenceTab(); }
         Ui::PWTestSequenceTab* ui() const { return tab()->form(); }
         LxLibTable* table() const { return ui()->tbTestSequenceTable; }

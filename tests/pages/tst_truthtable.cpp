@@ -1,6 +1,6 @@
 // The truth table tab driven through its widgets: columns from the pin lists,
 // the characters each column takes, rows, the store into the model, paste and
-// copy, and the examples' truth tables through a whole open-save-reopen.
+// copy.
 
 #include "LxLibLogicTable.h"
 #include "LxLibTableItem.h"
@@ -8,7 +8,6 @@
 #include "PWPinListTab.h"
 #include "PWTruthTableTab.h"
 #include "PageFixture.h"
-#include "PartwrightDlg.h"
 #include "ScriptedPrompter.h"
 #include "ui_PWLogicPage.h"
 #include "ui_PWTruthTableTab.h"
@@ -16,7 +15,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -40,26 +38,6 @@ QStringList truthTable(const CLogicPart* part)
     for (const LxLibTruthTableRecord* r : part->truthTable())
         rows.append(r->GetVector());
     return rows;
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-// The lines of a model file's truthtable blocks.
-QStringList truthTableLines(const QByteArray& file)
-{
-    QStringList lines;
-    bool inside = false;
-    for (const QString& line : QString::fromUtf8(file).split(QLatin1Char('\n'))) {
-        inside = inside || line.trimmed() == QLatin1String("truthtable {");
-        if (inside)
-            lines.append(line);
-        inside = inside && line.trimmed() != QLatin1String("}");
-    }
-    return lines;
 }
 
 } // namespace
@@ -125,7 +103,6 @@ private slots:
     void rowsAndStore();
     void pasteAndCopy();
     void readOnlyAndPinListChanges();
-    void examplesSurviveSaveAndReopen();
 };
 
 void TestTruthTable::addDeleteAndColumns()
@@ -322,53 +299,6 @@ void TestTruthTable::readOnlyAndPinListChanges()
     QVERIFY(!f.ui()->DeleteTruthTable->isEnabled() && !f.ui()->AddTrueTableState->isEnabled());
     QVERIFY(f.table()->isReadOnly());
     QCOMPARE(prompts.count(), 0);
-}
-
-void TestTruthTable::examplesSurviveSaveAndReopen()
-{
-    QTemporaryDir dir;
-    int tables = 0;
-    const QStringList examples = QDir(QStringLiteral(PW_EXAMPLES_DIR)).entryList({QStringLiteral("*.model")});
-    for (const QString& name : examples) {
-        const QString source = QDir(QStringLiteral(PW_EXAMPLES_DIR)).filePath(name);
-        if (truthTableLines(contents(source)).isEmpty())
-            continue;
-        QStringList saved;
-        for (int round = 0; round < 2; ++round) {
-            ScriptedPrompter prompts;
-            PartwrightDlg dlg(nullptr, QString(), QString());
-            dlg.show();
-            dlg.leOpenExisistingModel->setText(round == 0 ? source : saved.last());
-            for (int page = 0; page < 5 && dlg.currentIndex() != PartwrightForm::LogicPage; ++page)
-                QTest::mouseClick(dlg.nextButton(), Qt::LeftButton);
-            QCOMPARE(dlg.currentIndex(), int(PartwrightForm::LogicPage));
-            PWLogicPartsPage* logic = dlg.logicPage();
-            logic->form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::TruthTableTab);
-            // Every part's table shown, marked as edited and stored on leaving it.
-            QList<int> shown;
-            for (int p = 0; p < logic->form()->lbLogicPartLBox->count(); ++p) {
-                logic->form()->lbLogicPartLBox->setCurrentRow(p);
-                LxLibLogicTable* t = logic->truthTableTab()->table();
-                if (t->numRows() > 0) {
-                    shown.append(p);
-                    emit t->valueChanged(0, 0);
-                }
-            }
-            tables += static_cast<int>(shown.size());
-            QTest::mouseClick(dlg.nextButton(), Qt::LeftButton);
-            for (int p : shown)
-                QCOMPARE(logic->truthTableTab()->editMark(p), int(PWEditMarks::Stored));
-            QCOMPARE(dlg.currentIndex(), int(PartwrightForm::LastPage));
-            saved.append(dir.filePath(QStringLiteral("%1-%2").arg(round).arg(name)));
-            dlg.leModelName->setText(saved.last());
-            QTest::mouseClick(dlg.finishButton(), Qt::LeftButton);
-            QVERIFY2(dlg.finishedFlag(), qPrintable(name + QLatin1String(": ") + prompts.texts().join(QLatin1String(" | "))));
-            QVERIFY2(prompts.unexpected().isEmpty(), qPrintable(prompts.unexpected().join(QLatin1String(" | "))));
-        }
-        QCOMPARE(truthTableLines(contents(saved[0])), truthTableLines(contents(source)));
-        QCOMPARE(contents(saved[1]), contents(saved[0]));
-    }
-    QVERIFY(tables >= 3);
 }
 
 QTEST_MAIN(TestTruthTable)

@@ -3,24 +3,29 @@
 
 #include "CLogic.h"
 #include "PWDisableTab.h"
-#include "PWEditState.h"
 #include "PWEnableTab.h"
 #include "PWLatchTab.h"
 #include "PWLogicPartsPage.h"
 #include "PWWizardContext.h"
+#include "PageFixture.h"
 #include "ui_PWLogicPage.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QTabWidget>
 
+inline QStringList itemsOf(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}
+
 // A logic part page over a model set up directly: one package whose pins
 // carry the signals of the parts, the package pin type following the signal.
-struct PatternFixture
+struct PatternFixture : PageFixture<PWLogicPartsPage>
 {
-    QWidget dialog;
-    PWEditState state;
-    PWWizardContext context{&dialog, &state};
-    PWLogicPartsPage page{&context, &dialog};
     CPackage* package = nullptr;
 
     PatternFixture() { context.category = 2; }

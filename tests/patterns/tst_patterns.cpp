@@ -23,14 +23,6 @@ using namespace lxlib;
 
 namespace {
 
-QStringList itemsOf(const QComboBox* box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items.append(box->itemText(i));
-    return items;
-}
-
 template <typename T>
 T* child(QObject* parent, const char* name)
 {
