@@ -52,16 +52,26 @@ QString PWReportText::enableSpecificationText(const LxLibSetEnable& enable)
     const QString first = signalName(relation.GetFirstSignal().GetSignalType());
     const QString second = signalName(relation.GetSecondSignal().GetSignalType());
     const bool invert = relation.GetFlags() & 1;
-    if (type == ET_CONNECTION) {
+    QString text;
+    if (type == ET_CONNECTION && invert)
         //: %1 = First signal type, %2 = Second signal type
-        return (invert ? tr("Connection Invert %1 %2") : tr("Connection %1 %2")).arg(first, second);
-    }
-    if (relation.GetFlags() & 2) {
+        text = tr("Connection Invert %1 %2");
+    else if (type == ET_CONNECTION)
         //: %1 = First signal type, %2 = Second signal type
-        return (invert ? tr("%1 is Latch Invert %2") : tr("%1 is Latch %2")).arg(first, second);
-    }
-    //: %1 = First signal type, %2 = Second signal type
-    return (invert ? tr("%1 is Inverted %2") : tr("%1 is %2")).arg(first, second);
+        text = tr("Connection %1 %2");
+    else if ((relation.GetFlags() & 2) && invert)
+        //: %1 = First signal type, %2 = Second signal type
+        text = tr("%1 is Latch Invert %2");
+    else if (relation.GetFlags() & 2)
+        //: %1 = First signal type, %2 = Second signal type
+        text = tr("%1 is Latch %2");
+    else if (invert)
+        //: %1 = First signal type, %2 = Second signal type
+        text = tr("%1 is Inverted %2");
+    else
+        //: %1 = First signal type, %2 = Second signal type
+        text = tr("%1 is %2");
+    return text.arg(first, second);
 }
 
 QString PWReportText::diagnosticsText(const CLogicDiagnose* diagnose)
