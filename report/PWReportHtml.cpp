@@ -171,8 +171,15 @@ void PWReportHtml::headerRow(const QStringList& headers)
 
 void PWReportHtml::vectorCells(const QString& vector)
 {
-    for (const QChar c : vector)
-        m_html += QLatin1String("<TD align=\"center\"><tt>") + esc(QString(c)) + ENDCELL;
+    for (const QChar c : vector) {
+        m_html += QLatin1String("<TD align=\"center\"><tt>");
+        // Vectors hold logic characters only; escaping each would cost a string per cell.
+        if (c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('&') || c == QLatin1Char('"'))
+            m_html += esc(QString(c));
+        else
+            m_html += c;
+        m_html += ENDCELL;
+    }
 }
 
 void PWReportHtml::truthTableHtml(const CLogicPart& part, const QStringList& headers)
