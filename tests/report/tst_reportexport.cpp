@@ -2,6 +2,7 @@
 // extension rules, the replace question and the host-file flag.
 
 #include "PWReportText.h"
+#include "PWWizardContext.h"
 #include "PartwrightDlg.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
@@ -111,6 +112,20 @@ private slots:
         dlg->slotMenuFileExport();
         QCOMPARE(prompts.count(), 1); // the file dialog only
         QVERIFY(contentOf(target).startsWith("File Name"));
+
+        // Pin lists that fail their check: their message, and nothing written in either format.
+        dlg->context().logic().logicParts().at(0)->pinLists().at(0)->addPin(QStringLiteral("D1"), lxlib::ST_IN, 40);
+        QVERIFY(put(target, "old"));
+        const QString htm = tmp.filePath(QStringLiteral("r.htm"));
+        prompts.answerFile(target, kText);
+        prompts.answerFile(htm, kHtml);
+        dlg->slotMenuFileExport();
+        const QString error = prompts.lastText();
+        QVERIFY(error.contains(QStringLiteral("\"D1\": Incorrect bit sequences")));
+        dlg->slotMenuFileExport();
+        QCOMPARE(prompts.lastText(), error);
+        QCOMPARE(contentOf(target), QByteArray("old"));
+        QVERIFY(!QFile::exists(htm));
         QVERIFY(prompts.unexpected().isEmpty());
     }
 
