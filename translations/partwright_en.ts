@@ -760,7 +760,9 @@ Are you sure that you want to continue?</source>
     <message>
         <source>%1 already exists
  Do you want to replace it?</source>
-        <extracomment>%1 = the model file</extracomment>
+        <extracomment>%1 = Name of the report file
+----------
+%1 = the model file</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1514,6 +1516,18 @@ Please check your Pin List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Html Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Contents...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1620,6 +1634,13 @@ Please check your Pin List</source>
     </message>
 </context>
 <context>
+    <name>ViewModelForm</name>
+    <message>
+        <source>Form1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>lxListBox</name>
     <message>
         <source>Rename ...</source>
@@ -1648,6 +1669,255 @@ Please check your Pin List</source>
     <message>
         <source>Condition name &quot;%1&quot; is already used</source>
         <extracomment>%1 = the name typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lxPrint</name>
+    <message>
+        <source>File Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Has Tap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PARTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part Name :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin List : %1</source>
+        <extracomment>%1 = Name of the pin list</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Truth Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Sequence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diagnose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled Pin Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Name : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Name : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parts </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chip Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Disable %1</source>
+        <extracomment>%1 = Signal type whose outputs are disabled</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Invert %1 %2</source>
+        <extracomment>%1 = First signal type, %2 = Second signal type</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection %1 %2</source>
+        <extracomment>%1 = First signal type, %2 = Second signal type</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is Latch Invert %2</source>
+        <extracomment>%1 = First signal type, %2 = Second signal type</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is Latch %2</source>
+        <extracomment>%1 = First signal type, %2 = Second signal type</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is Inverted %2</source>
+        <extracomment>%1 = First signal type, %2 = Second signal type</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 = First signal type, %2 = Second signal type</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break On Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break On No Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PACKAGES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package Has TAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin List Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Sequence Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Patterns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Patterns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Type : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Name		: %1
+</source>
+        <extracomment>%1 = Name of the device</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	Name	: %1</source>
+        <extracomment>%1 = Name of the passive part</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	Type	: %1</source>
+        <extracomment>%1 = Type of the passive part</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>		Condition : %1
+</source>
+        <extracomment>%1 = Name of the condition</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Type Category</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

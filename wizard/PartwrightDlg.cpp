@@ -10,6 +10,7 @@
 #include "PWModelFile.h"
 #include "PWPackagePage.h"
 #include "PWPinListTab.h"
+#include "PWReportExport.h"
 #include "PWSaveRules.h"
 #include "PWWizardContext.h"
 #include "PWImages.h"
@@ -43,7 +44,8 @@ QString cleanName(const QString& file)
 } // namespace
 
 PartwrightDlg::PartwrightDlg(QWidget* parent, const QString& name, const QString& fileName, Qt::WindowFlags flags)
-    : PartwrightForm(parent, name, !fileName.isNull(), flags), m_proposedFilePath(fileName)
+    : PartwrightForm(parent, name, !fileName.isNull(), flags), m_proposedFilePath(fileName),
+      m_reportExport(std::make_unique<PWReportExport>(this))
 {
     buildMenuBar();
     createLogicPages();
@@ -79,6 +81,21 @@ PartwrightDlg::PartwrightDlg(QWidget* parent, const QString& name, const QString
 
 PartwrightDlg::~PartwrightDlg() = default;
 
+void PartwrightDlg::setPassiveReportBuilder(std::function<bool()> builder)
+{
+    m_reportExport->setPassiveBuilder(std::move(builder));
+}
+
+QStringList PartwrightDlg::textReport()
+{
+    return m_reportExport->textReport();
+}
+
+void PartwrightDlg::slotMenuFileExport()
+{
+    m_reportExport->exportReport();
+}
+
 void PartwrightDlg::createLogicPages()
 {
     m_headerPage = new PWHeaderPage(wizardPage(HeaderPage));
@@ -110,16 +127,19 @@ void PartwrightDlg::connectModelFile()
     connect(m_menuItems[MenuOpen], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileOpen);
     connect(m_menuItems[MenuSave], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSave);
     connect(m_menuItems[MenuSaveAs], &QAction::triggered, m_modelFile, &PWModelFile::slotMenuFileSaveAs);
-    connect(m_modelFile, &PWModelFile::storeEditors, this, [this] {
-        commitEdits();
-        m_packagePage->takeOverEdited();
-        m_logicPage->storeCurrentTab();
-    });
+    connect(m_modelFile, &PWModelFile::storeEditors, this, &PartwrightDlg::storeEditors);
     connect(m_modelFile, &PWModelFile::modelLoaded, this, [this] {
         syncContext();
         m_packagePage->showModel();
         m_logicPage->showModel();
     });
+}
+
+void PartwrightDlg::storeEditors()
+{
+    commitEdits();
+    m_packagePage->takeOverEdited();
+    m_logicPage->storeCurrentTab();
 }
 
 void PartwrightDlg::leavePackagePage()
@@ -170,13 +190,11 @@ void PartwrightDlg::buildMenuBar()
     m_menuItems[MenuSave]->setShortcut(QKeySequence(tr("Ctrl+Shift+S")));
     m_menuItems[MenuSaveAs] = model->addAction(tr("&Save As..."));
     model->addSeparator();
-    m_menuItems[MenuExport] = model->addAction(tr("&Export..."));
+    m_menuItems[MenuExport] = model->addAction(tr("&Export..."), this, &PartwrightDlg::slotMenuFileExport);
     m_menuItems[MenuExport]->setShortcut(QKeySequence(tr("Ctrl+Shift+E")));
     m_menuItems[MenuExport]->setEnabled(false);
     model->addSeparator();
     model->addAction(tr("&Quit"), QKeySequence(tr("Ctrl+Shift+Q")), this, &PartwrightDlg::slotMenuFileQuit);
-    // Export needs the report; it stays inert until that lands.
-    m_menuItems[MenuExport]->setObjectName(QStringLiteral("pendingMenuItem"));
 
     QMenu* help = m_menuBar->addMenu(tr("&Help"));
     help->addAction(tr("&Contents..."), this, &PartwrightDlg::slotMenuHelpContents);

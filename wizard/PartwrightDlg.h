@@ -17,6 +17,7 @@ class PWHeaderPage;
 class PWLogicPartsPage;
 class PWModelFile;
 class PWPackagePage;
+class PWReportExport;
 class PWWizardContext;
 
 // The window flags every wizard is made with: a customised top-level window
@@ -92,6 +93,14 @@ public:
     // The viewer process of the last help request; null before the first.
     QProcess* helpProcess() const;
 
+    // Every editor stores the item it shows into the model.
+    void storeEditors();
+    // What builds a passive model's document for the report; without it a
+    // passive report has no model information.
+    void setPassiveReportBuilder(std::function<bool()> builder);
+    // The text report of a logic device.
+    virtual QStringList textReport();
+
     // Asks through the wizard's prompter, captioned "Partwright".
     void showInformation(const QString& text);
     bool askYesNo(const QString& question);
@@ -107,6 +116,7 @@ public slots:
     void slotDeviceSelected();
     void slotDeviceIdTextChanged(const QString& text);
     void slotMenuFileNew();
+    void slotMenuFileExport();
     void slotMenuFileQuit();
     void slotMenuHelpContents();
     void slotMenuHelpIndex();
@@ -161,6 +171,7 @@ private:
     PWPackagePage* m_packagePage = nullptr;
     PWLogicPartsPage* m_logicPage = nullptr;
     PWModelFile* m_modelFile = nullptr;
+    std::unique_ptr<PWReportExport> m_reportExport;
 };
 
 #endif

@@ -3,12 +3,14 @@
 #include "PWCheckCommand.h"
 #include "PWFormatCommand.h"
 #include "PWRebuildCommand.h"
+#include "PWReportCommand.h"
 
 PWModelTool::PWModelTool()
 {
     add(std::make_unique<PWCheckCommand>());
     add(std::make_unique<PWFormatCommand>());
     add(std::make_unique<PWRebuildCommand>());
+    add(std::make_unique<PWReportCommand>());
 }
 
 QString PWModelTool::usage() const

@@ -81,10 +81,10 @@ QString ScriptedPrompter::openFileName(QWidget*, const QString& caption, const Q
     return m_files.dequeue().name;
 }
 
-QString ScriptedPrompter::saveFileName(QWidget*, const QString& caption, const QString&, const QString& filter,
+QString ScriptedPrompter::saveFileName(QWidget*, const QString& caption, const QString& start, const QString& filter,
                                        QString* selectedFilter)
 {
-    record(QStringLiteral("save"), caption, filter);
+    record(QStringLiteral("save"), caption, filter, start);
     if (m_files.isEmpty()) {
         m_unexpected << QStringLiteral("save: ") + caption;
         return QString();

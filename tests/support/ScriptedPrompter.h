@@ -24,7 +24,7 @@ public:
         // The message or question; the prompt of a name request; the filter of a
         // file dialog; the object name of any other dialog.
         QString text;
-        // The text a name request starts with (the name proposed).
+        // The text a name request starts with (the name proposed); the start name of a save dialog.
         QString initial;
     };
 
