@@ -184,8 +184,6 @@ void PWReportHtml::vectorCells(const QString& vector)
 
 void PWReportHtml::truthTableHtml(const CLogicPart& part, const QStringList& headers)
 {
-    if (part.truthTable().isEmpty())
-        return;
     sectionStart(tr("Truth Table"), TABLE1);
     headerRow(headers);
     for (const LxLibTruthTableRecord* record : part.truthTable()) {
@@ -198,8 +196,6 @@ void PWReportHtml::truthTableHtml(const CLogicPart& part, const QStringList& hea
 
 void PWReportHtml::testSequenceHtml(const CLogicPart& part, const QStringList& headers)
 {
-    if (part.testSequences().isEmpty())
-        return;
     sectionStart(tr("Test Sequence"), QString());
     // Repeat, end and wait rows span the vector columns, so the diagnose column stays aligned.
     const QString span = QStringLiteral("<TD colspan=\"%1\" nowrap><tt>").arg(qMax<qsizetype>(1, headers.size()));
@@ -242,8 +238,6 @@ void PWReportHtml::testSequenceHtml(const CLogicPart& part, const QStringList& h
 
 void PWReportHtml::enableHtml(const CLogicPart& part)
 {
-    if (part.enablePatterns().isEmpty())
-        return;
     sectionStart(tr("Enable Pattern"), TABLE1);
     for (const LxLibEnablePattern* pattern : part.enablePatterns()) {
         m_html += ROW + NOWRAP_BOLD + esc(pattern->GetName()) + QLatin1String("</B>") + ENDCELL + CELL + ENDCELL
@@ -258,8 +252,6 @@ void PWReportHtml::enableHtml(const CLogicPart& part)
 
 void PWReportHtml::disableHtml(const CLogicPart& part)
 {
-    if (part.disablePatterns().isEmpty())
-        return;
     sectionStart(tr("Disable Pattern"), TABLE1);
     int n = 0;
     for (const LxLibDisablePattern* pattern : part.disablePatterns()) {

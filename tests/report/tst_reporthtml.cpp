@@ -186,6 +186,9 @@ private slots:
         QVERIFY(inOrder(html, {QStringLiteral("<B>Name : P&lt;1&gt;</B>"),
                                QStringLiteral("<TD colspan=\"1\" nowrap><tt><B>Has Tap</TR>\n"),
                                QStringLiteral("<B>Disable 09</B>"), QStringLiteral("<B>Disable 010</B>")}));
+        // A part without a truth table, sequences or enables still shows their headings, as the text report does not.
+        QVERIFY(inOrder(html, {QStringLiteral("<B>Truth Table</B>"), QStringLiteral("<B>Test Sequence</B>"),
+                               QStringLiteral("<B>Enable Pattern</B>"), QStringLiteral("<B>Disable Pattern</B>")}));
         // The unclosed "Has Tap" cell is closed by its row; tables stay as for any logic report.
         const Balance b = balanceOf(html);
         QCOMPARE(b.problems, kLogicStrays);
