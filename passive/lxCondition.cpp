@@ -37,11 +37,10 @@ void lxCondition::storeItem()
         if (pinTable())
             lxReadPinRows(pinTable(), fresh->GetPinCombinationList());
         lxlib::LxLibConditionList& conditions = connection->GetConditionList();
-        const int at = m_condition ? conditions.indexOf(m_condition) : -1;
-        if (at >= 0)
-            conditions.replace(at, fresh);
-        else
-            connection->AddCondition(fresh);
+        // An edited condition goes to the end of its connection's list, like a new one.
+        if (m_condition)
+            conditions.remove(m_condition);
+        connection->AddCondition(fresh);
         m_condition = fresh;
     }
     setModified(false);

@@ -27,7 +27,7 @@ public:
     // Fills the condition table from the own condition; false without both tables.
     bool showItem() override;
     // Replaces the own condition in the connection by one made from the table,
-    // at the same place in the connection's list (appended the first time).
+    // appended at the end of the connection's list.
     void storeItem() override;
 
 private:

@@ -137,7 +137,7 @@ void PassiveItemTest::connectionWithTwoConditions()
     QCOMPARE(nonConditional.tableTexts(), (Rows{{"1", "2"}}));
     QCOMPARE(conditionTable.tableTexts(), (Rows{{"3", "C2"}}));
 
-    // Edit the first condition and the connection's name and rows: the condition keeps its place.
+    // Edit the first condition and the connection's name and rows: the edited condition moves to the end.
     QVERIFY(first->showItem());
     setRows(conditionTable, {{"9", "10"}, {"11", ""}});
     emit conditionTable.valueChanged(0, 0);
@@ -148,9 +148,9 @@ void PassiveItemTest::connectionWithTwoConditions()
     QCOMPARE(connection->libObject(), object);
     QCOMPARE(object->GetName(), QStringLiteral("J2"));
     QCOMPARE(pins(object->GetPinCombinationList()), (QStringList{"1-2", "2-3"}));
-    QCOMPARE(object->GetConditionList().at(0)->GetConditionId(), QStringLiteral("C1"));
-    QCOMPARE(pins(object->GetConditionList().at(0)->GetPinCombinationList()), (QStringList{"9-10"}));
-    QCOMPARE(object->GetConditionList().at(1), c2);
+    QCOMPARE(object->GetConditionList().at(0), c2);
+    QCOMPARE(object->GetConditionList().at(1)->GetConditionId(), QStringLiteral("C1"));
+    QCOMPARE(pins(object->GetConditionList().at(1)->GetPinCombinationList()), (QStringList{"9-10"}));
 
     // A new condition is appended when first stored.
     auto* third = new lxCondition(&conditions, &conditionTable, &nonConditional, PCT_CONNECTION);
