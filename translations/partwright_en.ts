@@ -1446,14 +1446,6 @@ Please check your Pin List</source>
         <extracomment>%1 = Column name, %2 = The refused character, %3 = The characters the column takes</extracomment>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>PartwrightPI</name>

@@ -1,9 +1,11 @@
 #ifndef PWLISTHISTORY_H
 #define PWLISTHISTORY_H
 
+#include <QList>
 #include <QObject>
 #include <QUndoStack>
 
+class LxUndoBinding;
 class PWListStep;
 class PWWizardContext;
 class QMenu;
@@ -31,7 +33,7 @@ public:
     // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y while the focus is in the list.
     void bind(QWidget* list);
     // A separator, then "Undo" and "Redo", at the end of a list's context menu.
-    void appendTo(QMenu* menu);
+    void appendTo(QMenu* menu) const;
 
 public slots:
     // False when there was nothing to undo or a rule refused it.
@@ -39,10 +41,10 @@ public slots:
     bool redo();
 
 private:
-    bool allowed(int index, bool undo) const;
-
     PWWizardContext* m_context;
     QUndoStack m_stack;
+    // One per list; any of them takes the steps back.
+    QList<LxUndoBinding*> m_bindings;
 };
 
 #endif
