@@ -4,6 +4,7 @@
 #include "CLogic.h"
 #include "LxLibTable.h"
 #include "PWDisableTab.h"
+#include "PWEditMarks.h"
 #include "PWEnableTab.h"
 #include "PWListHistory.h"
 #include "PWLogicPartsPage.h"
@@ -136,8 +137,12 @@ private slots:
         QCOMPARE(list->currentRow(), 1);
         QCOMPARE(f.page.form()->PackageTable->text(0, 1), QStringLiteral("B"));
 
-        // Deleting the first package and taking it back: same place, pins, selection.
+        // Deleting the first package while it holds unstored edits, and taking it
+        // back: same place, pins (edits included), selection and edit mark.
         f.page.selectItem(0, 0);
+        f.page.slotAddPackagePinDefinition();
+        f.page.form()->PackageTable->setText(1, 1, QStringLiteral("C"));
+        QCOMPARE(f.context.packageMarks.mark(0), int(PWEditMarks::Edited));
         prompts.answerYesNo(true);
         f.page.slotDelPackage();
         QCOMPARE(entries(list), QStringList{QStringLiteral("SOIC")});
@@ -146,7 +151,10 @@ private slots:
         QCOMPARE(entries(list), (QStringList{QStringLiteral("DIP"), QStringLiteral("SOIC")}));
         QCOMPARE(packageIds(f.context.logic()), (QStringList{QStringLiteral("DIP"), QStringLiteral("SOIC")}));
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(f.page.form()->PackageTable->text(0, 1), QStringLiteral("A"));
+        QCOMPARE(f.page.form()->PackageTable->text(1, 1), QStringLiteral("C"));
+        QCOMPARE(f.context.logic().packages().at(0)->pins().count(), 2);
+        QCOMPARE(f.context.packageMarks.mark(0), int(PWEditMarks::Edited));
+        QCOMPARE(f.context.packageMarks.mark(1), int(PWEditMarks::Stored));
         QCOMPARE(f.context.pinNames(), QStringList{QString()}); // A and B are not shared
         QVERIFY(history->redo());
         QCOMPARE(entries(list), QStringList{QStringLiteral("SOIC")});
@@ -228,21 +236,27 @@ private slots:
         QListWidget* parts = page->form()->lbLogicPartLBox;
         const CLogic& logic = e.dlg->context().logic();
 
-        // A logic part with pin lists, sequences and patterns goes and comes back whole.
+        // A logic part with pin lists, sequences and patterns goes and comes back
+        // whole, with the tab it was left on.
         page->selectItem(0, 0);
+        page->form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::EnableTab);
+        const int lastTabOfSecond = page->lastTab(1);
         e.prompts.answerYesNo(true);
         page->slotDeleteLogicPart();
         QCOMPARE(partNames(logic), QStringList{QStringLiteral("Byte 2")});
         QVERIFY(history->undo());
         QCOMPARE(entries(parts), (QStringList{QStringLiteral("Byte 1"), QStringLiteral("Byte 2")}));
         QCOMPARE(parts->currentRow(), 0);
-        QCOMPARE(entries(page->pinListTab()->form()->PinListLBox), QStringList{QStringLiteral("Byte 1")});
+        QCOMPARE(page->lastTab(0), int(PWLogicPartsPage::EnableTab));
+        QCOMPARE(page->lastTab(1), lastTabOfSecond);
+        QCOMPARE(entries(page->enableTab()->list()), QStringList{QStringLiteral("Byte 1 on")});
         QCOMPARE(e.save(QStringLiteral("part.model")), e.before);
         QVERIFY(history->redo());
         QCOMPARE(partNames(logic), QStringList{QStringLiteral("Byte 2")});
         QVERIFY(history->undo());
 
         // A pin list: deleting it prunes the part's patterns; undo gives back both.
+        page->form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::PinListTab);
         page->selectItem(0, 1);
         QListWidget* pinLists = page->pinListTab()->form()->PinListLBox;
         e.prompts.answerYesNo(true);
