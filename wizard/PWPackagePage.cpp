@@ -210,7 +210,8 @@ QString PWPackagePage::refusal(int, int pos, const QString& name, const PWTakenI
         const bool unstored = m_context->packageMarks.mark(current) == PWEditMarks::Edited;
         for (const QString& id : ids) {
             QString message = usedIdMessage(id, false, unstored ? current : -1);
-            if (message.isEmpty() && unstored && m_ui->PackageIdListCBox->findText(id, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
+            const QComboBox* shown = m_ui->PackageIdListCBox;
+            if (message.isEmpty() && unstored && shown->findText(id, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
                 //: %1 = Name of the package
                 message = PartwrightDlg::tr("Package id \"%1\" is already used").arg(id);
             if (!message.isEmpty())
@@ -275,7 +276,8 @@ void PWPackagePage::putItem(int, int pos, std::unique_ptr<PWTakenItem> item)
     m_context->logic().packages().insert(pos, package);
     {
         const QSignalBlocker listBlock(m_ui->PackageLBox);
-        m_ui->PackageLBox->insertItem(pos, new QListWidgetItem(QIcon(lxImage(QStringLiteral("PWpackages.png"))), item->name));
+        const QIcon icon(lxImage(QStringLiteral("PWpackages.png")));
+        m_ui->PackageLBox->insertItem(pos, new QListWidgetItem(icon, item->name));
     }
     // Edited only means something for the package the widgets show.
     m_context->packageMarks.insertPosition(pos, PWEditMarks::Clean, 0);
