@@ -462,27 +462,16 @@ void PWTestSequenceTab::deleteTestSequence(int part, int k)
     removeEntry(part, k);
 }
 
-namespace {
-
-// A test sequence out of its part, with the diagnostics of its rows.
-struct TakenSequence : PWTakenRecord<CTestSequences>
-{
-    std::unique_ptr<CLogicDiagnoseList> diagnostics;
-};
-
-} // namespace
-
 std::unique_ptr<PWTakenItem> PWTestSequenceTab::takeItem(int part, int k)
 {
-    auto taken = std::make_unique<TakenSequence>();
+    auto taken = std::make_unique<PWTakenRecord<CLogicPart::TakenTestSequence>>();
     taken->mark = part == m_shownPart && k == m_shownSequence && m_edited ? PWEditMarks::Edited : PWEditMarks::Clean;
     // A sequence never stored is only in the widgets until now.
     CLogicPart* p = revealStored(part);
     if (!p)
         return taken;
-    taken->record.reset(p->testSequences().take(k));
-    taken->diagnostics.reset(p->testSequenceDiagnostics().take(k));
-    taken->name = taken->record ? taken->record->name() : QString();
+    taken->record = std::make_unique<CLogicPart::TakenTestSequence>(p->takeTestSequence(k));
+    taken->name = taken->record->sequence ? taken->record->sequence->name() : QString();
     removeEntry(part, k);
     return taken;
 }
@@ -490,16 +479,10 @@ std::unique_ptr<PWTakenItem> PWTestSequenceTab::takeItem(int part, int k)
 void PWTestSequenceTab::putItem(int part, int k, std::unique_ptr<PWTakenItem> item)
 {
     CLogicPart* p = revealStored(part);
-    auto& taken = static_cast<TakenSequence&>(*item);
-    if (!p || !taken.record)
+    auto& taken = static_cast<PWTakenRecord<CLogicPart::TakenTestSequence>&>(*item);
+    if (!p || !taken.record || !taken.record->sequence)
         return;
-    p->insertTestSequence(k, taken.record.release());
-    CTestSequenceDiagnoseList& diagnostics = p->testSequenceDiagnostics();
-    // Diagnostics stay by sequence position; a sequence without them leaves a gap only inside the list.
-    if (taken.diagnostics)
-        diagnostics.insert(k, taken.diagnostics.release());
-    else if (k < diagnostics.count())
-        diagnostics.insert(k, new CLogicDiagnoseList);
+    p->restoreTestSequence(k, std::move(*taken.record));
     if (part != m_shownPart)
         return;
     showTab(part);
