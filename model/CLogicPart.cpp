@@ -9,6 +9,25 @@ void CLogicPart::deleteTestSequence(int pos)
     m_diagnostics.remove(pos);
 }
 
+CLogicPart::TakenTestSequence CLogicPart::takeTestSequence(int pos)
+{
+    TakenTestSequence taken;
+    taken.sequence.reset(m_testSequences.take(pos));
+    taken.diagnostics.reset(m_diagnostics.take(pos));
+    return taken;
+}
+
+void CLogicPart::restoreTestSequence(int pos, TakenTestSequence taken)
+{
+    if (!m_testSequences.insert(pos, taken.sequence.release()))
+        return;
+    // A list of diagnostics shorter than pos leaves the gap where it is.
+    if (taken.diagnostics)
+        m_diagnostics.insert(pos, taken.diagnostics.release());
+    else if (pos < m_diagnostics.count())
+        m_diagnostics.insert(pos, new CLogicDiagnoseList);
+}
+
 bool CLogicPart::hasCompletePinLists() const
 {
     if (m_pinLists.isEmpty())

@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
 #include <utility>
 
 class CVectorColumns;
@@ -54,6 +56,15 @@ public:
     // Removes a test sequence together with its row diagnostics, so that later
     // sequences keep theirs.
     void deleteTestSequence(int pos);
+    // A test sequence out of its part, with its row diagnostics (null when it has none).
+    struct TakenTestSequence
+    {
+        std::unique_ptr<CTestSequences> sequence;
+        std::unique_ptr<CLogicDiagnoseList> diagnostics;
+    };
+    TakenTestSequence takeTestSequence(int pos);
+    // Puts a taken sequence back at pos; the diagnostics of later sequences move with them.
+    void restoreTestSequence(int pos, TakenTestSequence taken);
 
     // Lays the vectors that fit the columns `from` over the columns `to`: the
     // cells of a signal that is gone go, a new signal's cells read "X". A part

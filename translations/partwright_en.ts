@@ -54,6 +54,17 @@ Counter</source>
     </message>
 </context>
 <context>
+    <name>LxUndoBinding</name>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LxWizard</name>
     <message>
         <source>&amp;Help</source>

@@ -53,6 +53,28 @@ void PWEditMarks::removePosition(int pos, int kind)
         m_marks[kind].remove(pos);
 }
 
+void PWEditMarks::insertPosition(int pos, int mark, int kind)
+{
+    if (pos < 0 || kind < 0)
+        return;
+    if (kind < m_marks.size() && pos < m_marks[kind].size())
+        m_marks[kind].insert(pos, mark);
+    else
+        setMark(pos, mark, kind);
+}
+
+void PWEditMarks::insertKind(int kind, const QList<int>& marks)
+{
+    if (kind < 0)
+        return;
+    if (kind < m_marks.size())
+        m_marks.insert(kind, marks);
+    else if (!marks.isEmpty()) {
+        m_marks.resize(kind);
+        m_marks.append(marks);
+    }
+}
+
 void PWEditMarks::removeKind(int kind)
 {
     if (kind >= 0 && kind < m_marks.size())

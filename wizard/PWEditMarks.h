@@ -26,8 +26,14 @@ public:
     void removePosition(int pos);
     // The same for the marks of one kind only.
     void removePosition(int pos, int kind);
+    // Makes room for a position put back: the marks behind it move down by one.
+    void insertPosition(int pos, int mark, int kind);
     // Moves the marks of the kinds behind a removed kind down by one.
     void removeKind(int kind);
+    // The marks of one kind by position, to put back with insertKind.
+    QList<int> kindMarks(int kind) const { return m_marks.value(kind); }
+    // Makes room for a kind put back: the kinds behind it move up by one.
+    void insertKind(int kind, const QList<int>& marks);
     void clear();
 
 private:

@@ -8,6 +8,9 @@
 #include "PWLatchTab.h"
 #include "LxListMenu.h"
 #include "PWImages.h"
+#include "PWListHistory.h"
+#include "PWListMoveStep.h"
+#include "PWListRenameStep.h"
 #include "PWPinListTab.h"
 #include "PWTestSequenceTab.h"
 #include "PWTruthTableTab.h"
@@ -15,6 +18,8 @@
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
 #include "ui_PWLogicPage.h"
+#include "ui_PWPinListTab.h"
+#include "ui_PWTestSequenceTab.h"
 
 #include <QLayout>
 #include <QListWidget>
@@ -25,12 +30,22 @@ namespace {
 
 QIcon logicIcon() { return QIcon(lxImage(QStringLiteral("PWlogic.png"))); }
 
+// A logic part out of the list: the record with all its content, its signal
+// index and what the tabs kept for it.
+struct TakenPart : PWTakenRecord<CLogicPart>
+{
+    std::unique_ptr<CLogicData> signalIndex;
+    QList<int> marks[PWLogicPartsPage::TabCount];
+    int lastTab = -1;
+};
+
 } // namespace
 
 PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
-    : QWidget(parent), m_context(context), m_ui(new Ui::PWLogicPage)
+    : QWidget(parent), m_context(context), m_ui(new Ui::PWLogicPage), m_history(new PWListHistory(context, this))
 {
     m_ui->setupUi(this);
+    m_history->bind(m_ui->lbLogicPartLBox);
 
     m_pinListTab = new PWPinListTab(context, m_ui->TabPinList);
     m_ui->TabPinList->layout()->addWidget(m_pinListTab);
@@ -51,6 +66,13 @@ PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
     m_tabs[LatchTab] = m_latchTab;
     for (int t = TruthTableTab; t <= LatchTab; ++t)
         m_ui->LogicPartTWidget->widget(t)->layout()->addWidget(m_tabs[t]);
+    for (PWLogicTab* t : m_tabs)
+        t->setListHistory(m_history, [this](PWLogicTab* tab, int part) { revealTab(tab, part); });
+    for (QWidget* list : {static_cast<QWidget*>(m_pinListTab->form()->PinListLBox),
+                          static_cast<QWidget*>(m_enableTab->list()), static_cast<QWidget*>(m_disableTab->list()),
+                          static_cast<QWidget*>(m_latchTab->list()),
+                          static_cast<QWidget*>(m_testSequenceTab->form()->lbTestSequenceLBox)})
+        m_history->bind(list);
 
     connect(m_ui->AddLogicPart, &QPushButton::clicked, this, &PWLogicPartsPage::slotAddLogicPart);
     connect(m_ui->DeleteLogicPart, &QPushButton::clicked, this, &PWLogicPartsPage::slotDeleteLogicPart);
@@ -115,7 +137,9 @@ void PWLogicPartsPage::slotAddLogicPart()
     QString answer;
     if (!LxMessages::askName(PartwrightDlg::tr("Please enter the Logic Part name"), proposal, &answer))
         return;
-    addLogicPart(answer.trimmed().isEmpty() ? proposal : answer);
+    const int selectedBefore = currentLogicPart();
+    if (addLogicPart(answer.trimmed().isEmpty() ? proposal : answer))
+        m_history->push(new PWListMoveStep(PWListMoveStep::Added, this, 0, currentLogicPart(), selectedBefore));
 }
 
 bool PWLogicPartsPage::addLogicPart(const QString& name)
@@ -150,9 +174,30 @@ void PWLogicPartsPage::slotRenameLogicPart()
     if (!LxMessages::askName(PartwrightDlg::tr("Please enter the new part name"), item->text(), &answer)
         || answer.trimmed().isEmpty())
         return;
-    item->setText(answer);
-    if (CLogicPart* part = m_context->logic().logicParts().at(currentLogicPart()))
-        part->setName(answer);
+    m_history->push(new PWListRenameStep(this, 0, currentLogicPart(), item->text(), answer));
+}
+
+QString PWLogicPartsPage::refusal(int, int, const QString&, const PWTakenItem* returning) const
+{
+    // Renaming a logic part checks nothing, so neither does taking it back.
+    if (!returning)
+        return QString();
+    if (m_ui->lbLogicPartLBox->count() >= MaxLogicParts)
+        return PartwrightDlg::tr("It is not possible to add a new Logic Part\nMaximum number of logic parts is reached");
+    if (nameTaken(returning->name))
+        //: %1 = Name of the logic part
+        return PartwrightDlg::tr("Part name \"%1\" is already used").arg(returning->name);
+    return QString();
+}
+
+void PWLogicPartsPage::renameItem(int, int pos, const QString& name)
+{
+    QListWidgetItem* item = m_ui->lbLogicPartLBox->item(pos);
+    if (!item)
+        return;
+    item->setText(name);
+    if (CLogicPart* part = m_context->logic().logicParts().at(pos))
+        part->setName(name);
     item->setSelected(true);
 }
 
@@ -164,21 +209,85 @@ void PWLogicPartsPage::slotDeleteLogicPart()
     //: %1 = Name of the logic part
     if (!m_context->askYesNo(PartwrightDlg::tr("Do you want to delete Logic Part \"%1\"?").arg(item->text())))
         return;
-    deleteLogicPart(currentLogicPart());
+    m_history->push(new PWListMoveStep(PWListMoveStep::Deleted, this, 0, currentLogicPart()));
+}
+
+std::unique_ptr<PWTakenItem> PWLogicPartsPage::takeItem(int, int pos)
+{
+    auto taken = std::make_unique<TakenPart>();
+    // The part leaves with what its tab shows, so that it comes back complete.
+    if (pos == currentLogicPart())
+        storeCurrentTab();
+    CLogic& logic = m_context->logic();
+    if (const QListWidgetItem* entry = m_ui->lbLogicPartLBox->item(pos))
+        taken->name = entry->text();
+    taken->record.reset(logic.logicParts().take(pos));
+    taken->signalIndex.reset(logic.signalIndexes().take(pos));
+    for (int t = 0; t < TabCount; ++t)
+        taken->marks[t] = m_tabs[t]->partMarks(pos);
+    taken->lastTab = lastTab(pos);
+    removePartEntry(pos);
     if (m_ui->lbLogicPartLBox->count() > 0) {
         showCurrentTab();
         m_previousPart = currentLogicPart();
     }
+    return taken;
+}
+
+void PWLogicPartsPage::putItem(int, int pos, std::unique_ptr<PWTakenItem> item)
+{
+    auto& taken = static_cast<TakenPart&>(*item);
+    storeCurrentTab();
+    CLogic& logic = m_context->logic();
+    logic.insertLogicPart(pos, taken.record ? taken.record.release() : new CLogicPart(item->name));
+    // A part never shown has no signal index; the next selection builds it.
+    if (taken.signalIndex)
+        logic.insertSignalIndex(pos, taken.signalIndex.release());
+    {
+        const QSignalBlocker block(m_ui->lbLogicPartLBox);
+        m_ui->lbLogicPartLBox->insertItem(pos, new QListWidgetItem(logicIcon(), item->name));
+    }
+    for (int t = 0; t < TabCount; ++t)
+        m_tabs[t]->logicPartInserted(pos, taken.marks[t]);
+    if (pos <= m_lastTab.size())
+        m_lastTab.insert(pos, taken.lastTab);
+    // What the tabs showed is stored; nothing is stored on the next selection.
+    m_previousPart = -1;
+    m_ui->LogicPartWStack->setCurrentWidget(m_ui->LogicPartWStackMain);
+    selectItem(0, pos);
+}
+
+void PWLogicPartsPage::selectItem(int, int pos)
+{
+    selectPart(pos, false);
+    slotLogicPartLBoxSelectionChanged();
+    updateButtons();
+}
+
+void PWLogicPartsPage::revealTab(PWLogicTab* tab, int part)
+{
+    if (currentLogicPart() != part)
+        selectItem(0, part);
+    for (int t = 0; t < TabCount; ++t) {
+        if (m_tabs[t] == tab && m_shownTab != t)
+            m_ui->LogicPartTWidget->setCurrentIndex(t);
+    }
 }
 
 bool PWLogicPartsPage::deleteLogicPart(int pos)
+{
+    m_context->logic().deleteLogicPart(pos);
+    removePartEntry(pos);
+    return true;
+}
+
+void PWLogicPartsPage::removePartEntry(int pos)
 {
     QListWidget* box = m_ui->lbLogicPartLBox;
     {
         const QSignalBlocker block(box);
         delete box->takeItem(pos);
     }
-    m_context->logic().deleteLogicPart(pos);
     for (PWLogicTab* t : m_tabs)
         t->logicPartRemoved(pos);
     if (pos < m_lastTab.size())
@@ -189,14 +298,13 @@ bool PWLogicPartsPage::deleteLogicPart(int pos)
         selectPart(qBound(0, box->currentRow(), box->count() - 1), false);
         m_context->currentLogicPart = box->currentRow();
         updateButtons();
-        return true;
+        return;
     }
     m_ui->LogicPartWStack->setCurrentWidget(m_ui->LogicPartWStackInValid);
     m_context->currentLogicPart = 0;
     for (PWLogicTab* t : m_tabs)
         t->clearTab();
     updateButtons();
-    return true;
 }
 
 void PWLogicPartsPage::storeCurrentTab()
@@ -263,6 +371,8 @@ QMenu* PWLogicPartsPage::createLogicPartMenu(QListWidgetItem* item)
         ->setEnabled(changes && item);
     menu->addAction(logicIcon(), PartwrightDlg::tr("Delete"), this, &PWLogicPartsPage::slotDeleteLogicPart)
         ->setEnabled(changes && item);
+    if (changes)
+        m_history->appendTo(menu);
     return menu;
 }
 
@@ -304,6 +414,7 @@ void PWLogicPartsPage::clear()
     m_context->currentLogicPart = 0;
     m_context->pinListMarks.clear();
     m_lastTab.clear();
+    m_history->clear();
     m_ui->LogicPartWStack->setCurrentWidget(m_ui->LogicPartWStackInValid);
     updateButtons();
 }

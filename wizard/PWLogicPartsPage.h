@@ -1,10 +1,13 @@
 #ifndef PWLOGICPARTSPAGE_H
 #define PWLOGICPARTSPAGE_H
 
+#include "PWUndoableList.h"
+
 #include <QList>
 #include <QWidget>
 
 class PWDisableTab;
+class PWListHistory;
 class PWEnableTab;
 class PWLatchTab;
 class PWLogicTab;
@@ -21,7 +24,8 @@ class PWLogicPage;
 
 // The logic part page: the device's logic parts and, for the selected one,
 // its tabs. The tab left is stored into the model, the tab entered refilled.
-class PWLogicPartsPage : public QWidget
+// One history holds the whole-item steps of the part list and of the tabs' lists.
+class PWLogicPartsPage : public QWidget, public PWUndoableList
 {
     Q_OBJECT
 public:
@@ -32,6 +36,7 @@ public:
     ~PWLogicPartsPage() override;
 
     Ui::PWLogicPage* form() const { return m_ui; }
+    PWListHistory* listHistory() const { return m_history; }
     PWPinListTab* pinListTab() const { return m_pinListTab; }
     PWTruthTableTab* truthTableTab() const { return m_truthTableTab; }
     PWTestSequenceTab* testSequenceTab() const { return m_testSequenceTab; }
@@ -57,6 +62,12 @@ public:
 
     QMenu* createLogicPartMenu(QListWidgetItem* item);
 
+    std::unique_ptr<PWTakenItem> takeItem(int part, int pos) override;
+    void putItem(int part, int pos, std::unique_ptr<PWTakenItem> item) override;
+    QString refusal(int part, int pos, const QString& name, const PWTakenItem* returning) const override;
+    void renameItem(int part, int pos, const QString& name) override;
+    void selectItem(int part, int pos) override;
+
 public slots:
     void slotAddLogicPart();
     void slotRenameLogicPart();
@@ -73,6 +84,10 @@ private:
     bool nameTaken(const QString& name) const;
     bool editable() const;
     void selectPart(int pos, bool withSignals);
+    // Removes the list entry and what the tabs keep for a part whose record is gone.
+    void removePartEntry(int pos);
+    // Shows the part and the tab, so that a step of the tab's list is seen taken back.
+    void revealTab(PWLogicTab* tab, int part);
 
     PWWizardContext* m_context;
     Ui::PWLogicPage* m_ui;
@@ -87,6 +102,7 @@ private:
     int m_shownTab = PinListTab;
     // By part position; as long as the model's list of parts, not the adding limit.
     QList<int> m_lastTab;
+    PWListHistory* m_history;
 };
 
 #endif

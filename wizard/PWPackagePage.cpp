@@ -5,6 +5,9 @@
 #include "PWEditState.h"
 #include "LxListMenu.h"
 #include "PWImages.h"
+#include "PWListHistory.h"
+#include "PWListMoveStep.h"
+#include "PWListRenameStep.h"
 #include "PWPackagePinCheck.h"
 #include "PWPasteChecks.h"
 #include "PWTablePaste.h"
@@ -18,9 +21,11 @@
 #include <QSignalBlocker>
 
 PWPackagePage::PWPackagePage(PWWizardContext* context, QWidget* parent)
-    : QWidget(parent), m_context(context), m_ui(new Ui::PWPackagePage)
+    : QWidget(parent), m_context(context), m_ui(new Ui::PWPackagePage),
+      m_history(new PWListHistory(context, this))
 {
     m_ui->setupUi(this);
+    m_history->bind(m_ui->PackageLBox);
     LxLibTable* table = m_ui->PackageTable;
     table->setTableKind(LxLibTable::PackageKind);
     table->setNumCols(3);
@@ -87,23 +92,29 @@ void PWPackagePage::takeOverEdited()
     m_context->packageMarks.setMark(pos, PWEditMarks::Stored);
 }
 
-bool PWPackagePage::refuseUsedId(const QString& id, bool withIdInEmptyText)
+QString PWPackagePage::usedIdMessage(const QString& id, bool withIdInEmptyText, int except) const
 {
     const CPackageList& packages = m_context->logic().packages();
     for (int i = 0; i < packages.count(); ++i) {
-        if (!packages.at(i)->packageIds().contains(id))
+        if (i == except || !packages.at(i)->packageIds().contains(id))
             continue;
         if (!id.isEmpty())
             //: %1 = Name of the package
-            m_context->showInformation(PartwrightDlg::tr("Package id \"%1\" is already used").arg(id));
-        else if (withIdInEmptyText)
+            return PartwrightDlg::tr("Package id \"%1\" is already used").arg(id);
+        if (withIdInEmptyText)
             //: %1 = The package id, which is empty
-            m_context->showInformation(PartwrightDlg::tr("Empty package id \"%1\" is already used").arg(id));
-        else
-            m_context->showInformation(PartwrightDlg::tr("Empty package id is already used"));
-        return true;
+            return PartwrightDlg::tr("Empty package id \"%1\" is already used").arg(id);
+        return PartwrightDlg::tr("Empty package id is already used");
     }
-    return false;
+    return QString();
+}
+
+bool PWPackagePage::refuseUsedId(const QString& id, bool withIdInEmptyText)
+{
+    const QString message = usedIdMessage(id, withIdInEmptyText);
+    if (!message.isEmpty())
+        m_context->showInformation(message);
+    return !message.isEmpty();
 }
 
 void PWPackagePage::slotAddPackage()
@@ -116,6 +127,7 @@ void PWPackagePage::slotAddPackage()
             PartwrightDlg::tr("It is not possible to add a new package\nMaximum number of package is reached"));
         return;
     }
+    const int selectedBefore = currentPackage();
     takeOverEdited();
     if (refuseUsedId(name, false))
         return;
@@ -143,6 +155,7 @@ void PWPackagePage::slotAddPackage()
         m_ui->DelPackage->setEnabled(true);
     m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage0);
     updateEditable();
+    m_history->push(new PWListMoveStep(PWListMoveStep::Added, this, 0, pos, selectedBefore));
 }
 
 void PWPackagePage::slotRenamePackage()
@@ -156,15 +169,57 @@ void PWPackagePage::slotRenamePackage()
         return;
     if (refuseUsedId(name, false))
         return;
-    QComboBox* ids = m_ui->PackageIdListCBox;
-    for (int i = 0; i < ids->count(); ++i) {
-        if (ids->itemText(i) == oldName)
-            ids->setItemText(i, name);
+    m_history->push(new PWListRenameStep(this, 0, currentPackage(), oldName, name));
+}
+
+void PWPackagePage::renameItem(int, int pos, const QString& name)
+{
+    QListWidgetItem* item = m_ui->PackageLBox->item(pos);
+    if (!item)
+        return;
+    const QString oldName = item->text();
+    // The combo box holds the ids of the current package only.
+    if (pos == currentPackage()) {
+        QComboBox* ids = m_ui->PackageIdListCBox;
+        for (int i = 0; i < ids->count(); ++i) {
+            if (ids->itemText(i) == oldName)
+                ids->setItemText(i, name);
+        }
+        m_ui->DisplayPackageName->setText(name);
+        markEdited();
+    }
+    if (CPackage* package = m_context->logic().packages().at(pos)) {
+        for (QString& id : package->packageIds()) {
+            if (id == oldName)
+                id = name;
+        }
     }
     item->setText(name);
-    m_ui->DisplayPackageName->setText(name);
-    markEdited();
     item->setSelected(true);
+}
+
+QString PWPackagePage::refusal(int, int pos, const QString& name, const PWTakenItem* returning) const
+{
+    if (returning) {
+        if (m_ui->PackageLBox->count() >= MaxPackages)
+            return PartwrightDlg::tr("It is not possible to add a new package\nMaximum number of package is reached");
+        const auto& taken = static_cast<const PWTakenRecord<CPackage>&>(*returning);
+        const QStringList ids = taken.record ? taken.record->packageIds() : QStringList{returning->name};
+        // The current package may hold ids that are not taken over yet.
+        const int current = currentPackage();
+        const bool unstored = m_context->packageMarks.mark(current) == PWEditMarks::Edited;
+        for (const QString& id : ids) {
+            QString message = usedIdMessage(id, false, unstored ? current : -1);
+            const QComboBox* shown = m_ui->PackageIdListCBox;
+            if (message.isEmpty() && unstored && shown->findText(id, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
+                //: %1 = Name of the package
+                message = PartwrightDlg::tr("Package id \"%1\" is already used").arg(id);
+            if (!message.isEmpty())
+                return message;
+        }
+        return QString();
+    }
+    return usedIdMessage(name, false, pos);
 }
 
 void PWPackagePage::slotDelPackage()
@@ -188,13 +243,66 @@ void PWPackagePage::slotDelPackage()
                 PartwrightDlg::tr("Do you want to delete package \"%1\"?").arg(box->item(pos)->text())))
             return;
     }
+    m_history->push(new PWListMoveStep(PWListMoveStep::Deleted, this, 0, pos));
+}
+
+std::unique_ptr<PWTakenItem> PWPackagePage::takeItem(int, int pos)
+{
+    QListWidget* box = m_ui->PackageLBox;
+    auto taken = std::make_unique<PWTakenRecord<CPackage>>();
+    taken->mark = m_context->packageMarks.mark(pos);
+    // A package never taken over is only in the widgets until now.
+    takeOverEdited();
+    taken->record.reset(m_context->logic().packages().take(pos));
     {
         const QSignalBlocker listBlock(box);
-        delete box->takeItem(pos);
+        QListWidgetItem* entry = box->takeItem(pos);
+        taken->name = entry ? entry->text() : QString();
+        delete entry;
     }
-    m_context->logic().packages().remove(pos);
     m_context->packageMarks.removePosition(pos);
     m_context->rebuildPinNames();
+    showAfterRemoval();
+    return taken;
+}
+
+void PWPackagePage::putItem(int, int pos, std::unique_ptr<PWTakenItem> item)
+{
+    takeOverEdited();
+    auto& taken = static_cast<PWTakenRecord<CPackage>&>(*item);
+    CPackage* package = taken.record ? taken.record.release() : new CPackage;
+    if (package->packageIds().isEmpty())
+        package->addPackageId(item->name);
+    m_context->logic().packages().insert(pos, package);
+    {
+        const QSignalBlocker listBlock(m_ui->PackageLBox);
+        const QIcon icon(lxImage(QStringLiteral("PWpackages.png")));
+        m_ui->PackageLBox->insertItem(pos, new QListWidgetItem(icon, item->name));
+    }
+    // Edited only means something for the package the widgets show.
+    m_context->packageMarks.insertPosition(pos, PWEditMarks::Clean, 0);
+    m_context->rebuildPinNames();
+    selectItem(0, pos);
+    m_context->packageMarks.setMark(pos, item->mark);
+}
+
+void PWPackagePage::selectItem(int, int pos)
+{
+    {
+        const QSignalBlocker listBlock(m_ui->PackageLBox);
+        selectPackage(pos);
+    }
+    slotPackageLBoxSelectionChanged();
+    if (m_ui->PackageLBox->count() == 0)
+        return;
+    if (!m_context->viewOnly)
+        m_ui->DelPackage->setEnabled(true);
+    m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage0);
+}
+
+void PWPackagePage::showAfterRemoval()
+{
+    QListWidget* box = m_ui->PackageLBox;
     if (box->count() == 0) {
         m_ui->DelPackage->setEnabled(false);
         m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage1);
@@ -230,6 +338,8 @@ QMenu* PWPackagePage::createPackageMenu(QListWidgetItem* item)
         copy->addAction(image, PartwrightDlg::tr("Package \"%1\"").arg(m_ui->PackageLBox->item(i)->text()), this,
                         [this, i] { slotInsertPackage(i); });
     }
+    if (editable)
+        m_history->appendTo(menu);
     return menu;
 }
 
@@ -493,4 +603,5 @@ void PWPackagePage::clear()
     m_ui->DelPackage->setEnabled(false);
     m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage1);
     m_context->packageMarks.clear();
+    m_history->clear();
 }

@@ -1,9 +1,12 @@
 #ifndef PWPACKAGEPAGE_H
 #define PWPACKAGEPAGE_H
 
+#include "PWUndoableList.h"
+
 #include <QWidget>
 
 class CPackage;
+class PWListHistory;
 class PWWizardContext;
 class QListWidgetItem;
 class QMenu;
@@ -14,7 +17,8 @@ class PWPackagePage;
 
 // The packages page: the device's packages, their ids, TAP flag and pin table.
 // Edits stay in the widgets until the package is taken over into the model.
-class PWPackagePage : public QWidget
+// Adding, renaming and deleting packages can be taken back (listHistory).
+class PWPackagePage : public QWidget, public PWUndoableList
 {
     Q_OBJECT
 public:
@@ -24,6 +28,7 @@ public:
     ~PWPackagePage() override;
 
     Ui::PWPackagePage* form() const { return m_ui; }
+    PWListHistory* listHistory() const { return m_history; }
 
     // Adds a list entry for a package the model already has (loading) or will get.
     void appendPackageEntry(const QString& name);
@@ -41,6 +46,12 @@ public:
 
     // The context menu of the list, for an entry (or none) under the pointer.
     QMenu* createPackageMenu(QListWidgetItem* item);
+
+    std::unique_ptr<PWTakenItem> takeItem(int part, int pos) override;
+    void putItem(int part, int pos, std::unique_ptr<PWTakenItem> item) override;
+    QString refusal(int part, int pos, const QString& name, const PWTakenItem* returning) const override;
+    void renameItem(int part, int pos, const QString& name) override;
+    void selectItem(int part, int pos) override;
 
     // Whether column col of row may hold text t next to the other rows.
     static bool isUniqueCellText(const QStringList& column, int row, int col, const QString& t);
@@ -70,6 +81,11 @@ signals:
 private:
     void markEdited();
     bool refuseUsedId(const QString& id, bool withIdInEmptyText);
+    // The message for an id another package has, empty when none has it.
+    // The package at position except (-1: none) does not count.
+    QString usedIdMessage(const QString& id, bool withIdInEmptyText, int except = -1) const;
+    // Selects and shows the entry that is current after one was removed.
+    void showAfterRemoval();
     void fillTable(const CPackage* package);
     void setPinTypeChoice(int row, int type);
     QStringList columnTexts(int col) const;
@@ -79,6 +95,7 @@ private:
 
     PWWizardContext* m_context;
     Ui::PWPackagePage* m_ui;
+    PWListHistory* m_history;
 };
 
 #endif

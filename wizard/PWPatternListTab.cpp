@@ -6,6 +6,9 @@
 #include "LxMessages.h"
 #include "PWEditState.h"
 #include "PWImages.h"
+#include "PWListHistory.h"
+#include "PWListMoveStep.h"
+#include "PWListRenameStep.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -126,14 +129,23 @@ QString PWPatternListTab::patternName(const CLogicPart& part, int index) const
     }
 }
 
-void PWPatternListTab::removeModelPattern(CLogicPart& part, int index)
+lxlib::LxLibObject* PWPatternListTab::takeModelPattern(CLogicPart& part, int index)
 {
     if (m_setup.kind == Setup::Enables)
-        part.enablePatterns().remove(index);
+        return part.enablePatterns().take(index);
+    if (m_setup.kind == Setup::Disables)
+        return part.disablePatterns().take(index);
+    return part.latchSequences().take(index);
+}
+
+void PWPatternListTab::insertModelPattern(CLogicPart& part, int index, lxlib::LxLibObject* pattern)
+{
+    if (m_setup.kind == Setup::Enables)
+        part.insertEnablePattern(index, static_cast<lxlib::LxLibEnablePattern*>(pattern));
     else if (m_setup.kind == Setup::Disables)
-        part.disablePatterns().remove(index);
+        part.insertDisablePattern(index, static_cast<lxlib::LxLibDisablePattern*>(pattern));
     else
-        part.latchSequences().remove(index);
+        part.insertLatchSequence(index, static_cast<lxlib::LxLibLatchSequence*>(pattern));
 }
 
 const CLogicPart* PWPatternListTab::shownRecord() const
@@ -259,6 +271,13 @@ void PWPatternListTab::logicPartRemoved(int part)
         --m_shownPart;
 }
 
+void PWPatternListTab::logicPartInserted(int part, const QList<int>& marks)
+{
+    m_marks.insertKind(part, marks);
+    if (m_shownPart >= part)
+        ++m_shownPart;
+}
+
 void PWPatternListTab::slotAdd()
 {
     if (!shownRecord() || !m_addable) {
@@ -271,7 +290,10 @@ void PWPatternListTab::slotAdd()
     QString answer;
     if (!LxMessages::askName(m_setup.askAdd, proposal, &answer))
         return;
-    addPattern(answer.trimmed().isEmpty() ? proposal : answer);
+    const int selectedBefore = currentIndex();
+    if (addPattern(answer.trimmed().isEmpty() ? proposal : answer) && listHistory())
+        listHistory()->push(
+            new PWListMoveStep(PWListMoveStep::Added, this, m_shownPart, m_list->count() - 1, selectedBefore));
 }
 
 bool PWPatternListTab::addPattern(const QString& name)
@@ -315,12 +337,41 @@ void PWPatternListTab::slotRename()
         context()->showInformation(m_setup.notAllowed);
         return;
     }
-    markEdited();
-    {
-        const QSignalBlocker block(m_list);
-        item->setText(name);
+    if (listHistory())
+        listHistory()->push(new PWListRenameStep(this, m_shownPart, m_list->row(item), item->text(), name));
+    else
+        renameItem(m_shownPart, m_list->row(item), name);
+}
+
+QString PWPatternListTab::refusal(int part, int, const QString& name, const PWTakenItem* returning) const
+{
+    const CLogicPart* p = context()->logic().logicParts().at(part);
+    const int count = part == m_shownPart ? m_list->count() : (p ? patternCount(*p) : 0);
+    if (returning && count >= m_setup.limit)
+        return m_setup.limitReached;
+    return isReservedPatternName(returning ? returning->name : name) ? m_setup.notAllowed : QString();
+}
+
+void PWPatternListTab::renameItem(int part, int index, const QString& name)
+{
+    CLogicPart* p = context()->logic().logicParts().at(part);
+    if (part == m_shownPart) {
+        if (QListWidgetItem* item = m_list->item(index)) {
+            const QSignalBlocker block(m_list);
+            item->setText(name);
+        }
+        // The editor stores the name with the item.
+        if (index == currentIndex())
+            markEdited();
     }
-    selectEntry(m_list->row(item));
+    if (p && index < patternCount(*p)) {
+        if (m_setup.kind == Setup::Enables)
+            p->enablePatterns().at(index)->SetName(name);
+        else if (m_setup.kind == Setup::Disables)
+            p->disablePatterns().at(index)->SetName(name);
+        else
+            p->latchSequences().at(index)->SetName(name);
+    }
 }
 
 void PWPatternListTab::slotDelete()
@@ -328,19 +379,75 @@ void PWPatternListTab::slotDelete()
     QListWidgetItem* item = m_list->currentItem();
     if (m_list->count() == 0 || !item)
         return;
-    if (context()->askYesNo(m_setup.askDelete.arg(item->text())))
+    if (!context()->askYesNo(m_setup.askDelete.arg(item->text())))
+        return;
+    if (listHistory())
+        listHistory()->push(new PWListMoveStep(PWListMoveStep::Deleted, this, m_shownPart, currentIndex()));
+    else
         removePattern(m_shownPart, currentIndex());
 }
 
 void PWPatternListTab::removePattern(int part, int index)
 {
-    {
+    if (CLogicPart* p = context()->logic().logicParts().at(part))
+        delete takeModelPattern(*p, index);
+    removeEntry(part, index);
+}
+
+std::unique_ptr<PWTakenItem> PWPatternListTab::takeItem(int part, int index)
+{
+    auto taken = std::make_unique<PWTakenRecord<lxlib::LxLibObject>>();
+    taken->mark = m_marks.mark(index, part);
+    CLogicPart* p = revealStored(part);
+    if (const QListWidgetItem* entry = part == m_shownPart ? m_list->item(index) : nullptr)
+        taken->name = entry->text();
+    if (p) {
+        if (taken->name.isEmpty() && index < patternCount(*p))
+            taken->name = patternName(*p, index);
+        taken->record.reset(takeModelPattern(*p, index));
+    }
+    removeEntry(part, index);
+    return taken;
+}
+
+void PWPatternListTab::putItem(int part, int index, std::unique_ptr<PWTakenItem> item)
+{
+    revealStored(part);
+    auto& taken = static_cast<PWTakenRecord<lxlib::LxLibObject>&>(*item);
+    if (!taken.record)
+        return;
+    insertModelPattern(record(part), index, taken.record.release());
+    // Edited only means something for the item the editor shows.
+    const bool edited = item->mark == PWEditMarks::Edited;
+    m_marks.insertPosition(index, edited ? PWEditMarks::Stored : item->mark, part);
+    if (part != m_shownPart)
+        return;
+    showTab(part);
+    selectItem(part, index);
+    if (edited)
+        m_marks.setMark(index, PWEditMarks::Edited, part);
+}
+
+void PWPatternListTab::selectItem(int part, int index)
+{
+    revealStored(part);
+    if (part != m_shownPart || !m_list->item(index))
+        return;
+    selectEntry(index);
+    showPattern(index);
+    m_stack->setCurrentWidget(m_editorPage);
+    updateDeleteButton();
+}
+
+void PWPatternListTab::removeEntry(int part, int index)
+{
+    if (part == m_shownPart) {
         const QSignalBlocker block(m_list);
         delete m_list->takeItem(index);
     }
-    if (CLogicPart* p = context()->logic().logicParts().at(part))
-        removeModelPattern(*p, index);
     m_marks.removePosition(index, part);
+    if (part != m_shownPart)
+        return;
     if (m_list->count() == 0) {
         clearEditor();
         updateDeleteButton();
@@ -369,6 +476,8 @@ QMenu* PWPatternListTab::createListMenu(QListWidgetItem* item)
     menu->addAction(icon, PartwrightDlg::tr("New ..."), this, &PWPatternListTab::slotAdd);
     menu->addAction(icon, PartwrightDlg::tr("Rename ..."), this, &PWPatternListTab::slotRename)->setEnabled(onEntry);
     menu->addAction(icon, PartwrightDlg::tr("Delete "), this, &PWPatternListTab::slotDelete)->setEnabled(onEntry);
+    if (editable() && listHistory())
+        listHistory()->appendTo(menu);
     return menu;
 }
 

@@ -3,10 +3,14 @@
 
 #include "PWEditMarks.h"
 #include "PWLogicTab.h"
+#include "PWUndoableList.h"
 
 #include <QSet>
 
 class CLogicPart;
+namespace lxlib {
+class LxLibObject;
+}
 class LxLibTable;
 class QComboBox;
 class QListWidget;
@@ -20,7 +24,7 @@ class QVBoxLayout;
 // current logic part in a list, one of them edited at a time on the editor
 // page. The editor's widgets hold the item until it is stored: when another
 // item is selected or added, and when the tab, the part or the page is left.
-class PWPatternListTab : public PWLogicTab
+class PWPatternListTab : public PWLogicTab, public PWUndoableList
 {
     Q_OBJECT
 public:
@@ -51,6 +55,8 @@ public:
     void showTab(int part) override;
     void clearTab() override;
     void logicPartRemoved(int part) override;
+    QList<int> partMarks(int part) const override { return m_marks.kindMarks(part); }
+    void logicPartInserted(int part, const QList<int>& marks) override;
 
     QListWidget* list() const { return m_list; }
     QPushButton* addButton() const { return m_add; }
@@ -61,6 +67,14 @@ public:
 
     bool addPattern(const QString& name);
     void removePattern(int part, int index);
+
+    // Items leave with all their settings, by the part they belong to.
+    std::unique_ptr<PWTakenItem> takeItem(int part, int pos) override;
+    void putItem(int part, int pos, std::unique_ptr<PWTakenItem> item) override;
+    QString refusal(int part, int pos, const QString& name, const PWTakenItem* returning) const override;
+    void renameItem(int part, int pos, const QString& name) override;
+    void selectItem(int part, int pos) override;
+
     QMenu* createListMenu(QListWidgetItem* item);
 
 public slots:
@@ -113,7 +127,10 @@ private:
     void storeEdited();
     void updateDeleteButton();
 
-    void removeModelPattern(CLogicPart& part, int index);
+    lxlib::LxLibObject* takeModelPattern(CLogicPart& part, int index);
+    void insertModelPattern(CLogicPart& part, int index, lxlib::LxLibObject* pattern);
+    // The list entry and marks follow an item gone from the model.
+    void removeEntry(int part, int index);
 
     Setup m_setup;
     bool m_addable = false;

@@ -7,6 +7,9 @@
 #include "PWEditState.h"
 #include "LxListMenu.h"
 #include "PWImages.h"
+#include "PWListHistory.h"
+#include "PWListMoveStep.h"
+#include "PWListRenameStep.h"
 #include "PWPasteChecks.h"
 #include "PWTablePaste.h"
 #include "PWVocabulary.h"
@@ -21,6 +24,38 @@
 namespace {
 
 QIcon pinListIcon() { return QIcon(lxImage(QStringLiteral("PWpinlists.png"))); }
+
+// A pin list out of its part. Taking it out prunes the part's enable and
+// disable patterns; their set-signals as they were travel along.
+struct TakenPinList : PWTakenRecord<CPinList>
+{
+    std::vector<std::unique_ptr<lxlib::LxLibSetSignalList>> enableSignals;
+    std::vector<std::unique_ptr<lxlib::LxLibSetSignalList>> disableSignals;
+};
+
+// Moves each pattern's set-signals into `kept`, leaving a copy to be pruned.
+template <typename List>
+void keepSetSignals(List& patterns, std::vector<std::unique_ptr<lxlib::LxLibSetSignalList>>& kept)
+{
+    for (auto* pattern : patterns) {
+        lxlib::LxLibSetSignalList& signalList = pattern->GetSetSignalList();
+        std::unique_ptr<lxlib::LxLibSetSignalList> copy(signalList.clone());
+        kept.push_back(std::make_unique<lxlib::LxLibSetSignalList>(std::move(signalList)));
+        signalList = std::move(*copy);
+    }
+}
+
+// Gives the patterns their kept set-signals back while they are the same patterns.
+template <typename List>
+void restoreSetSignals(List& patterns, std::vector<std::unique_ptr<lxlib::LxLibSetSignalList>>& kept)
+{
+    if (static_cast<std::size_t>(patterns.count()) != kept.size())
+        return;
+    std::size_t i = 0;
+    for (auto* pattern : patterns)
+        pattern->GetSetSignalList() = std::move(*kept[i++]);
+    kept.clear();
+}
 
 } // namespace
 
@@ -220,6 +255,15 @@ void PWPinListTab::takeOverEdited()
     context()->pinListMarks.setMark(k, PWEditMarks::Stored, m_shownPart);
 }
 
+QList<int> PWPinListTab::partMarks(int part) const { return context()->pinListMarks.kindMarks(part); }
+
+void PWPinListTab::logicPartInserted(int part, const QList<int>& marks)
+{
+    context()->pinListMarks.insertKind(part, marks);
+    if (m_shownPart >= part)
+        ++m_shownPart;
+}
+
 void PWPinListTab::logicPartRemoved(int part)
 {
     context()->pinListMarks.removeKind(part);
@@ -261,7 +305,10 @@ void PWPinListTab::slotAddPinList()
     QString answer;
     if (!LxMessages::askName(PartwrightDlg::tr("Please enter the Pin List name"), proposal, &answer))
         return;
-    addPinList(answer.trimmed().isEmpty() ? proposal : answer, false);
+    const int selectedBefore = currentPinList();
+    if (addPinList(answer.trimmed().isEmpty() ? proposal : answer, false) && listHistory())
+        listHistory()->push(
+            new PWListMoveStep(PWListMoveStep::Added, this, currentPart(), currentPinList(), selectedBefore));
 }
 
 bool PWPinListTab::addPinList(const QString& name, bool makeUnique)
@@ -314,17 +361,47 @@ void PWPinListTab::slotRenamePinList()
         context()->showInformation(PartwrightDlg::tr("There is no Pin List name specified"));
         return;
     }
-    if (pinListNameUsed(answer)) {
-        //: %1 = Name of the Pin List
-        context()->showInformation(PartwrightDlg::tr("Pin List name \"%1\" is already used").arg(answer));
+    const QString used = usedNameMessage(answer);
+    if (!used.isEmpty()) {
+        context()->showInformation(used);
         return;
     }
-    m_ui->PinListNameLEdit->setText(answer);
-    item->setText(answer);
-    selectEntry(m_ui->PinListLBox->row(item));
-    CLogicPart* part = context()->logic().logicParts().at(currentPart());
-    if (CPinList* list = part ? part->pinLists().at(currentPinList()) : nullptr)
-        list->setName(answer);
+    if (listHistory())
+        listHistory()->push(new PWListRenameStep(this, currentPart(), currentPinList(), item->text(), answer));
+    else
+        renameItem(currentPart(), currentPinList(), answer);
+}
+
+QString PWPinListTab::usedNameMessage(const QString& name) const
+{
+    if (!pinListNameUsed(name))
+        return QString();
+    //: %1 = Name of the Pin List
+    return PartwrightDlg::tr("Pin List name \"%1\" is already used").arg(name);
+}
+
+QString PWPinListTab::refusal(int part, int, const QString& name, const PWTakenItem* returning) const
+{
+    const CLogicPart* p = context()->logic().logicParts().at(part);
+    const int count = part == m_shownPart ? m_ui->PinListLBox->count() : (p ? p->pinLists().count() : 0);
+    if (returning && count >= MaxPinLists)
+        return PartwrightDlg::tr("It is not possible to add a new Pin List\nMaximum number of Pin Lists is reached");
+    return usedNameMessage(returning ? returning->name : name);
+}
+
+void PWPinListTab::renameItem(int part, int k, const QString& name)
+{
+    if (part == m_shownPart) {
+        if (QListWidgetItem* item = m_ui->PinListLBox->item(k)) {
+            item->setText(name);
+            if (k == currentPinList())
+                m_ui->PinListNameLEdit->setText(name);
+            selectEntry(k);
+        }
+    }
+    CLogicPart* p = context()->logic().logicParts().at(part);
+    if (CPinList* list = p ? p->pinLists().at(k) : nullptr)
+        list->setName(name);
 }
 
 void PWPinListTab::slotDelPinList()
@@ -335,7 +412,10 @@ void PWPinListTab::slotDelPinList()
     //: %1 = Name of the PinList
     if (!context()->askYesNo(PartwrightDlg::tr("Do you want to delete \"%1\"?").arg(item->text())))
         return;
-    deletePinList(currentPart(), currentPinList());
+    if (listHistory())
+        listHistory()->push(new PWListMoveStep(PWListMoveStep::Deleted, this, currentPart(), currentPinList()));
+    else
+        deletePinList(currentPart(), currentPinList());
 }
 
 void PWPinListTab::deletePinList(int part, int k)
@@ -343,11 +423,66 @@ void PWPinListTab::deletePinList(int part, int k)
     CLogicPart* p = context()->logic().logicParts().at(part);
     if (!p)
         return;
+    p->pinLists().remove(k);
+    removeEntry(part, k);
+}
+
+std::unique_ptr<PWTakenItem> PWPinListTab::takeItem(int part, int k)
+{
+    auto taken = std::make_unique<TakenPinList>();
+    taken->mark = context()->pinListMarks.mark(k, part);
+    // A pin list never stored is only in the widgets until now.
+    CLogicPart* p = revealStored(part);
+    if (!p)
+        return taken;
+    keepSetSignals(p->enablePatterns(), taken->enableSignals);
+    keepSetSignals(p->disablePatterns(), taken->disableSignals);
+    taken->record.reset(p->pinLists().take(k));
+    if (taken->record)
+        taken->name = taken->record->name();
+    removeEntry(part, k);
+    return taken;
+}
+
+void PWPinListTab::putItem(int part, int k, std::unique_ptr<PWTakenItem> item)
+{
+    CLogicPart* p = revealStored(part);
+    if (!p)
+        return;
+    auto& taken = static_cast<TakenPinList&>(*item);
+    p->insertPinList(k, taken.record ? taken.record.release() : new CPinList(item->name));
+    // Edited only means something for the pin list the widgets show.
+    const bool edited = item->mark == PWEditMarks::Edited;
+    context()->pinListMarks.insertPosition(k, edited ? PWEditMarks::Stored : item->mark, part);
+    slotPinListChanged(part);
+    restoreSetSignals(p->enablePatterns(), taken.enableSignals);
+    restoreSetSignals(p->disablePatterns(), taken.disableSignals);
+    if (part != m_shownPart)
+        return;
+    showTab(part);
+    selectItem(part, k);
+    if (edited)
+        context()->pinListMarks.setMark(k, PWEditMarks::Edited, part);
+}
+
+void PWPinListTab::selectItem(int part, int k)
+{
+    revealStored(part);
+    if (part != m_shownPart || !m_ui->PinListLBox->item(k))
+        return;
+    selectEntry(k);
+    showPinList(part, k);
+    if (!context()->memoryCategory() && !context()->viewOnly)
+        m_ui->DelPinList->setEnabled(true);
+    m_ui->PinListSpecWStack->setCurrentWidget(m_ui->wzpPinListPage0);
+}
+
+void PWPinListTab::removeEntry(int part, int k)
+{
     if (part == m_shownPart) {
         const QSignalBlocker block(m_ui->PinListLBox);
         delete m_ui->PinListLBox->takeItem(k);
     }
-    p->pinLists().remove(k);
     context()->pinListMarks.removePosition(k, part);
     slotPinListChanged(part);
     if (part != m_shownPart)
@@ -444,6 +579,8 @@ QMenu* PWPinListTab::createPinListMenu(QListWidgetItem* item)
         ->setEnabled(onEntry);
     menu->addSeparator();
     QMenu* copy = menu->addMenu(QIcon(lxImage(QStringLiteral("PWpartwright.png"))), PartwrightDlg::tr("Copy From..."));
+    if (editable && listHistory())
+        listHistory()->appendTo(menu);
     bool anything = false;
     const CLogicPartList& parts = context()->logic().logicParts();
     for (int p = 0; p < parts.count(); ++p) {

@@ -6,8 +6,12 @@
 #include "LxListMenu.h"
 #include "LxMessages.h"
 #include "PWDiagnoseEditor.h"
+#include "PWEditMarks.h"
 #include "PWEditState.h"
 #include "PWImages.h"
+#include "PWListHistory.h"
+#include "PWListMoveStep.h"
+#include "PWListRenameStep.h"
 #include "PWTestSequenceTable.h"
 #include "PWVectorPaste.h"
 #include "PWVocabulary.h"
@@ -279,6 +283,12 @@ void PWTestSequenceTab::logicPartRemoved(int part)
     }
 }
 
+void PWTestSequenceTab::logicPartInserted(int part, const QList<int>&)
+{
+    if (m_shownPart >= part)
+        ++m_shownPart;
+}
+
 void PWTestSequenceTab::takeDiagnostics()
 {
     if (m_diagnoseRow < 0 || !m_diagnose->isEdited())
@@ -319,7 +329,10 @@ void PWTestSequenceTab::slotAddTestSequence()
     QString answer;
     if (!LxMessages::askName(PartwrightDlg::tr("Please enter the Test Sequence name"), proposal, &answer))
         return;
-    addTestSequence(answer.trimmed().isEmpty() ? proposal : answer);
+    const int selectedBefore = currentTestSequence();
+    if (addTestSequence(answer.trimmed().isEmpty() ? proposal : answer) && listHistory())
+        listHistory()->push(
+            new PWListMoveStep(PWListMoveStep::Added, this, currentPart(), currentTestSequence(), selectedBefore));
 }
 
 bool PWTestSequenceTab::addTestSequence(const QString& name)
@@ -384,11 +397,46 @@ void PWTestSequenceTab::slotRenameTestSequence()
         context()->showInformation(PartwrightDlg::tr("This Test Sequence name is aready used"));
         return;
     }
-    markEdited();
-    const QSignalBlocker block(m_ui->lbTestSequenceLBox);
-    item->setText(name);
-    item->setIcon(sequenceIcon());
-    item->setSelected(true);
+    const int k = m_ui->lbTestSequenceLBox->row(item);
+    if (listHistory())
+        listHistory()->push(new PWListRenameStep(this, currentPart(), k, item->text(), name));
+    else
+        renameItem(currentPart(), k, name);
+}
+
+QString PWTestSequenceTab::refusal(int part, int k, const QString& name, const PWTakenItem* returning) const
+{
+    const CLogicPart* p = context()->logic().logicParts().at(part);
+    const int count = part == m_shownPart ? m_ui->lbTestSequenceLBox->count() : (p ? p->testSequences().count() : 0);
+    if (returning && count >= MaxTestSequences)
+        return PartwrightDlg::tr(
+            "It is not possible to add a new Test Sequence\nMaximum number of Test Sequences is reached");
+    const QString s = returning ? returning->name : name;
+    if (isReservedPatternName(s))
+        return PartwrightDlg::tr("This Test Sequence name is not allowed!");
+    // The list names the sequences of the part on show; an item keeps its own name.
+    const QListWidgetItem* item = returning ? nullptr : m_ui->lbTestSequenceLBox->item(k);
+    if (part == m_shownPart && (!item || item->text() != s) && nameUsed(s))
+        return PartwrightDlg::tr("This Test Sequence name is aready used");
+    return QString();
+}
+
+void PWTestSequenceTab::renameItem(int part, int k, const QString& name)
+{
+    if (part == m_shownPart) {
+        if (QListWidgetItem* item = m_ui->lbTestSequenceLBox->item(k)) {
+            const QSignalBlocker block(m_ui->lbTestSequenceLBox);
+            item->setText(name);
+            item->setIcon(sequenceIcon());
+            item->setSelected(true);
+        }
+        // The sequence on show is stored under its entry's name.
+        if (k == m_shownSequence)
+            markEdited();
+    }
+    CLogicPart* p = context()->logic().logicParts().at(part);
+    if (CTestSequences* sequence = p ? p->testSequences().at(k) : nullptr)
+        sequence->setName(name);
 }
 
 void PWTestSequenceTab::slotDeleteTestSequence()
@@ -399,7 +447,10 @@ void PWTestSequenceTab::slotDeleteTestSequence()
     //: %1 = Name of the TestSequence
     if (!context()->askYesNo(PartwrightDlg::tr("Do you want to delete \"%1\"?").arg(item->text())))
         return;
-    deleteTestSequence(currentPart(), currentTestSequence());
+    if (listHistory())
+        listHistory()->push(new PWListMoveStep(PWListMoveStep::Deleted, this, currentPart(), currentTestSequence()));
+    else
+        deleteTestSequence(currentPart(), currentTestSequence());
 }
 
 void PWTestSequenceTab::deleteTestSequence(int part, int k)
@@ -408,6 +459,50 @@ void PWTestSequenceTab::deleteTestSequence(int part, int k)
     if (!p)
         return;
     p->deleteTestSequence(k);
+    removeEntry(part, k);
+}
+
+std::unique_ptr<PWTakenItem> PWTestSequenceTab::takeItem(int part, int k)
+{
+    auto taken = std::make_unique<PWTakenRecord<CLogicPart::TakenTestSequence>>();
+    taken->mark = part == m_shownPart && k == m_shownSequence && m_edited ? PWEditMarks::Edited : PWEditMarks::Clean;
+    // A sequence never stored is only in the widgets until now.
+    CLogicPart* p = revealStored(part);
+    if (!p)
+        return taken;
+    taken->record = std::make_unique<CLogicPart::TakenTestSequence>(p->takeTestSequence(k));
+    taken->name = taken->record->sequence ? taken->record->sequence->name() : QString();
+    removeEntry(part, k);
+    return taken;
+}
+
+void PWTestSequenceTab::putItem(int part, int k, std::unique_ptr<PWTakenItem> item)
+{
+    CLogicPart* p = revealStored(part);
+    auto& taken = static_cast<PWTakenRecord<CLogicPart::TakenTestSequence>&>(*item);
+    if (!p || !taken.record || !taken.record->sequence)
+        return;
+    p->restoreTestSequence(k, std::move(*taken.record));
+    if (part != m_shownPart)
+        return;
+    showTab(part);
+    selectItem(part, k);
+    m_edited = item->mark == PWEditMarks::Edited;
+}
+
+void PWTestSequenceTab::selectItem(int part, int k)
+{
+    revealStored(part);
+    if (part != m_shownPart || !m_ui->lbTestSequenceLBox->item(k))
+        return;
+    selectEntry(k);
+    showTestSequence(part, k);
+    m_ui->wzTestSeq->setCurrentWidget(m_ui->wspTestSeqVector);
+    updateEditable();
+}
+
+void PWTestSequenceTab::removeEntry(int part, int k)
+{
     if (part != m_shownPart)
         return;
     QListWidget* list = m_ui->lbTestSequenceLBox;
@@ -450,6 +545,8 @@ QMenu* PWTestSequenceTab::createListMenu(QListWidgetItem* item)
         ->setEnabled(onEntry);
     menu->addAction(sequenceIcon(), PartwrightDlg::tr("Delete "), this, &PWTestSequenceTab::slotDeleteTestSequence)
         ->setEnabled(onEntry);
+    if (!readOnly() && listHistory())
+        listHistory()->appendTo(menu);
     return menu;
 }
 

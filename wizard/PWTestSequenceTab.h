@@ -2,6 +2,7 @@
 #define PWTESTSEQUENCETAB_H
 
 #include "PWLogicTab.h"
+#include "PWUndoableList.h"
 
 #include <memory>
 
@@ -21,7 +22,7 @@ class PWTestSequenceTab;
 // Only the sequence on show can hold edits, so one edit mark (for the part
 // and sequence shown) does the work of a mark per position, also for the
 // sequences past the 100th that a file may bring.
-class PWTestSequenceTab : public PWLogicTab
+class PWTestSequenceTab : public PWLogicTab, public PWUndoableList
 {
     Q_OBJECT
 public:
@@ -38,8 +39,17 @@ public:
     void showTab(int part) override;
     void clearTab() override;
     void logicPartRemoved(int part) override;
+    void logicPartInserted(int part, const QList<int>& marks) override;
 
     bool addTestSequence(const QString& name);
+
+    // Sequences leave with their rows and the diagnostics of those rows.
+    std::unique_ptr<PWTakenItem> takeItem(int part, int pos) override;
+    void putItem(int part, int pos, std::unique_ptr<PWTakenItem> item) override;
+    QString refusal(int part, int pos, const QString& name, const PWTakenItem* returning) const override;
+    void renameItem(int part, int pos, const QString& name) override;
+    void selectItem(int part, int pos) override;
+
     void deleteTestSequence(int part, int k);
     void storeTestSequence(int part, int k);
     void showTestSequence(int part, int k);
@@ -83,6 +93,8 @@ private:
     bool readOnly() const;
     void markEdited();
     bool nameUsed(const QString& name) const;
+    // The list entry and what shows the sequence follow a sequence gone from the model.
+    void removeEntry(int part, int k);
     void selectEntry(int k);
     void selectRow(int row);
     // Adds a statement of the kind at row, or at the end for row -1.

@@ -257,6 +257,13 @@ void PWTruthTableTab::logicPartRemoved(int part)
         --m_shownPart;
 }
 
+void PWTruthTableTab::logicPartInserted(int part, const QList<int>& marks)
+{
+    m_marks.insertPosition(part, marks.value(0), 0);
+    if (m_shownPart >= part)
+        ++m_shownPart;
+}
+
 void PWTruthTableTab::slotAddTruthTable()
 {
     const CLogicData* index = context()->logic().signalIndexes().at(currentPart());

@@ -28,6 +28,8 @@ public:
     void showTab(int part) override;
     void clearTab() override;
     void logicPartRemoved(int part) override;
+    QList<int> partMarks(int part) const override { return {m_marks.mark(part)}; }
+    void logicPartInserted(int part, const QList<int>& marks) override;
 
     // Fills the table from the part's truth table; false when the part has no
     // control signals to make columns of.

@@ -6,6 +6,7 @@
 #include "PWAboutForm.h"
 #include "PWDeviceModel.h"
 #include "PWHeaderPage.h"
+#include "PWListHistory.h"
 #include "PWLogicPartsPage.h"
 #include "PWModelFile.h"
 #include "PWPackagePage.h"
@@ -111,6 +112,8 @@ void PartwrightDlg::createLogicPages()
     connect(m_logicPage, &PWLogicPartsPage::finishAllowed, this,
             [this](bool allowed) { setFinishEnabled(wizardPage(LastPage), allowed); });
     connect(m_packagePage, &PWPackagePage::pinListsDeleted, m_logicPage, &PWLogicPartsPage::showCurrentTab);
+    // Those pin lists went outside the logic page's history, which no longer fits the model.
+    connect(m_packagePage, &PWPackagePage::pinListsDeleted, m_logicPage->listHistory(), &PWListHistory::clear);
     connect(this, &PartwrightDlg::modelReset, this, [this] {
         m_packagePage->clear();
         m_logicPage->clear();

@@ -265,7 +265,7 @@ void TestPackagePage::memoryCategoryAndMenu()
     std::unique_ptr<QMenu> menu(f.page.createPackageMenu(f.ui()->PackageLBox->item(1)));
     QVERIFY(menu);
     const QList<QAction*> actions = menu->actions();
-    QCOMPARE(actions.size(), 5);
+    QCOMPARE(actions.size(), 8); // then a separator, Undo and Redo
     QCOMPARE(actions[0]->text(), QStringLiteral("New ..."));
     QVERIFY(actions[1]->isEnabled() && actions[2]->isEnabled());
     QMenu* copy = actions[4]->menu();

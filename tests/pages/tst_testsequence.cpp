@@ -450,7 +450,7 @@ void TestTestSequence::namesAndLimits()
     QCOMPARE(f.list()->item(1)->text(), QStringLiteral("Renamed"));
 
     std::unique_ptr<QMenu> menu(f.tab()->createListMenu(nullptr));
-    QCOMPARE(menu->actions().size(), 3);
+    QCOMPARE(menu->actions().size(), 6); // then a separator, Undo and Redo
     QCOMPARE(menu->actions().at(2)->text(), QStringLiteral("Delete "));
     QVERIFY(menu->actions().at(0)->isEnabled() && !menu->actions().at(1)->isEnabled());
 

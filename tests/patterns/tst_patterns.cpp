@@ -170,7 +170,7 @@ void TestPatterns::enableNamesAndLimit()
 
     // The list's menu: Rename and Delete only on an entry, no menu for memory parts.
     std::unique_ptr<QMenu> menu(tab->createListMenu(nullptr));
-    QCOMPARE(menu->actions().size(), 3);
+    QCOMPARE(menu->actions().size(), 6); // then a separator, Undo and Redo
     QCOMPARE(menu->actions().at(2)->text(), QStringLiteral("Delete "));
     QVERIFY(menu->actions().at(0)->isEnabled() && !menu->actions().at(1)->isEnabled());
     menu.reset(tab->createListMenu(list->item(0)));

@@ -79,7 +79,8 @@ QStringList contextsFor(const QString& relativeFile)
     if (folder == u"plugin")
         return {QStringLiteral("PartwrightPI")};
     if (folder == u"widgets")
-        return {QStringLiteral("LxLibTable"), QStringLiteral("LxWizard"), QStringLiteral("LxLibInpuDlgDlg")};
+        return {QStringLiteral("LxLibTable"), QStringLiteral("LxWizard"), QStringLiteral("LxLibInpuDlgDlg"),
+                QStringLiteral("LxUndoBinding"), QStringLiteral("LxFindBar")};
     if (folder == u"passive")
         return {QStringLiteral("lxListBox"), QStringLiteral("lxPassiveTypeDlg"), QStringLiteral("lxPassiveConditionDlg"),
                 QStringLiteral("PartwrightDlg")};
