@@ -67,7 +67,8 @@ void lxListBox::renameItem()
         // The item itself may change the case of its own name.
         if (other && other != item && other->text().compare(name, Qt::CaseInsensitive) == 0) {
             //: %1 = the name typed
-            lxPrompter().information(this, tr("Partwright"), tr("Condition name \"%1\" is already used").arg(name));
+            const QString text = tr("Condition name \"%1\" is already used").arg(name);
+            lxPrompter().information(this, tr("Partwright"), text);
             return;
         }
     }
