@@ -1494,6 +1494,15 @@ Please check your Pin List</source>
         <extracomment>%1 = Column name, %2 = The refused character, %3 = The characters the column takes</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This passive model has package information. This is not supported by the Partwright. All package settings will get lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connector &quot;%1&quot; has pin combinations. This is not supported by the Partwright. The pin combinations of connectors and board contacts will get lost.</source>
+        <extracomment>%1 = Name of the part</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PartwrightPI</name>
@@ -1600,7 +1609,6 @@ Please check your Pin List</source>
     </message>
     <message>
         <source>Partwright</source>
-        <extracomment>%1 = the name typed</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1609,6 +1617,7 @@ Please check your Pin List</source>
     </message>
     <message>
         <source>Condition name &quot;%1&quot; is already used</source>
+        <extracomment>%1 = the name typed</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
