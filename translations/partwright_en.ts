@@ -1116,7 +1116,9 @@ Maximum number of logic parts is reached</source>
     </message>
     <message>
         <source>Part name &quot;%1&quot; is already used</source>
-        <extracomment>%1 = Name of the logic part</extracomment>
+        <extracomment>%1 = Name of the logic part
+----------
+%1 = Name of the part</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1501,6 +1503,35 @@ Please check your Pin List</source>
     <message>
         <source>Connector &quot;%1&quot; has pin combinations. This is not supported by the Partwright. The pin combinations of connectors and board contacts will get lost.</source>
         <extracomment>%1 = Name of the part</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin Id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete part &quot;%1&quot;?</source>
+        <extracomment>%1 = Name of the part</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition name : %1</source>
+        <extracomment>%1 = Name of the condition</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part name : %1</source>
+        <extracomment>%1 = Name of the part</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition name &quot;%1&quot; is already used</source>
+        <extracomment>%1 = Name of the condition</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete condition &quot;%1&quot;?</source>
+        <extracomment>%1 = Name of the condition</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,5 +1,6 @@
 #include "PartwrightDlg.h"
 
+#include "LxLibTable.h"
 #include "LxPrompter.h"
 #include "CLogicChecks.h"
 #include "PWDeviceModel.h"
@@ -7,10 +8,12 @@
 #include "PWLogicPartsPage.h"
 #include "PWModelFile.h"
 #include "PWPackagePage.h"
+#include "PWPassivePage.h"
 #include "PWPinListTab.h"
 #include "PWSaveRules.h"
 #include "PWWizardContext.h"
 #include "PWImages.h"
+#include "ui_PWPassivePage.h"
 
 #include <QAction>
 #include <QDir>
@@ -44,6 +47,7 @@ PartwrightDlg::PartwrightDlg(QWidget* parent, const QString& name, const QString
 {
     buildMenuBar();
     createLogicPages();
+    createPassivePage();
     connectModelFile();
 
     connect(rbPassiveDevice, &QRadioButton::toggled, this, &PartwrightDlg::slotDeviceSelected);
@@ -97,6 +101,38 @@ void PartwrightDlg::createLogicPages()
         m_context->logic().clear();
         m_context->rebuildPinNames();
     });
+}
+
+void PartwrightDlg::createPassivePage()
+{
+    m_passivePage = new PWPassivePage(wizardPage(PassivePage));
+    pageLayout(PassivePage)->addWidget(m_passivePage);
+    m_passivePage->preparePassivePage();
+    connect(this, &PartwrightDlg::modelReset, m_passivePage, &PWPassivePage::resetPassivePage);
+    connect(m_passivePage, &PWPassivePage::nextAllowed, this,
+            [this](bool allowed) { setNextEnabled(currentPage(), allowed); });
+    const Ui::PWPassivePage& ui = m_passivePage->ui();
+    QWidget* const buttons[] = {ui.AddPassiveParts,
+                                ui.DeletePassiveParts,
+                                ui.AddCondition,
+                                ui.DeleteCondition,
+                                ui.AddResistorPinDefinition,
+                                ui.DeleteResistorPinDefinition,
+                                ui.AddNonConditionPinDefinition,
+                                ui.DeleteNonConditionPinDefinition,
+                                ui.AddConnectionPinDefinition,
+                                ui.DeleteConnectionPinDefinition};
+    for (QWidget* button : buttons)
+        m_editState.addControl(button, PWEditState::Passive);
+    for (LxLibTable* table : {ui.PassiveResistorTable, ui.lxNonConditionalTable, ui.PassiveConnectionTable})
+        m_editState.addField(table, PWEditState::Passive);
+}
+
+bool PartwrightDlg::buildPassiveModel()
+{
+    commitEdits();
+    m_passivePage->storeAllModifiedItems();
+    return m_modelFile->buildPassiveModel(m_passivePage->libraryObjects());
 }
 
 void PartwrightDlg::connectModelFile()
@@ -379,6 +415,8 @@ void PartwrightDlg::updateEditState(int category)
     m_menuItems[MenuSave]->setEnabled(savable && !PWSaveRules::isReadOnly(leModelName->text()));
     m_menuItems[MenuSaveAs]->setEnabled(savable);
     m_editState.apply(m_viewOnly, m_viewOnly);
+    if (m_passivePage)
+        m_passivePage->setViewOnly(m_viewOnly);
     leModelName->setReadOnly(m_hostFile || m_viewOnly);
     finishButton()->setText(m_viewOnly ? tr("&Close") : tr("&Finish"));
 }
@@ -439,6 +477,7 @@ void PartwrightDlg::next()
         LxWizard::next();
         break;
     case PassivePage:
+        m_passivePage->storeAllModifiedItems();
         setFinishEnabled(wizardPage(LastPage), true);
         LxWizard::next();
         break;

@@ -14,6 +14,7 @@ class PWHeaderPage;
 class PWLogicPartsPage;
 class PWModelFile;
 class PWPackagePage;
+class PWPassivePage;
 class PWWizardContext;
 
 // The window flags every wizard is made with: a customised top-level window
@@ -83,7 +84,11 @@ public:
     PWHeaderPage* headerPage() const { return m_headerPage; }
     PWPackagePage* packagePage() const { return m_packagePage; }
     PWLogicPartsPage* logicPage() const { return m_logicPage; }
+    PWPassivePage* passivePage() const { return m_passivePage; }
     PWModelFile* modelFile() const { return m_modelFile; }
+    // Stores every edited passive item and builds the passive model into
+    // modelFile()->document(); false (after its message, if any) when it cannot.
+    bool buildPassiveModel();
     QMenuBar* menuBar() const { return m_menuBar; }
     QAction* menuAction(MenuItem item) const { return m_menuItems[item]; }
 
@@ -124,6 +129,7 @@ private:
     void setCategoryRadio(QRadioButton* radio, bool enabled, bool checked);
     void setAllPageTitles(const QString& title);
     void createLogicPages();
+    void createPassivePage();
     void connectModelFile();
     // Next from the package page: stores the package and refreshes the pin list when marked.
     void leavePackagePage();
@@ -150,6 +156,7 @@ private:
     PWHeaderPage* m_headerPage = nullptr;
     PWPackagePage* m_packagePage = nullptr;
     PWLogicPartsPage* m_logicPage = nullptr;
+    PWPassivePage* m_passivePage = nullptr;
     PWModelFile* m_modelFile = nullptr;
 };
 
