@@ -4,6 +4,7 @@
 #include "CWaitTestSequence.h"
 #include "LxLibInfo.h"
 #include "PWDeviceModel.h"
+#include "PWPassiveDocument.h"
 #include "PWVocabulary.h"
 
 #include <limits>
@@ -360,6 +361,9 @@ bool PWModelConverter::convertInto(const LxLibInfo& document, PWDeviceModel& mod
         if (!convertLogic(*logic, document.GetFormatVersion(), model, refused))
             return false;
     }
+    if (model.category() == PWDeviceModel::Passive)
+        for (const PWPassiveDocument::Loss& loss : PWPassiveDocument::lossesOnLoad(*component))
+            model.addNotice(loss.text, *loss.at);
     model.setEditMode(PWDeviceModel::EditExisting);
     return true;
 }

@@ -1148,7 +1148,9 @@ Maximum number of logic parts is reached</source>
     </message>
     <message>
         <source>Part name &quot;%1&quot; is already used</source>
-        <extracomment>%1 = Name of the logic part</extracomment>
+        <extracomment>%1 = Name of the logic part
+----------
+%1 = Name of the part</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1527,15 +1529,41 @@ Please check your Pin List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Html Format</source>
+        <source>This passive model has package information. This is not supported by the Partwright. All package settings will get lost.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Text Format</source>
+        <source>Connector &quot;%1&quot; has pin combinations. This is not supported by the Partwright. The pin combinations of connectors and board contacts will get lost.</source>
+        <extracomment>%1 = Name of the part</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Export to...</source>
+        <source>Pin Id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete part &quot;%1&quot;?</source>
+        <extracomment>%1 = Name of the part</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition name : %1</source>
+        <extracomment>%1 = Name of the condition</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part name : %1</source>
+        <extracomment>%1 = Name of the part</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition name &quot;%1&quot; is already used</source>
+        <extracomment>%1 = Name of the condition</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete condition &quot;%1&quot;?</source>
+        <extracomment>%1 = Name of the condition</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1556,6 +1584,18 @@ Please check your Pin List</source>
     </message>
     <message>
         <source>About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Html Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

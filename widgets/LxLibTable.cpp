@@ -4,6 +4,7 @@
 #include "LxLibTableDelegate.h"
 #include "LxLibTableItem.h"
 #include "LxPrompter.h"
+#include "PWPinPairs.h"
 #include "PWTableText.h"
 
 #if __has_include("PWImages.h")
@@ -154,28 +155,22 @@ void LxLibTable::updateHeaderLabels()
 
 bool LxLibTable::checkPinCombinations()
 {
-    QHash<QString, QString> partners;
-    for (int row = 0; row < rowCount(); ++row) {
-        const QString a = text(row, 0);
-        const QString b = text(row, 1);
-        if (a.isEmpty() || b.isEmpty())
-            continue;
-        QString message;
-        if (a == b) {
-            //: %1 = Name of a pin
-            message = tr("Pin  \"%1\" should not combine with itself").arg(a);
-        } else if (partners.value(a) == b || partners.value(b) == a) {
-            const bool direct = partners.value(a) == b;
-            //: %1 = Name of a pin, %2 = Name of a pin
-            message = tr("Pin combination \"%1 - %2\" is already used").arg(direct ? a : b, direct ? b : a);
-        }
-        if (!message.isEmpty()) {
-            lxPrompter().information(this, tr("Partwright"), message);
-            return false;
-        }
-        partners.insert(a, b);
-    }
-    return true;
+    QList<std::pair<QString, QString>> rows;
+    rows.reserve(rowCount());
+    for (int row = 0; row < rowCount(); ++row)
+        rows.append({text(row, 0), text(row, 1)});
+    const PWPinPairFault fault = findPinPairFault(rows);
+    QString message;
+    if (fault.kind == PWPinPairFault::WithItself)
+        //: %1 = Name of a pin
+        message = tr("Pin  \"%1\" should not combine with itself").arg(fault.first);
+    else if (fault.kind == PWPinPairFault::UsedTwice)
+        //: %1 = Name of a pin, %2 = Name of a pin
+        message = tr("Pin combination \"%1 - %2\" is already used").arg(fault.first, fault.second);
+    if (message.isEmpty())
+        return true;
+    lxPrompter().information(this, tr("Partwright"), message);
+    return false;
 }
 
 void LxLibTable::insertRows(int row, int count)

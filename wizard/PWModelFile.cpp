@@ -8,6 +8,8 @@
 #include "PWHeaderPage.h"
 #include "PWLogicDocument.h"
 #include "PWModelConverter.h"
+#include "PWPassiveDocument.h"
+#include "PWPassivePage.h"
 #include "PWSaveRules.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -122,6 +124,13 @@ bool PWModelFile::convertDocument(QString& error)
     context.replaceLogic(model.takeLogic());
     context.category = model.category();
     context.rebuildPinNames();
+    if (model.category() == PWDeviceModel::Passive) {
+        QList<const LxLibPassiveComponent*> components;
+        components.reserve(model.passiveComponents().count());
+        for (const LxLibPassiveComponent* component : model.passiveComponents())
+            components.append(component);
+        m_dialog->passivePage()->loadPassiveComponents(components);
+    }
     m_dialog->takeLoadedCategory(model.category(), converted);
     emit modelLoaded();
     context.loading = false;
@@ -208,7 +217,8 @@ void PWModelFile::slotMenuFileSaveAs()
 
 bool PWModelFile::buildAndSave()
 {
-    // Passive parts are built by their own editor; until it exists there is nothing to build.
+    if (m_dialog->rbPassiveDevice->isChecked())
+        return m_dialog->buildPassiveModel() && saveModelFile();
     if (!m_dialog->rbLogicDevice->isChecked()) {
         showInformation(PartwrightDlg::tr("Unable to build model\nThere is no model information"));
         return false;
@@ -216,13 +226,29 @@ bool PWModelFile::buildAndSave()
     return saveLogicModel() && saveModelFile();
 }
 
-bool PWModelFile::saveLogicModel()
+void PWModelFile::startSavedDocument()
 {
     const LxLibAliasList aliases = PWLogicDocument::copyAliases(m_document.get());
     m_document.reset();
     newDocument(m_dialog->leModelName->text());
     PWLogicDocument::addAliases(aliases, *m_document);
     m_dialog->headerPage()->writeHeader(*m_document);
+}
+
+bool PWModelFile::buildPassiveModel(const QList<const LxLibPassiveComponent*>& parts)
+{
+    startSavedDocument();
+    QString error;
+    if (PWPassiveDocument::buildAndCheck(*m_document, parts, m_dialog->leDeviceId->text(), error))
+        return true;
+    if (!error.isEmpty())
+        showInformation(error);
+    return false;
+}
+
+bool PWModelFile::saveLogicModel()
+{
+    startSavedDocument();
     QString error;
     if (!PWLogicDocument::buildAndCheck(*m_document, m_dialog->context().logic(), m_dialog->leDeviceId->text(),
                                         error)) {

@@ -4,6 +4,7 @@
 #include "LxLibTypes.h"
 
 #include <QObject>
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -12,7 +13,8 @@ class PartwrightDlg;
 
 namespace lxlib {
 class LxLibInfo;
-}
+class LxLibPassiveComponent;
+} // namespace lxlib
 
 // The wizard's model file: the open and save dialogs, reading a file and
 // filling the editors from it, building the document of the edited model and
@@ -40,6 +42,9 @@ public:
 
     bool buildAndSave();
     bool saveLogicModel();
+    // A fresh document of the passive parts given, in the model's name; false
+    // after its message, or silently when there is no part.
+    bool buildPassiveModel(const QList<const lxlib::LxLibPassiveComponent*>& parts);
     bool saveModelFile();
 
     static QString openFilter();
@@ -61,6 +66,9 @@ signals:
 
 private:
     void newDocument(const QString& fileName);
+    // Replaces the document by an empty one for the model's name, with the
+    // aliases of the one it replaces and the header page.
+    void startSavedDocument();
     void showInformation(const QString& text) const;
 
     PartwrightDlg* m_dialog;

@@ -1,6 +1,7 @@
 #include "PartwrightDlg.h"
 
 #include "LxHelpLauncher.h"
+#include "LxLibTable.h"
 #include "LxPrompter.h"
 #include "CLogicChecks.h"
 #include "PWAboutForm.h"
@@ -10,11 +11,13 @@
 #include "PWLogicPartsPage.h"
 #include "PWModelFile.h"
 #include "PWPackagePage.h"
+#include "PWPassivePage.h"
 #include "PWPinListTab.h"
 #include "PWReportExport.h"
 #include "PWSaveRules.h"
 #include "PWWizardContext.h"
 #include "PWImages.h"
+#include "ui_PWPassivePage.h"
 
 #include <QAction>
 #include <QDir>
@@ -50,6 +53,8 @@ PartwrightDlg::PartwrightDlg(QWidget* parent, const QString& name, const QString
 {
     buildMenuBar();
     createLogicPages();
+    createPassivePage();
+    setPassiveReportBuilder([this] { return buildPassiveModel(); });
     connectModelFile();
 
     connect(rbPassiveDevice, &QRadioButton::toggled, this, &PartwrightDlg::slotDeviceSelected);
@@ -120,6 +125,38 @@ void PartwrightDlg::createLogicPages()
         m_context->logic().clear();
         m_context->rebuildPinNames();
     });
+}
+
+void PartwrightDlg::createPassivePage()
+{
+    m_passivePage = new PWPassivePage(wizardPage(PassivePage));
+    pageLayout(PassivePage)->addWidget(m_passivePage);
+    m_passivePage->preparePassivePage();
+    connect(this, &PartwrightDlg::modelReset, m_passivePage, &PWPassivePage::resetPassivePage);
+    connect(m_passivePage, &PWPassivePage::nextAllowed, this,
+            [this](bool allowed) { setNextEnabled(currentPage(), allowed); });
+    const Ui::PWPassivePage& ui = m_passivePage->ui();
+    QWidget* const buttons[] = {ui.AddPassiveParts,
+                                ui.DeletePassiveParts,
+                                ui.AddCondition,
+                                ui.DeleteCondition,
+                                ui.AddResistorPinDefinition,
+                                ui.DeleteResistorPinDefinition,
+                                ui.AddNonConditionPinDefinition,
+                                ui.DeleteNonConditionPinDefinition,
+                                ui.AddConnectionPinDefinition,
+                                ui.DeleteConnectionPinDefinition};
+    for (QWidget* button : buttons)
+        m_editState.addControl(button, PWEditState::Passive);
+    for (LxLibTable* table : {ui.PassiveResistorTable, ui.lxNonConditionalTable, ui.PassiveConnectionTable})
+        m_editState.addField(table, PWEditState::Passive);
+}
+
+bool PartwrightDlg::buildPassiveModel()
+{
+    commitEdits();
+    m_passivePage->storeAllModifiedItems();
+    return m_modelFile->buildPassiveModel(m_passivePage->libraryObjects());
 }
 
 void PartwrightDlg::connectModelFile()
@@ -407,6 +444,8 @@ void PartwrightDlg::updateEditState(int category)
     m_menuItems[MenuSave]->setEnabled(savable && !PWSaveRules::isReadOnly(leModelName->text()));
     m_menuItems[MenuSaveAs]->setEnabled(savable);
     m_editState.apply(m_viewOnly, m_viewOnly);
+    if (m_passivePage)
+        m_passivePage->setViewOnly(m_viewOnly);
     leModelName->setReadOnly(m_hostFile || m_viewOnly);
     finishButton()->setText(m_viewOnly ? tr("&Close") : tr("&Finish"));
 }
@@ -467,6 +506,7 @@ void PartwrightDlg::next()
         LxWizard::next();
         break;
     case PassivePage:
+        m_passivePage->storeAllModifiedItems();
         setFinishEnabled(wizardPage(LastPage), true);
         LxWizard::next();
         break;

@@ -17,6 +17,7 @@ class PWHeaderPage;
 class PWLogicPartsPage;
 class PWModelFile;
 class PWPackagePage;
+class PWPassivePage;
 class PWReportExport;
 class PWWizardContext;
 
@@ -87,7 +88,11 @@ public:
     PWHeaderPage* headerPage() const { return m_headerPage; }
     PWPackagePage* packagePage() const { return m_packagePage; }
     PWLogicPartsPage* logicPage() const { return m_logicPage; }
+    PWPassivePage* passivePage() const { return m_passivePage; }
     PWModelFile* modelFile() const { return m_modelFile; }
+    // Stores every edited passive item and builds the passive model into
+    // modelFile()->document(); false (after its message, if any) when it cannot.
+    bool buildPassiveModel();
     QMenuBar* menuBar() const { return m_menuBar; }
     QAction* menuAction(MenuItem item) const { return m_menuItems[item]; }
     // The viewer process of the last help request; null before the first.
@@ -143,6 +148,7 @@ private:
     void setCategoryRadio(QRadioButton* radio, bool enabled, bool checked);
     void setAllPageTitles(const QString& title);
     void createLogicPages();
+    void createPassivePage();
     void connectModelFile();
     // Next from the package page: stores the package and refreshes the pin list when marked.
     void leavePackagePage();
@@ -170,6 +176,7 @@ private:
     PWHeaderPage* m_headerPage = nullptr;
     PWPackagePage* m_packagePage = nullptr;
     PWLogicPartsPage* m_logicPage = nullptr;
+    PWPassivePage* m_passivePage = nullptr;
     PWModelFile* m_modelFile = nullptr;
     std::unique_ptr<PWReportExport> m_reportExport;
 };

@@ -4,6 +4,7 @@
 #include "LxLibInfo.h"
 #include "LxLibPool.h"
 #include "PWDeviceModel.h"
+#include "PWPinPairs.h"
 
 #include <memory>
 
@@ -18,11 +19,39 @@ QString PWCheckCommand::help() const
         "Usage: partwright-model check FILE...\n"
         "Reads each model file and checks the model it holds. A logic model is\n"
         "also converted and checked as the wizard checks it before leaving the\n"
-        "logic part page and before saving. Every problem is printed as\n"
-        "FILE:LINE:COLUMN: error: text, at the record it is about; the further\n"
-        "lines of a message follow as FILE:LINE:COLUMN: note: text. Exit status\n"
-        "0 when every file passes, 1 when any file has a problem, 2 on a usage\n"
-        "error.\n");
+        "logic part page and before saving; the pin pairs of each condition of\n"
+        "a passive model are checked as the passive editor checks them. Every\n"
+        "problem is printed as FILE:LINE:COLUMN: error: text, at the record it\n"
+        "is about; the further lines of a message follow as\n"
+        "FILE:LINE:COLUMN: note: text. Exit status 0 when every file passes, 1\n"
+        "when any file has a problem, 2 on a usage error.\n");
+}
+
+bool PWCheckCommand::checkPassive(const PWDeviceModel& model, const QString& file, QTextStream& err)
+{
+    // The editor refuses to leave a condition whose pin pairs break the rule.
+    bool ok = true;
+    for (const lxlib::LxLibPassiveComponent* part : model.passiveComponents()) {
+        const auto* connection = dynamic_cast<const lxlib::LxLibPassiveCompConnection*>(part);
+        if (!connection)
+            continue;
+        for (const lxlib::LxLibCondition* condition : connection->GetConditionList()) {
+            const lxlib::LxLibPinCombinationList& pins = condition->GetPinCombinationList();
+            QList<std::pair<QString, QString>> rows;
+            for (const lxlib::LxLibPinCombination* c : pins)
+                rows.append({c->GetPinA(), c->GetPinB()});
+            const PWPinPairFault fault = findPinPairFault(rows);
+            if (fault.kind == PWPinPairFault::None)
+                continue;
+            const QString text = fault.kind == PWPinPairFault::WithItself
+                                     ? QStringLiteral("Pin  \"%1\" should not combine with itself").arg(fault.first)
+                                     : QStringLiteral("Pin combination \"%1 - %2\" is already used")
+                                           .arg(fault.first, fault.second);
+            error(err, file, CSourcePosition(*pins.at(fault.row)), text);
+            ok = false;
+        }
+    }
+    return ok;
 }
 
 bool PWCheckCommand::checkLogic(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err)
@@ -33,7 +62,7 @@ bool PWCheckCommand::checkLogic(const lxlib::LxLibInfo& info, PWDeviceModel& mod
     if (!convert(info, model, err))
         return false;
     if (model.category() == PWDeviceModel::Passive)
-        return true;
+        return checkPassive(model, info.GetFileName(), err);
     QStringList problems;
     for (auto check : {&CLogicChecks::validateLogicPage, &CLogicChecks::checkPinListsMatch,
                        &CLogicChecks::validatePinLists}) {

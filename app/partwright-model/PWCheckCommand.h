@@ -13,6 +13,7 @@ public:
     int run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 
 private:
+    static bool checkPassive(const PWDeviceModel& model, const QString& file, QTextStream& err);
     static bool checkLogic(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err);
 };
 

@@ -4,6 +4,7 @@
 #include "PWDeviceModel.h"
 #include "PWFeatureWarnings.h"
 #include "PWLogicDocument.h"
+#include "PWPassiveDocument.h"
 
 namespace {
 
@@ -14,6 +15,24 @@ void warn(QTextStream& err, const QString& source, const PWDeviceModel::Notice& 
     const QStringList lines = notice.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < lines.size(); ++i)
         err << at << (i == 0 ? "warning: " : "note: ") << lines.at(i) << '\n';
+}
+
+// The parts as the passive editor shows and stores them on loading, built as its Finish builds them.
+bool buildPassive(const PWDeviceModel& model, lxlib::LxLibInfo& target, QString& text)
+{
+    lxlib::LxLibList<lxlib::LxLibPassiveComponent> kept;
+    QList<const lxlib::LxLibPassiveComponent*> parts;
+    for (const lxlib::LxLibPassiveComponent* part : model.passiveComponents()) {
+        if (lxlib::LxLibPassiveComponent* stored = PWPassiveDocument::editorForm(*part)) {
+            kept.append(stored);
+            parts.append(stored);
+        }
+    }
+    if (PWPassiveDocument::buildAndCheck(target, parts, model.deviceId(), text))
+        return true;
+    if (text.isEmpty())
+        text = QStringLiteral("there is no passive part of a known type to write");
+    return false;
 }
 
 } // namespace
@@ -29,7 +48,8 @@ QString PWRebuildCommand::help() const
         "Usage: partwright-model rebuild IN OUT\n"
         "Reads the model file IN, converts it as the wizard does when it opens\n"
         "it, builds a new document from the result and writes it to OUT, as\n"
-        "Finish does: format 1.2, aliases, headers and part properties kept.\n"
+        "Finish does: format 1.2 for a logic and 1.1 for a passive model,\n"
+        "aliases, headers and part properties kept.\n"
         "Settings the wizard cannot hold are dropped with a warning. Memory-test\n"
         "and memory-program models are refused. OUT is written atomically and\n"
         "only on success.\n"
@@ -66,7 +86,8 @@ int PWRebuildCommand::run(const QStringList& args, QTextStream& out, QTextStream
               PWDeviceModel::tr("Warning: File \"%1\" is in ReadOnly mode and cannot be changed or saved").arg(in));
         return Problems;
     }
-    if (model.category() != PWDeviceModel::Logic) {
+    const bool passive = model.category() == PWDeviceModel::Passive;
+    if (!passive && model.category() != PWDeviceModel::Logic) {
         error(err, in, componentPosition(source), PWDeviceModel::tr("Unable to build model\nThere is no model information"));
         return Problems;
     }
@@ -75,7 +96,8 @@ int PWRebuildCommand::run(const QStringList& args, QTextStream& out, QTextStream
     PWLogicDocument::addAliases(PWLogicDocument::copyAliases(&source), target);
     model.writeHeader(target);
     QString text;
-    if (!PWLogicDocument::buildAndCheck(target, model.logic(), model.deviceId(), text)) {
+    if (passive ? !buildPassive(model, target, text)
+                : !PWLogicDocument::buildAndCheck(target, model.logic(), model.deviceId(), text)) {
         error(err, in, componentPosition(source), text);
         return Problems;
     }
