@@ -3,7 +3,9 @@
 #include "LxLibComboItem.h"
 #include "LxLibTableDelegate.h"
 #include "LxLibTableItem.h"
+#include "LxListMenu.h"
 #include "LxPrompter.h"
+#include "LxTableHistory.h"
 #include "PWTableText.h"
 
 #if __has_include("PWImages.h")
@@ -19,6 +21,8 @@
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMetaMethod>
 #include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QTimer>
@@ -178,6 +182,13 @@ bool LxLibTable::checkPinCombinations()
     return true;
 }
 
+LxTableHistory* LxLibTable::enableHistory()
+{
+    if (!m_history)
+        m_history = new LxTableHistory(this);
+    return m_history;
+}
+
 void LxLibTable::insertRows(int row, int count)
 {
     for (int i = 0; i < count; ++i)
@@ -319,6 +330,7 @@ void LxLibTable::columnClicked(int col)
     m_sortColumn = col;
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(col, m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    const LxTableHistory::Step step(this, 0, -1);
     sortColumn(col, m_sortAscending, true);
 }
 
@@ -376,6 +388,7 @@ void LxLibTable::setCellContentFromEditor(int row, int col, QWidget* editor)
 {
     if (!editor)
         return;
+    const LxTableHistory::Step step(this, row);
     const QString before = text(row, col);
     QTableWidgetItem* cell = item(row, col);
     auto* edit = qobject_cast<QLineEdit*>(editor);
@@ -522,6 +535,7 @@ void LxLibTable::keyPressEvent(QKeyEvent* event)
         const LxLibTableItem* lx = lxItem(row, col);
         const bool textCell = !lx || lx->type() == LxLibTableItem::TextType;
         if (row >= 0 && col >= 0 && textCell && isCellEditable(row, col) && !text(row, col).isEmpty()) {
+            const LxTableHistory::Step step(this, row);
             clearCell(row, col);
             emit valueChanged(row, col);
         }
@@ -568,6 +582,13 @@ void LxLibTable::onCurrentCellChanged(int row, int col)
 void LxLibTable::onContextMenu(const QPoint& pos)
 {
     const QModelIndex index = indexAt(pos);
+    // A table whose editor offers no menu of its own still offers its history.
+    if (m_history && !isSignalConnected(QMetaMethod::fromSignal(&LxLibTable::contextMenuRequested))) {
+        auto* menu = new QMenu(this);
+        m_history->appendTo(menu);
+        lxExecPopup(menu, viewport()->mapToGlobal(pos));
+        return;
+    }
     emit contextMenuRequested(index.isValid() ? index.row() : -1, index.isValid() ? index.column() : -1,
                               viewport()->mapToGlobal(pos));
 }
@@ -579,6 +600,7 @@ bool removeSelectedRows(LxLibTable* table)
     const QTableWidgetSelectionRange range = table->firstSelection();
     if (range.rowCount() <= 0)
         return false;
+    const LxTableHistory::Step step(table, range.topRow(), range.rowCount());
     for (int row = range.bottomRow(); row >= range.topRow(); --row)
         table->removeRow(row);
     return true;

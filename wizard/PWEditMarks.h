@@ -3,6 +3,11 @@
 
 #include <QList>
 
+#include <functional>
+#include <utility>
+
+class LxTableHistory;
+
 // Whether the widgets of a list position hold changes the device model lacks.
 // A position may carry several kinds of mark (one per logic part, say). The
 // marks follow the positions written to, however many a loaded file brings;
@@ -29,6 +34,12 @@ public:
     // Moves the marks of the kinds behind a removed kind down by one.
     void removeKind(int kind);
     void clear();
+
+    // Keeps the mark of the item a table shows in step with the table's
+    // history: Edited while changes are on the stack, and once they are all
+    // undone the mark the item had when it was shown. shown gives the
+    // (position, kind) on show; the marks must outlive the history.
+    void followHistory(LxTableHistory* history, std::function<std::pair<int, int>()> shown);
 
 private:
     // Per kind, the marks by position.

@@ -68,6 +68,9 @@ signals:
     void pinListsDeleted();
 
 private:
+    void setUpHistory();
+    // The package shown starts a fresh history.
+    void resetHistory();
     void markEdited();
     bool refuseUsedId(const QString& id, bool withIdInEmptyText);
     void fillTable(const CPackage* package);
