@@ -48,8 +48,11 @@ void LxTableHistory::end()
 
 void LxTableHistory::reset()
 {
+    // Clearing a changed history reports it clean: that is about the item left, not the one shown.
+    m_resetting = true;
     stack()->clear();
     stack()->setClean();
+    m_resetting = false;
     emit historyReset();
 }
 

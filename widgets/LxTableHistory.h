@@ -78,6 +78,7 @@ public:
     bool isRestoring() const { return m_restoring > 0; }
 
     void reset();
+    bool isResetting() const { return m_resetting; }
 
     // For LxTableRowsCommand.
     bool mayRestore(const QVariant& extra) const;
@@ -98,6 +99,7 @@ private:
     std::function<bool(const QVariant&)> m_check;
     int m_depth = 0;
     int m_restoring = 0;
+    bool m_resetting = false;
     int m_first = 0;
     int m_rowsBefore = 0;
     int m_countBefore = 0;

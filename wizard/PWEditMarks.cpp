@@ -74,7 +74,9 @@ void PWEditMarks::followHistory(LxTableHistory* history, std::function<std::pair
         const auto [pos, kind] = shown();
         *shownMark = mark(pos, kind);
     });
-    QObject::connect(history->stack(), &QUndoStack::cleanChanged, history, [this, shownMark, shown](bool clean) {
+    QObject::connect(history->stack(), &QUndoStack::cleanChanged, history, [this, history, shownMark, shown](bool clean) {
+        if (history->isResetting())
+            return;
         const auto [pos, kind] = shown();
         setMark(pos, clean ? *shownMark : int(Edited), kind);
     });

@@ -81,8 +81,8 @@ PWTestSequenceTab::PWTestSequenceTab(PWWizardContext* context, QWidget* parent)
         state->addControl(m_ui->AddTestSeqState);
     }
     LxTableHistory* history = table->enableHistory();
-    connect(history->stack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
-        if (m_shownSequence >= 0)
+    connect(history->stack(), &QUndoStack::cleanChanged, this, [this, history](bool clean) {
+        if (m_shownSequence >= 0 && !history->isResetting())
             m_edited = !clean;
     });
     // Diagnostics have no history of their own: once edited, undo never makes the sequence clean.
