@@ -3,8 +3,10 @@
 #include "LxLibComboItem.h"
 #include "LxLibTableDelegate.h"
 #include "LxLibTableItem.h"
+#include "LxListMenu.h"
 #include "LxPrompter.h"
 #include "PWPinPairs.h"
+#include "LxTableHistory.h"
 #include "PWTableText.h"
 
 #if __has_include("PWImages.h")
@@ -20,6 +22,8 @@
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMetaMethod>
 #include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QTimer>
@@ -173,6 +177,13 @@ bool LxLibTable::checkPinCombinations()
     return false;
 }
 
+LxTableHistory* LxLibTable::enableHistory()
+{
+    if (!m_history)
+        m_history = new LxTableHistory(this);
+    return m_history;
+}
+
 void LxLibTable::insertRows(int row, int count)
 {
     for (int i = 0; i < count; ++i)
@@ -314,6 +325,7 @@ void LxLibTable::columnClicked(int col)
     m_sortColumn = col;
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(col, m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    const LxTableHistory::Step step(this, 0, -1);
     sortColumn(col, m_sortAscending, true);
 }
 
@@ -371,6 +383,7 @@ void LxLibTable::setCellContentFromEditor(int row, int col, QWidget* editor)
 {
     if (!editor)
         return;
+    const LxTableHistory::Step step(this, row);
     const QString before = text(row, col);
     QTableWidgetItem* cell = item(row, col);
     auto* edit = qobject_cast<QLineEdit*>(editor);
@@ -517,6 +530,7 @@ void LxLibTable::keyPressEvent(QKeyEvent* event)
         const LxLibTableItem* lx = lxItem(row, col);
         const bool textCell = !lx || lx->type() == LxLibTableItem::TextType;
         if (row >= 0 && col >= 0 && textCell && isCellEditable(row, col) && !text(row, col).isEmpty()) {
+            const LxTableHistory::Step step(this, row);
             clearCell(row, col);
             emit valueChanged(row, col);
         }
@@ -563,6 +577,13 @@ void LxLibTable::onCurrentCellChanged(int row, int col)
 void LxLibTable::onContextMenu(const QPoint& pos)
 {
     const QModelIndex index = indexAt(pos);
+    // A table whose editor offers no menu of its own still offers its history.
+    if (m_history && !isSignalConnected(QMetaMethod::fromSignal(&LxLibTable::contextMenuRequested))) {
+        auto* menu = new QMenu(this);
+        m_history->appendTo(menu);
+        lxExecPopup(menu, viewport()->mapToGlobal(pos));
+        return;
+    }
     emit contextMenuRequested(index.isValid() ? index.row() : -1, index.isValid() ? index.column() : -1,
                               viewport()->mapToGlobal(pos));
 }
@@ -574,6 +595,7 @@ bool removeSelectedRows(LxLibTable* table)
     const QTableWidgetSelectionRange range = table->firstSelection();
     if (range.rowCount() <= 0)
         return false;
+    const LxTableHistory::Step step(table, range.topRow(), range.rowCount());
     for (int row = range.bottomRow(); row >= range.topRow(); --row)
         table->removeRow(row);
     return true;

@@ -8,6 +8,7 @@
 
 class LxLibTableItem;
 class LxLibComboItem;
+class LxTableHistory;
 class QValidator;
 
 // The editable grid of every wizard page.
@@ -76,6 +77,11 @@ public:
     // Pin pairs of a two-column table must be distinct and used once; the first
     // offending row is reported in a message box.
     bool checkPinCombinations();
+
+    // Gives the table a history of the user's changes (see LxTableHistory);
+    // once made, the same one is returned. Null until then.
+    LxTableHistory* enableHistory();
+    LxTableHistory* history() const { return m_history; }
 
     int numRows() const { return rowCount(); }
     void setNumRows(int rows) { setRowCount(rows); }
@@ -181,10 +187,12 @@ private:
     bool m_replacing = false;
     bool m_pendingReplace = false;
     QPersistentModelIndex m_editIndex;
+    LxTableHistory* m_history = nullptr;
 };
 
-// Removes the rows of the table's first selection, bottom row first; false and
-// nothing changed when there is no table or no selection with rows.
+// Removes the rows of the table's first selection, bottom row first, as one step
+// of its history; false and nothing changed when there is no table or no
+// selection with rows.
 bool removeSelectedRows(LxLibTable* table);
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "LxLibTable.h"
 #include "LxLibTableItem.h"
+#include "LxTableHistory.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,6 +75,8 @@ bool LxLibTableDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, c
                           || event->type() == QEvent::KeyPress;
     if (toggling && !m_table->isCellEditable(index.row(), index.column()))
         return true;
+    // Only a toggle can change the row; other events need no step.
+    const LxTableHistory::Step step(m_table, toggling ? index.row() : m_table->rowCount(), toggling ? 1 : 0);
     const Qt::CheckState before = cell->checkState();
     const bool handled = QStyledItemDelegate::editorEvent(event, model, option, index);
     if (cell->checkState() != before)

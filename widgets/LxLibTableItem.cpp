@@ -23,6 +23,13 @@ LxLibTableItem::LxLibTableItem(int type, EditType editType)
     setEditType(editType);
 }
 
+LxLibTableItem::LxLibTableItem(const LxLibTableItem& other)
+    : QTableWidgetItem(other.type()), m_editType(other.m_editType), m_alignment(other.m_alignment),
+      m_pinDirection(other.m_pinDirection)
+{
+    QTableWidgetItem::operator=(other);
+}
+
 QTableWidgetItem* LxLibTableItem::clone() const
 {
     return new LxLibTableItem(*this);

@@ -21,6 +21,10 @@ public:
     explicit LxLibTableItem(EditType editType = OnTyping, const QString& text = QString());
     LxLibTableItem(EditType editType, const QString& text, const QPixmap& pixmap);
 
+    // QTableWidgetItem's own copy drops the type id, and with it the cell's kind.
+    LxLibTableItem(const LxLibTableItem& other);
+    LxLibTableItem& operator=(const LxLibTableItem& other) = default;
+
     QTableWidgetItem* clone() const override;
 
     EditType editType() const { return m_editType; }

@@ -1,5 +1,11 @@
 #include "PWEditMarks.h"
 
+#include "LxTableHistory.h"
+
+#include <QUndoStack>
+
+#include <memory>
+
 PWEditMarks::PWEditMarks(int kinds)
 {
     m_marks.reserve(qMax(1, kinds));
@@ -82,3 +88,18 @@ void PWEditMarks::removeKind(int kind)
 }
 
 void PWEditMarks::clear() { m_marks.clear(); }
+
+void PWEditMarks::followHistory(LxTableHistory* history, std::function<std::pair<int, int>()> shown)
+{
+    auto shownMark = std::make_shared<int>(Clean);
+    QObject::connect(history, &LxTableHistory::historyReset, history, [this, shownMark, shown] {
+        const auto [pos, kind] = shown();
+        *shownMark = mark(pos, kind);
+    });
+    QObject::connect(history->stack(), &QUndoStack::cleanChanged, history, [this, history, shownMark, shown](bool clean) {
+        if (history->isResetting())
+            return;
+        const auto [pos, kind] = shown();
+        setMark(pos, clean ? *shownMark : int(Edited), kind);
+    });
+}

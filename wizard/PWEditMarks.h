@@ -3,6 +3,11 @@
 
 #include <QList>
 
+#include <functional>
+#include <utility>
+
+class LxTableHistory;
+
 // Whether the widgets of a list position hold changes the device model lacks.
 // A position may carry several kinds of mark (one per logic part, say). The
 // marks follow the positions written to, however many a loaded file brings;
@@ -35,6 +40,12 @@ public:
     // Makes room for a kind put back: the kinds behind it move up by one.
     void insertKind(int kind, const QList<int>& marks);
     void clear();
+
+    // Keeps the mark of the item a table shows in step with the table's
+    // history: Edited while changes are on the stack, and once they are all
+    // undone the mark the item had when it was shown. shown gives the
+    // (position, kind) on show; the marks must outlive the history.
+    void followHistory(LxTableHistory* history, std::function<std::pair<int, int>()> shown);
 
 private:
     // Per kind, the marks by position.

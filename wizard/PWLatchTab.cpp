@@ -5,6 +5,7 @@
 #include "LxLibPattern.h"
 #include "LxLibTableItem.h"
 #include "LxListMenu.h"
+#include "LxTableHistory.h"
 #include "PWEditState.h"
 #include "PWImages.h"
 #include "PWVectorPaste.h"
@@ -150,6 +151,8 @@ PWLatchTab::PWLatchTab(PWWizardContext* context, QWidget* parent)
     connect(m_table, &LxLibTable::valueChanged, this, &PWLatchTab::slotLatchSequenceTableValueChanged);
     connect(m_table, &LxLibTable::contextMenuRequested, this, &PWLatchTab::slotLatchSequenceTableContextMenuRequested);
     connect(m_table, &LxLibTable::pasteRequested, this, &PWLatchTab::slotPasteVectors);
+    // The condition has no history: an undo leaves the item marked as edited.
+    m_table->enableHistory();
     if (PWEditState* state = context->editState()) {
         state->addField(m_table);
         for (QWidget* w : {static_cast<QWidget*>(add), static_cast<QWidget*>(insert), static_cast<QWidget*>(del),
@@ -163,6 +166,7 @@ void PWLatchTab::clearEditor()
 {
     const QSignalBlocker block(m_table);
     m_table->setNumRows(0);
+    m_table->history()->reset();
 }
 
 void PWLatchTab::setupColumns()
@@ -265,6 +269,7 @@ void PWLatchTab::storePattern(int part, int index)
 void PWLatchTab::insertVector(int row)
 {
     {
+        const LxTableHistory::Step step(m_table, row, 0);
         const QSignalBlocker block(m_table);
         m_table->insertRows(row);
         setVectorRow(row);
@@ -312,8 +317,9 @@ void PWLatchTab::slotPasteVectors(const QString& text)
     const PWVectorPasteResult pasted
         = parseVectorPaste(lines.join(QLatin1Char('\n')), QStringList(m_table->numCols() - 1, QStringLiteral("01XZ")));
     if (!pasted.rows.isEmpty()) {
-        const QSignalBlocker block(m_table);
         const int first = insertionRow(m_table);
+        const LxTableHistory::Step step(m_table, first, 0);
+        const QSignalBlocker block(m_table);
         m_table->insertRows(first, static_cast<int>(pasted.rows.size()));
         for (int i = 0; i < pasted.rows.size(); ++i) {
             setVectorRow(first + i);
@@ -344,6 +350,7 @@ QMenu* PWLatchTab::createTableMenu()
     menu->addAction(PartwrightDlg::tr("Paste"), this, [this] {
           slotPasteVectors(QApplication::clipboard()->text());
       })->setEnabled(changeable && !QApplication::clipboard()->text().isEmpty());
+    m_table->history()->appendTo(menu);
     return menu;
 }
 

@@ -1,9 +1,11 @@
 #include "PWPackagePage.h"
 
 #include "LxLibComboItem.h"
+#include "LxFindBar.h"
 #include "LxLibTable.h"
 #include "PWEditState.h"
 #include "LxListMenu.h"
+#include "LxTableHistory.h"
 #include "PWImages.h"
 #include "PWListHistory.h"
 #include "PWListMoveStep.h"
@@ -16,6 +18,7 @@
 #include "PartwrightDlg.h"
 #include "ui_PWPackagePage.h"
 
+#include <QCheckBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -50,6 +53,8 @@ PWPackagePage::PWPackagePage(PWWizardContext* context, QWidget* parent)
     connect(table, &LxLibTable::pasteRequested, this, &PWPackagePage::slotPastePins);
     connect(table, qOverload<int, int>(&LxLibTable::currentChanged), this,
             &PWPackagePage::slotPackageTableCurrentChanged);
+    setUpHistory();
+    new LxFindBar(table, LxFindBar::Rows, {0, 1});
 
     if (PWEditState* state = m_context->editState()) {
         state->addField(table);
@@ -64,6 +69,54 @@ PWPackagePage::PWPackagePage(PWWizardContext* context, QWidget* parent)
 PWPackagePage::~PWPackagePage() { delete m_ui; }
 
 int PWPackagePage::currentPackage() const { return m_ui->PackageLBox->currentRow(); }
+
+void PWPackagePage::setUpHistory()
+{
+    LxTableHistory* history = m_ui->PackageTable->enableHistory();
+    // The ids, the one chosen and the TAP flag are part of every step.
+    history->setExtraState(
+        [this] {
+            QStringList ids;
+            for (int i = 0; i < m_ui->PackageIdListCBox->count(); ++i)
+                ids.append(m_ui->PackageIdListCBox->itemText(i));
+            return QVariantList{ids, m_ui->PackageIdListCBox->currentIndex(), m_ui->PackageHasTap->isChecked(),
+                                m_ui->DisplayPackageName->text()};
+        },
+        [this](const QVariant& state) {
+            const QVariantList values = state.toList();
+            const QSignalBlocker tapBlock(m_ui->PackageHasTap);
+            m_ui->PackageIdListCBox->clear();
+            m_ui->PackageIdListCBox->addItems(values.value(0).toStringList());
+            m_ui->PackageIdListCBox->setCurrentIndex(values.value(1).toInt());
+            m_ui->PackageHasTap->setChecked(values.value(2).toBool());
+            // Deleting the id a package is listed by renames its entry.
+            const QString name = values.value(3).toString();
+            if (QListWidgetItem* item = m_ui->PackageLBox->currentItem(); item && !name.isEmpty())
+                item->setText(name);
+            m_ui->DisplayPackageName->setText(name);
+        });
+    // An id coming back must still be free in the other packages.
+    history->setRestoreCheck([this](const QVariant& state) {
+        const QStringList ids = state.toList().value(0).toStringList();
+        const CPackageList& packages = m_context->logic().packages();
+        for (const QString& id : ids) {
+            if (m_ui->PackageIdListCBox->findText(id, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
+                continue;
+            for (int i = 0; i < packages.count(); ++i) {
+                if (i != currentPackage() && packages.at(i)->packageIds().contains(id)) {
+                    //: %1 = Name of the package
+                    m_context->showInformation(PartwrightDlg::tr("Package id \"%1\" is already used").arg(id));
+                    return false;
+                }
+            }
+        }
+        return true;
+    });
+    connect(history, &LxTableHistory::restored, this, [this] { fitTextColumns(false); });
+    m_context->packageMarks.followHistory(history, [this] { return std::make_pair(currentPackage(), 0); });
+}
+
+void PWPackagePage::resetHistory() { m_ui->PackageTable->history()->reset(); }
 
 void PWPackagePage::markEdited()
 {
@@ -156,6 +209,7 @@ void PWPackagePage::slotAddPackage()
     m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage0);
     updateEditable();
     m_history->push(new PWListMoveStep(PWListMoveStep::Added, this, 0, pos, selectedBefore));
+    resetHistory();
 }
 
 void PWPackagePage::slotRenamePackage()
@@ -307,6 +361,7 @@ void PWPackagePage::showAfterRemoval()
         m_ui->DelPackage->setEnabled(false);
         m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage1);
         m_ui->DisplayPackageName->clear();
+        resetHistory();
         return;
     }
     selectPackage(box->currentRow() < 0 ? 0 : box->currentRow());
@@ -353,6 +408,8 @@ void PWPackagePage::slotInsertPackage(int pos)
     QStringList ids;
     for (int i = 0; i < m_ui->PackageIdListCBox->count(); ++i)
         ids.append(m_ui->PackageIdListCBox->itemText(i));
+    // Copying another package's pins in is one step of this package's history.
+    const LxTableHistory::Step step(m_ui->PackageTable, 0, -1);
     showPackage(pos);
     m_ui->PackageIdListCBox->clear();
     m_ui->PackageIdListCBox->addItems(ids);
@@ -412,6 +469,8 @@ void PWPackagePage::showPackage(int pos)
     }
     updateEditable();
     table->setRefreshState(refresh);
+    if (!table->history()->isRecording())
+        resetHistory();
 }
 
 void PWPackagePage::updateEditable()
@@ -452,6 +511,7 @@ void PWPackagePage::slotAddPackageId()
     }
     if (refuseUsedId(id, true))
         return;
+    const LxTableHistory::Step step(m_ui->PackageTable, 0, 0);
     ids->addItem(id);
     ids->setCurrentIndex(ids->count() - 1);
     markEdited();
@@ -470,6 +530,7 @@ void PWPackagePage::slotDelPackageId()
     //: %1 = The package id
     if (!m_context->askYesNo(PartwrightDlg::tr("Do you want to delete package id \"%1\"?").arg(id)))
         return;
+    const LxTableHistory::Step step(m_ui->PackageTable, 0, 0);
     ids->removeItem(ids->currentIndex());
     QListWidgetItem* item = m_ui->PackageLBox->currentItem();
     if (item && item->text() == id) {
@@ -481,13 +542,26 @@ void PWPackagePage::slotDelPackageId()
 
 void PWPackagePage::slotPackageIdListCBoxActivated() { markEdited(); }
 
-void PWPackagePage::slotSetPackageHasTap(int) { markEdited(); }
+void PWPackagePage::slotSetPackageHasTap(int)
+{
+    // The box has already changed; the step needs to see it as it was.
+    QCheckBox* tap = m_ui->PackageHasTap;
+    const bool checked = tap->isChecked();
+    {
+        const QSignalBlocker tapBlock(tap);
+        tap->setChecked(!checked);
+        const LxTableHistory::Step step(m_ui->PackageTable, 0, 0);
+        tap->setChecked(checked);
+    }
+    markEdited();
+}
 
 void PWPackagePage::slotAddPackagePinDefinition()
 {
     LxLibTable* table = m_ui->PackageTable;
     const int row = table->numRows();
     {
+        const LxTableHistory::Step step(table, row, 0);
         const QSignalBlocker tableBlock(table);
         table->insertRows(row);
         setPinTypeChoice(row, 0);
@@ -604,4 +678,5 @@ void PWPackagePage::clear()
     m_ui->PackageSpecWStack->setCurrentWidget(m_ui->wzpPackagePage1);
     m_context->packageMarks.clear();
     m_history->clear();
+    resetHistory();
 }

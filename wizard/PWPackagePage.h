@@ -79,6 +79,9 @@ signals:
     void pinListsDeleted();
 
 private:
+    void setUpHistory();
+    // The package shown starts a fresh history.
+    void resetHistory();
     void markEdited();
     bool refuseUsedId(const QString& id, bool withIdInEmptyText);
     // The message for an id another package has, empty when none has it.

@@ -3,6 +3,7 @@
 #include "CLogic.h"
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
+#include "LxTableHistory.h"
 #include "PWEditState.h"
 #include "PWVectorPaste.h"
 #include "PWWizardContext.h"
@@ -45,6 +46,8 @@ PWPatternTab::PWPatternTab(const Setup& setup, const TableSetup& tableSetup, PWW
     connect(m_table, &LxLibTable::valueChanged, this, &PWPatternTab::slotTableValueChanged);
     connect(m_table, &LxLibTable::comboBoxActivated, this, &PWPatternTab::slotTableComboBoxItemActivated);
     connect(m_table, &LxLibTable::pasteRequested, this, &PWPatternTab::slotPasteRows);
+    // The tab's other fields have no history: an undo leaves the item marked as edited.
+    m_table->enableHistory();
     if (PWEditState* state = context->editState()) {
         state->addField(m_table);
         state->addControl(m_addItem);
@@ -56,6 +59,7 @@ void PWPatternTab::clearEditor()
 {
     const QSignalBlocker block(m_table);
     m_table->setNumRows(0);
+    m_table->history()->reset();
 }
 
 void PWPatternTab::setupPatternColumns(int part)
@@ -184,10 +188,12 @@ void PWPatternTab::showRows(const LxLibSetSignalList& rows)
     for (const LxLibSetSignal* s : rows)
         setRow(row++, LxLibSignalTypeBit::ConvertSignalToString(s->GetSignalType()), s->GetVector());
     m_table->setUpdatesEnabled(true);
+    m_table->history()->reset();
 }
 
 void PWPatternTab::slotAddItem()
 {
+    const LxTableHistory::Step step(m_table, m_table->numRows(), 0);
     appendPatternRow();
     markEdited();
 }
@@ -252,8 +258,9 @@ void PWPatternTab::slotPasteRows(const QString& text)
         }
     }
     if (!pasted.rows.isEmpty()) {
-        const QSignalBlocker block(m_table);
         const int first = insertionRow(m_table);
+        const LxTableHistory::Step step(m_table, first, 0);
+        const QSignalBlocker block(m_table);
         m_table->insertRows(first, static_cast<int>(pasted.rows.size()));
         for (int i = 0; i < pasted.rows.size(); ++i)
             setRow(first + i, types[i], pasted.rows[i]);

@@ -1,9 +1,11 @@
 #include "PWPinListTab.h"
 
 #include "CLogic.h"
+#include "LxFindBar.h"
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
 #include "LxMessages.h"
+#include "LxTableHistory.h"
 #include "PWEditState.h"
 #include "LxListMenu.h"
 #include "PWImages.h"
@@ -77,6 +79,9 @@ PWPinListTab::PWPinListTab(PWWizardContext* context, QWidget* parent)
     connect(m_ui->DelPinListPinDefinition, &QPushButton::clicked, this, &PWPinListTab::slotDelPinListPinDefinition);
     connect(table, &LxLibTable::valueChanged, this, &PWPinListTab::slotPinListTableValueChanged);
     connect(table, &LxLibTable::pasteRequested, this, &PWPinListTab::slotPastePins);
+    context->pinListMarks.followHistory(table->enableHistory(),
+                                        [this] { return std::make_pair(currentPinList(), currentPart()); });
+    new LxFindBar(table, LxFindBar::Rows, {0});
 
     if (PWEditState* state = context->editState()) {
         state->addField(table);
@@ -158,6 +163,7 @@ void PWPinListTab::clearTab()
     m_ui->DelPinList->setEnabled(false);
     m_ui->PinListSpecWStack->setCurrentWidget(m_ui->wzpPinListPage1);
     m_shownPart = -1;
+    m_ui->PinListTable->history()->reset();
 }
 
 void PWPinListTab::showTab(int part)
@@ -201,6 +207,8 @@ void PWPinListTab::showPinList(int part, int k)
     }
     updateEditable();
     table->setUpdatesEnabled(true);
+    if (!table->history()->isRecording())
+        table->history()->reset();
 }
 
 void PWPinListTab::updateEditable()
@@ -346,6 +354,7 @@ bool PWPinListTab::addPinList(const QString& name, bool makeUnique)
         m_ui->DelPinList->setEnabled(true);
     m_ui->PinListSpecWStack->setCurrentWidget(m_ui->wzpPinListPage0);
     updateEditable();
+    m_ui->PinListTable->history()->reset();
     return true;
 }
 
@@ -493,6 +502,7 @@ void PWPinListTab::removeEntry(int part, int k)
         m_ui->PinListNameLEdit->clear();
         m_ui->DelPinList->setEnabled(false);
         m_ui->PinListSpecWStack->setCurrentWidget(m_ui->wzpPinListPage1);
+        m_ui->PinListTable->history()->reset();
         return;
     }
     const int now = qBound(0, m_ui->PinListLBox->currentRow(), m_ui->PinListLBox->count() - 1);
@@ -518,6 +528,7 @@ void PWPinListTab::slotAddPinListPinDefinition()
     LxLibTable* table = m_ui->PinListTable;
     const int row = table->numRows();
     {
+        const LxTableHistory::Step step(table, row, 0);
         const QSignalBlocker block(table);
         table->insertRows(row);
         setRow(row, QString(), 0, QString(), QString());
@@ -610,6 +621,8 @@ void PWPinListTab::slotPinListListMenuRequested(QListWidgetItem* item, const QPo
 void PWPinListTab::slotInsertPinList(int value)
 {
     const QString kept = m_ui->PinListNameLEdit->text();
+    // Copying another pin list in is one step of this one's history.
+    const LxTableHistory::Step step(m_ui->PinListTable, 0, -1);
     showPinList(value / 65536, value % 65536);
     m_ui->PinListNameLEdit->setText(kept);
     markEdited();

@@ -1,6 +1,7 @@
 #include "PWTablePaste.h"
 
 #include "LxLibTable.h"
+#include "LxTableHistory.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
 
@@ -29,6 +30,23 @@ QStringList labels(const LxLibTable* table)
 
 } // namespace
 
+bool PWTablePaste::hasRows(const PWWizardContext& context, bool anything)
+{
+    if (!anything)
+        context.showInformation(PartwrightDlg::tr("There is nothing to paste: the clipboard holds no rows"));
+    return anything;
+}
+
+bool PWTablePaste::mayOverwrite(const PWWizardContext& context, int overwritten, int startRow)
+{
+    if (overwritten <= 0)
+        return true;
+    //: %1 = Number of rows that hold values, %2 = Number of the first pasted row
+    const QString question = PartwrightDlg::tr("The pasted rows replace %1 filled rows from row %2.\n"
+                                               "Do you want to replace them?");
+    return context.askYesNo(question.arg(overwritten).arg(startRow + 1));
+}
+
 bool PWTablePaste::paste(LxLibTable* table, const PWWizardContext& context, const QString& text,
                          const PWTableText::RowCheck& check, const RowSetter& setRow, const Review& review)
 {
@@ -41,10 +59,8 @@ bool PWTablePaste::paste(LxLibTable* table, const PWWizardContext& context, cons
         return PWTableText::planPaste(before, table->numCols(), startRow, startCol, text, labels(table), check);
     };
     PWTableText::Plan plan = makePlan();
-    if (plan.pastedRows == 0) {
-        context.showInformation(PartwrightDlg::tr("There is nothing to paste: the clipboard holds no rows"));
+    if (!hasRows(context, plan.pastedRows > 0))
         return false;
-    }
     if (review && !review(plan, makePlan))
         return false;
 
@@ -54,15 +70,11 @@ bool PWTablePaste::paste(LxLibTable* table, const PWWizardContext& context, cons
         if (row < before.size() && !isBlank(before[row]) && before[row] != plan.cells[i])
             ++overwritten;
     }
-    //: %1 = Number of rows that hold values, %2 = Number of the first pasted row
-    if (overwritten > 0
-        && !context.askYesNo(
-            PartwrightDlg::tr("The pasted rows replace %1 filled rows from row %2.\nDo you want to replace them?")
-                .arg(overwritten)
-                .arg(startRow + 1)))
+    if (!mayOverwrite(context, overwritten, startRow))
         return false;
 
     if (!plan.rows.isEmpty()) {
+        const LxTableHistory::Step step(table, plan.rows.first(), plan.rows.last() - plan.rows.first() + 1);
         const QSignalBlocker block(table);
         table->setUpdatesEnabled(false);
         // Rows are appended without gaps after the last one; one insertion for all is linear.

@@ -20,7 +20,12 @@ public:
     // plan by a new one from replan(). False stops the paste.
     using Review = std::function<bool(PWTableText::Plan& plan, const std::function<PWTableText::Plan()>& replan)>;
 
-    // True when any row changed.
+    // Says so and returns false when the clipboard held no rows (anything false).
+    static bool hasRows(const PWWizardContext& context, bool anything);
+    // Asks before filled rows are replaced; true when none are or the user agrees.
+    static bool mayOverwrite(const PWWizardContext& context, int overwritten, int startRow);
+
+    // True when any row changed; the whole paste is one step of the table's history.
     static bool paste(LxLibTable* table, const PWWizardContext& context, const QString& text,
                       const PWTableText::RowCheck& check, const RowSetter& setRow, const Review& review = {});
 };

@@ -2,9 +2,11 @@
 
 #include "CLogic.h"
 #include "CVectorColumns.h"
+#include "LxFindBar.h"
 #include "LxLibLogicTable.h"
 #include "LxListMenu.h"
 #include "LxMessages.h"
+#include "LxTableHistory.h"
 #include "PWDiagnoseEditor.h"
 #include "PWEditMarks.h"
 #include "PWEditState.h"
@@ -12,6 +14,7 @@
 #include "PWListHistory.h"
 #include "PWListMoveStep.h"
 #include "PWListRenameStep.h"
+#include "PWTablePaste.h"
 #include "PWTestSequenceTable.h"
 #include "PWVectorPaste.h"
 #include "PWVocabulary.h"
@@ -25,6 +28,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
+#include <QUndoStack>
+
+#include <algorithm>
 
 namespace {
 
@@ -78,6 +84,14 @@ PWTestSequenceTab::PWTestSequenceTab(PWWizardContext* context, QWidget* parent)
         state->addControl(m_ui->AddTestSeq);
         state->addControl(m_ui->AddTestSeqState);
     }
+    LxTableHistory* history = table->enableHistory();
+    connect(history->stack(), &QUndoStack::cleanChanged, this, [this, history](bool clean) {
+        if (m_shownSequence >= 0 && !history->isResetting())
+            m_edited = !clean;
+    });
+    // Diagnostics have no history of their own: once edited, undo never makes the sequence clean.
+    connect(m_diagnose, &PWDiagnoseEditor::edited, history->stack(), &QUndoStack::resetClean);
+    new LxFindBar(table, LxFindBar::Columns);
     clearTab();
 }
 
@@ -178,6 +192,7 @@ void PWTestSequenceTab::resetTab()
     m_shownSequence = -1;
     m_edited = false;
     updateEditable();
+    m_ui->tbTestSequenceTable->history()->reset();
 }
 
 void PWTestSequenceTab::showTab(int part)
@@ -225,6 +240,7 @@ void PWTestSequenceTab::showTestSequence(int part, int k)
     m_shownSequence = sequence ? k : -1;
     m_edited = false;
     selectRow(0);
+    m_ui->tbTestSequenceTable->history()->reset();
 }
 
 void PWTestSequenceTab::storeTestSequence(int part, int k)
@@ -570,6 +586,7 @@ void PWTestSequenceTab::addStatement(int kind, int row)
         return;
     releaseDiagnostics();
     const int at = row < 0 ? table->numRows() : row;
+    const LxTableHistory::Step step(table, at, 0);
     const int added = m_rows->insertStatement(at, kind);
     markEdited();
     selectRow(row < 0 ? at + added - 1 : at);
@@ -611,6 +628,7 @@ bool PWTestSequenceTab::moveRow(int from, int to)
         return false;
     releaseDiagnostics();
     {
+        const LxTableHistory::Step step(table, qMin(from, to), 2);
         const QSignalBlocker block(table);
         table->swapRows(from, to);
     }
@@ -647,6 +665,8 @@ void PWTestSequenceTab::slotDelTestSeqPinDefinition()
             rows.append(partner);
     }
     {
+        const auto [low, high] = std::minmax_element(rows.cbegin(), rows.cend());
+        const LxTableHistory::Step step(table, *low, *high - *low + 1);
         const QSignalBlocker block(table);
         table->removeRows(rows);
     }
@@ -736,6 +756,7 @@ QMenu* PWTestSequenceTab::createTableMenu()
     insert->addAction(QIcon(lxImage(QStringLiteral("Vector.jpg"))), PartwrightDlg::tr("Vector"), this,
                       [this] { slotTestSequenceMenu(PWTestSequenceTable::VectorStatement); });
     insert->setEnabled(!readOnly() && m_shownSequence >= 0);
+    m_ui->tbTestSequenceTable->history()->appendTo(menu);
     return menu;
 }
 
@@ -751,10 +772,8 @@ void PWTestSequenceTab::slotPasteVectors(const QString& text)
         return;
     const CVectorColumns& columns = m_rows->columns();
     const PWVectorPasteResult pasted = parseVectorPaste(text, columns.allowedChars(), columns.labels());
-    if (pasted.rows.isEmpty() && pasted.refused.isEmpty()) {
-        context()->showInformation(PartwrightDlg::tr("There is nothing to paste: the clipboard holds no rows"));
+    if (!PWTablePaste::hasRows(*context(), !pasted.rows.isEmpty() || !pasted.refused.isEmpty()))
         return;
-    }
     // The vector rows from the current one on take the vectors; the others go
     // in as new vector rows before the next repeat, end or wait row.
     const int count = static_cast<int>(pasted.rows.size());
@@ -768,16 +787,12 @@ void PWTestSequenceTab::slotPasteVectors(const QString& text)
         if (before != blank && before != pasted.rows[end - start])
             ++overwritten;
     }
-    //: %1 = Number of rows that hold values, %2 = Number of the first pasted row
-    if (overwritten > 0
-        && !context()->askYesNo(
-            PartwrightDlg::tr("The pasted rows replace %1 filled rows from row %2.\nDo you want to replace them?")
-                .arg(overwritten)
-                .arg(start + 1)))
+    if (!PWTablePaste::mayOverwrite(*context(), overwritten, start))
         return;
     if (count > 0) {
         releaseDiagnostics();
         {
+            const LxTableHistory::Step step(table, start, end - start);
             const QSignalBlocker block(table);
             table->setUpdatesEnabled(false);
             for (int row = start; row < end; ++row)

@@ -2,9 +2,12 @@
 
 #include "CLogic.h"
 #include "LxLibLogicTable.h"
+#include "LxFindBar.h"
 #include "LxLibTableItem.h"
+#include "LxTableHistory.h"
 #include "PWEditState.h"
 #include "PWImages.h"
+#include "PWTablePaste.h"
 #include "PWVectorPaste.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -80,6 +83,8 @@ PWTruthTableTab::PWTruthTableTab(PWWizardContext* context, QWidget* parent)
         state->addControl(m_ui->InsertTrueTableState);
         state->addControl(m_ui->DelTrueTableState);
     }
+    m_marks.followHistory(t->enableHistory(), [this] { return std::make_pair(currentPart(), 0); });
+    new LxFindBar(t, LxFindBar::Columns);
     clearTab();
 }
 
@@ -176,6 +181,7 @@ QString PWTruthTableTab::rowVector(int row) const
 void PWTruthTableTab::insertStateRows(int row, int count)
 {
     LxLibLogicTable* t = table();
+    const LxTableHistory::Step step(t, row, 0);
     const QSignalBlocker block(t);
     t->model()->insertRows(row, count);
     for (int r = row; r < row + count; ++r)
@@ -211,6 +217,7 @@ void PWTruthTableTab::showTab(int part)
     if (present)
         showTruthTable(part);
     showEntry(present);
+    table()->history()->reset();
 }
 
 void PWTruthTableTab::storeTruthTable(int part)
@@ -278,6 +285,7 @@ void PWTruthTableTab::slotAddTruthTable()
     showEntry(true);
     markEdited();
     buildColumns(currentPart());
+    table()->history()->reset();
 }
 
 void PWTruthTableTab::slotDeleteTruthTable()
@@ -296,6 +304,7 @@ void PWTruthTableTab::slotDeleteTruthTable()
         table()->setNumRows(0);
     }
     showEntry(false);
+    table()->history()->reset();
 }
 
 bool PWTruthTableTab::addRowAllowed()
@@ -338,6 +347,7 @@ void PWTruthTableTab::slotDelTrueTableState()
         return;
     t->commitEdit();
     {
+        const LxTableHistory::Step step(t, rows.first(), rows.last() - rows.first() + 1);
         const QSignalBlocker block(t);
         for (const auto& [first, count] : rowRuns(rows))
             t->model()->removeRows(first, count);
@@ -367,10 +377,8 @@ void PWTruthTableTab::slotPasteVectors(const QString& text)
     if (!hasEntry() || !editable() || !addRowAllowed())
         return;
     const PWVectorPasteResult pasted = parseVectorPaste(text, m_columns.allowedChars(), m_columns.labels());
-    if (pasted.rows.isEmpty() && pasted.refused.isEmpty()) {
-        context()->showInformation(PartwrightDlg::tr("There is nothing to paste: the clipboard holds no rows"));
+    if (!PWTablePaste::hasRows(*context(), !pasted.rows.isEmpty() || !pasted.refused.isEmpty()))
         return;
-    }
     LxLibLogicTable* t = table();
     const int start = t->currentRow() < 0 ? t->numRows() : t->currentRow();
     const int count = static_cast<int>(pasted.rows.size());
@@ -381,14 +389,10 @@ void PWTruthTableTab::slotPasteVectors(const QString& text)
         if (before != blank && before != pasted.rows[i])
             ++overwritten;
     }
-    if (overwritten > 0) {
-        //: %1 = Number of rows that hold values, %2 = Number of the first pasted row
-        const QString question = PartwrightDlg::tr("The pasted rows replace %1 filled rows from row %2.\n"
-                                                   "Do you want to replace them?");
-        if (!context()->askYesNo(question.arg(overwritten).arg(start + 1)))
-            return;
-    }
+    if (!PWTablePaste::mayOverwrite(*context(), overwritten, start))
+        return;
     if (count > 0) {
+        const LxTableHistory::Step step(t, start, count);
         const int appended = qMax(0, start + count - t->numRows());
         insertStateRows(t->numRows(), appended);
         {
