@@ -25,12 +25,13 @@ QString PWCheckCommand::help() const
         "error.\n");
 }
 
-bool PWCheckCommand::checkLogic(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err)
+bool PWCheckCommand::checkLogic(lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err)
 {
     // The library check has said all there is to say about a file without a component.
     if (info.GetComponentList().isEmpty())
         return false;
-    if (!convert(info, model, err))
+    // The library check has run: the test sequences are not read again.
+    if (!convertTaking(info, model, err))
         return false;
     if (model.category() == PWDeviceModel::Passive)
         return true;

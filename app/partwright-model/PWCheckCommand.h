@@ -13,7 +13,7 @@ public:
     int run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 
 private:
-    static bool checkLogic(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err);
+    static bool checkLogic(lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err);
 };
 
 #endif
