@@ -3,6 +3,7 @@
 #include "CTestSequences.h"
 #include "LxLibInfo.h"
 #include "LxLibLogic.h"
+#include "LxLibTokenizer.h"
 #include "PWDeviceModel.h"
 #include "PWLogicDocument.h"
 #include "PWModelConverter.h"
@@ -135,6 +136,45 @@ private slots:
         QCOMPARE(rest.at(0)->kind(), int(LxLibLogicStatement::Wait));
         QCOMPARE(rest.at(1)->kind(), int(LxLibLogicStatement::TestVector));
         QVERIFY(logicOf(*m.taken).GetStatementListsList().at(0)->GetStatementList().isEmpty());
+    }
+
+    void tokenizerFindsEachSpecialByteWhereverItFalls()
+    {
+        // Strings and indents are passed eight bytes at a time: put each byte
+        // that ends a plain run at every offset of those steps.
+        for (int indent : {0, 7, 8, 9, 17}) {
+            for (int at = 0; at < 20; ++at) {
+                const auto lex = [&](const QByteArray& special) {
+                    const QByteArray text = QByteArray(indent, ' ') + "vector \"" + QByteArray(at, 'a') + special +
+                                            QByteArray(19 - at, 'b') + "\"\n";
+                    LxLibTokenizer tokenizer(text);
+                    LxLibLine line;
+                    tokenizer.next(line);
+                    return line;
+                };
+                const int column = indent + 9 + at;
+                for (const char* control : {"\t", "\x7f", "\xff", "\x01"}) {
+                    const LxLibLine line = lex(control);
+                    QCOMPARE(line.errorColumn, column);
+                }
+                LxLibLine line = lex("\\n");
+                QVERIFY(!line.hasError());
+                QCOMPARE(line.tokens.at(1).length, 21);
+                QVERIFY(line.tokens.at(1).escaped);
+                line = lex("\xc3\xa9");
+                QVERIFY(!line.hasError());
+                QVERIFY(!line.tokens.at(1).ascii);
+                QCOMPARE(LxLibTokenizer::stringValue(line.tokens.at(1)).size(), 20);
+                line = lex("\"");
+                QCOMPARE(line.tokens.at(1).length, at);
+                QCOMPARE(line.tokens.at(1).column, indent + 8);
+                QVERIFY(line.hasError());
+                line = lex("~");
+                QVERIFY(!line.hasError());
+                QVERIFY(line.tokens.at(1).ascii && !line.tokens.at(1).escaped);
+                QCOMPARE(line.tokens.at(0).column, indent + 1);
+            }
+        }
     }
 
     void drainHandsOverInOrderAndKeepsTheRest()
