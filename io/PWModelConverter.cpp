@@ -8,6 +8,7 @@
 #include "PWVocabulary.h"
 
 #include <limits>
+#include <memory>
 
 using namespace lxlib;
 
@@ -59,22 +60,76 @@ LxLibSetEnable* editableSpecification(const LxLibSetEnable& e)
     return new LxLibSetEnable(type);
 }
 
-CLogicDiagnose* rowDiagnose(const LxLibLogicStatement_testVector& vector)
+// How the statements of a test sequence reach the device model: copied, leaving
+// the document as it was.
+struct CopyFromDocument
+{
+    using Lists = const LxLibLogicStatementLists;
+    using Vector = const LxLibLogicStatement_testVector;
+    using Loop = const LxLibLogicStatement_testLoop;
+
+    static LxLibCompactText text(Vector& v) { return v.GetVectorText(); }
+    static void moveRules(Vector& v, CLogicDiagnose& to)
+    {
+        for (const LxLibDiagnose* from : v.GetDiagnoseList())
+            for (const LxLibDiagRuleStuckAt* rule : from->GetRuleList())
+                to.AddRule(rule->clone());
+    }
+    // Calls f with each item until it returns false.
+    template <typename T, typename F>
+    static bool each(const LxLibList<T>& list, F&& f)
+    {
+        for (const T* item : list)
+            if (!f(*item))
+                return false;
+        return true;
+    }
+};
+
+// Or moved out of a document nobody reads afterwards, each statement freed once
+// converted: the vectors of a large model are never held twice, and the pool
+// hands the freed slots straight to the model's statements and rows.
+struct TakeFromDocument
+{
+    using Lists = LxLibLogicStatementLists;
+    using Vector = LxLibLogicStatement_testVector;
+    using Loop = LxLibLogicStatement_testLoop;
+
+    static LxLibCompactText text(Vector& v) { return v.takeVectorText(); }
+    static void moveRules(Vector& v, CLogicDiagnose& to)
+    {
+        for (LxLibDiagnose* from : v.GetDiagnoseList())
+            from->GetRuleList().drain([&to](std::unique_ptr<LxLibDiagRuleStuckAt> rule) {
+                if (to.GetRuleList().append(rule.get()))
+                    (void)rule.release();
+                return true;
+            });
+    }
+    template <typename T, typename F>
+    static bool each(LxLibList<T>& list, F&& f)
+    {
+        bool done = true;
+        list.drain([&](std::unique_ptr<T> item) { return done = f(*item); });
+        return done;
+    }
+};
+
+template <class From>
+CLogicDiagnose* rowDiagnose(typename From::Vector& vector)
 {
     if (vector.GetDiagnoseList().isEmpty())
         return nullptr;
     // A row holds one diagnostic: the rules of all of them are kept together.
     auto* d = new CLogicDiagnose(CLogicDiagnose::Defined, CLogicDiagnose::VectorRow);
     d->copySourcePosition(*vector.GetDiagnoseList().first());
-    for (const LxLibDiagnose* from : vector.GetDiagnoseList())
-        for (const LxLibDiagRuleStuckAt* rule : from->GetRuleList())
-            d->AddRule(rule->clone());
+    From::moveRules(vector, *d);
     return d;
 }
 
-CVectorTestSequence* convertVector(const LxLibLogicStatement_testVector& from)
+template <class From>
+CVectorTestSequence* convertVector(typename From::Vector& from)
 {
-    auto* v = new CVectorTestSequence(from.GetVectorText());
+    auto* v = new CVectorTestSequence(From::text(from));
     v->setSourcePosition(CSourcePosition(from));
     return v;
 }
@@ -84,6 +139,63 @@ void setRow(CLogicDiagnoseList& rows, int row, CLogicDiagnose* d)
     while (rows.count() < row)
         rows.append(new CLogicDiagnose);
     rows.append(d ? d : new CLogicDiagnose);
+}
+
+template <class From>
+CTestSequences* convertStatements(typename From::Lists& list, const QString& name, CLogicDiagnoseList& rows,
+                                  CSourcePosition* refused)
+{
+    auto sequence = std::make_unique<CTestSequences>(name);
+    sequence->setSourcePosition(CSourcePosition(list));
+    sequence->statements().reserve(list.GetStatementList().count());
+    rows.reserve(rows.count() + list.GetStatementList().count());
+    int row = 0;
+    const auto refuse = [refused](const LxLibObject& statement) {
+        if (refused)
+            *refused = CSourcePosition(statement);
+        return false;
+    };
+    const bool done = From::each(list.GetStatementList(), [&](auto& statement) {
+        switch (statement.kind()) {
+        case LxLibLogicStatement::TestVector: {
+            auto& v = static_cast<typename From::Vector&>(statement);
+            sequence->appendStatement(convertVector<From>(v));
+            setRow(rows, row, rowDiagnose<From>(v));
+            break;
+        }
+        case LxLibLogicStatement::TestLoop: {
+            auto& l = static_cast<typename From::Loop&>(statement);
+            // The editor counts repeats in 32 bits.
+            if (l.GetCount() < 0 || l.GetCount() > std::numeric_limits<uint32_t>::max())
+                return refuse(l);
+            auto* loop = new CLoopTestSequence(uint32_t(l.GetCount()), l.GetBreakMode());
+            loop->setSourcePosition(CSourcePosition(l));
+            sequence->appendStatement(loop);
+            setRow(rows, row, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::RepeatRow));
+            int inner = row + 1;
+            From::each(l.GetTestVectorList(), [&](typename From::Vector& v) {
+                loop->appendVector(convertVector<From>(v));
+                setRow(rows, inner++, rowDiagnose<From>(v));
+                return true;
+            });
+            setRow(rows, inner, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::EndRow));
+            break;
+        }
+        case LxLibLogicStatement::Wait: {
+            const auto& w = static_cast<const LxLibLogicStatement_wait&>(statement);
+            auto* wait = new CWaitTestSequence(w.GetWaitTime(), w.GetTimeUnit().GetTimeUnit());
+            wait->setSourcePosition(CSourcePosition(w));
+            sequence->appendStatement(wait);
+            setRow(rows, row, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::WaitRow));
+            break;
+        }
+        default:
+            return refuse(statement);
+        }
+        row += sequence->statements().last()->rowCount();
+        return true;
+    });
+    return done ? sequence.release() : nullptr;
 }
 
 } // namespace
@@ -128,55 +240,7 @@ CTestSequences* PWModelConverter::convertStatementList(const LxLibLogicStatement
                                                        const QString& name, CLogicDiagnoseList& rows,
                                                        CSourcePosition* refused)
 {
-    auto sequence = std::make_unique<CTestSequences>(name);
-    sequence->setSourcePosition(CSourcePosition(list));
-    sequence->statements().reserve(list.GetStatementList().count());
-    rows.reserve(rows.count() + list.GetStatementList().count());
-    int row = 0;
-    for (const LxLibLogicStatement* statement : list.GetStatementList()) {
-        switch (statement->kind()) {
-        case LxLibLogicStatement::TestVector: {
-            const auto* v = static_cast<const LxLibLogicStatement_testVector*>(statement);
-            sequence->appendStatement(convertVector(*v));
-            setRow(rows, row, rowDiagnose(*v));
-            break;
-        }
-        case LxLibLogicStatement::TestLoop: {
-            const auto* l = static_cast<const LxLibLogicStatement_testLoop*>(statement);
-            // The editor counts repeats in 32 bits.
-            if (l->GetCount() < 0 || l->GetCount() > std::numeric_limits<uint32_t>::max()) {
-                if (refused)
-                    *refused = CSourcePosition(*l);
-                return nullptr;
-            }
-            auto* loop = new CLoopTestSequence(uint32_t(l->GetCount()), l->GetBreakMode());
-            loop->setSourcePosition(CSourcePosition(*l));
-            sequence->appendStatement(loop);
-            setRow(rows, row, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::RepeatRow));
-            int inner = row + 1;
-            for (const LxLibLogicStatement_testVector* v : l->GetTestVectorList()) {
-                loop->appendVector(convertVector(*v));
-                setRow(rows, inner++, rowDiagnose(*v));
-            }
-            setRow(rows, inner, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::EndRow));
-            break;
-        }
-        case LxLibLogicStatement::Wait: {
-            const auto* w = static_cast<const LxLibLogicStatement_wait*>(statement);
-            auto* wait = new CWaitTestSequence(w->GetWaitTime(), w->GetTimeUnit().GetTimeUnit());
-            wait->setSourcePosition(CSourcePosition(*w));
-            sequence->appendStatement(wait);
-            setRow(rows, row, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::WaitRow));
-            break;
-        }
-        default:
-            if (refused)
-                *refused = CSourcePosition(*statement);
-            return nullptr;
-        }
-        row += sequence->statements().last()->rowCount();
-    }
-    return sequence.release();
+    return convertStatements<CopyFromDocument>(list, name, rows, refused);
 }
 
 LxLibEnablePattern* PWModelConverter::convertEnablePattern(const LxLibEnablePattern& pattern, int n)
@@ -245,17 +309,20 @@ QString PWModelConverter::disableAddRefusal(const LxLibDisablePattern& pattern, 
 }
 
 bool PWModelConverter::convertTestSequences(const LxLibLogic& logic, float formatVersion, CLogicPart& part,
-                                            CSourcePosition& refused)
+                                            CSourcePosition& refused, bool take)
 {
     part.testSequences().clear();
     part.testSequenceDiagnostics().clear();
     if (!takesTestSequences(formatVersion))
         return true;
     const bool named = takesNamedTestSequences(formatVersion);
-    for (const LxLibLogicStatementLists* list : logic.GetStatementListsList()) {
+    // Taking, the lists are reached through the document the caller handed over to change.
+    for (LxLibLogicStatementLists* list : logic.GetStatementListsList()) {
         auto* rows = new CLogicDiagnoseList;
         part.testSequenceDiagnostics().append(rows);
-        CTestSequences* sequence = convertStatementList(*list, named ? list->GetName() : QString(), *rows, &refused);
+        const QString name = named ? list->GetName() : QString();
+        CTestSequences* sequence = take ? convertStatements<TakeFromDocument>(*list, name, *rows, &refused)
+                                        : convertStatementList(*list, name, *rows, &refused);
         if (!sequence)
             return false;
         part.testSequences().append(sequence);
@@ -266,7 +333,7 @@ bool PWModelConverter::convertTestSequences(const LxLibLogic& logic, float forma
 }
 
 bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion, PWDeviceModel& model,
-                                    CSourcePosition& refused)
+                                    CSourcePosition& refused, bool take)
 {
     CLogic& root = model.logic();
     const int pos = root.logicParts().count();
@@ -278,7 +345,7 @@ bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion
         part->pinLists().append(convertPinList(*pinList));
     root.rebuildSignalIndex(pos);
     if (logic.kind() == DK_LOGIC) {
-        if (!convertTestSequences(logic, formatVersion, *part, refused))
+        if (!convertTestSequences(logic, formatVersion, *part, refused, take))
             return false;
         for (const LxLibTruthTableRecord* record : logic.GetTruthTable())
             part->truthTable().append(record->clone());
@@ -306,16 +373,27 @@ bool PWModelConverter::convertLogic(const LxLibLogic& logic, float formatVersion
 bool PWModelConverter::convert(const LxLibInfo& document, PWDeviceModel& model, QString& error,
                                CSourcePosition* at)
 {
+    return convertAndPlace(document, model, error, at, false);
+}
+
+bool PWModelConverter::convertTaking(LxLibInfo& document, PWDeviceModel& model, QString& error, CSourcePosition* at)
+{
+    return convertAndPlace(document, model, error, at, true);
+}
+
+bool PWModelConverter::convertAndPlace(const LxLibInfo& document, PWDeviceModel& model, QString& error,
+                                       CSourcePosition* at, bool take)
+{
     error.clear();
     CSourcePosition refused;
-    const bool done = convertInto(document, model, error, refused);
+    const bool done = convertInto(document, model, error, refused, take);
     if (at)
         *at = refused;
     return done;
 }
 
 bool PWModelConverter::convertInto(const LxLibInfo& document, PWDeviceModel& model, QString& error,
-                                   CSourcePosition& refused)
+                                   CSourcePosition& refused, bool take)
 {
     const LxLibComponentList& components = document.GetComponentList();
     if (components.count() != 1) {
@@ -358,7 +436,7 @@ bool PWModelConverter::convertInto(const LxLibInfo& document, PWDeviceModel& mod
         }
         if (logic->GetPinListList().isEmpty())
             continue;
-        if (!convertLogic(*logic, document.GetFormatVersion(), model, refused))
+        if (!convertLogic(*logic, document.GetFormatVersion(), model, refused, take))
             return false;
     }
     if (model.category() == PWDeviceModel::Passive)

@@ -36,6 +36,12 @@ public:
     // model stays as far as it was filled.
     static bool convert(const lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error,
                         CSourcePosition* at = nullptr);
+    // As convert, but moves the vectors and diagnostics of the test sequences
+    // out of document instead of copying them, for a caller that does not read
+    // them afterwards: a large model is then never held twice. The document's
+    // test sequences are left empty, up to a refused statement on failure.
+    static bool convertTaking(lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error,
+                              CSourcePosition* at = nullptr);
 
     // Whether a document of this format version carries test sequences, and
     // whether they are its named lists (otherwise its single unnamed one).
@@ -58,12 +64,15 @@ public:
     static QString disableAddRefusal(const lxlib::LxLibDisablePattern& pattern, int n);
 
 private:
+    // take: the caller handed the document over to be changed (convertTaking).
+    static bool convertAndPlace(const lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error,
+                                CSourcePosition* at, bool take);
     static bool convertInto(const lxlib::LxLibInfo& document, PWDeviceModel& model, QString& error,
-                            CSourcePosition& refused);
+                            CSourcePosition& refused, bool take);
     static bool convertLogic(const lxlib::LxLibLogic& logic, float formatVersion, PWDeviceModel& model,
-                             CSourcePosition& refused);
+                             CSourcePosition& refused, bool take);
     static bool convertTestSequences(const lxlib::LxLibLogic& logic, float formatVersion, CLogicPart& part,
-                                     CSourcePosition& refused);
+                                     CSourcePosition& refused, bool take);
 };
 
 #endif

@@ -7,11 +7,14 @@
 
 #include <QString>
 
+#include <utility>
+
 class CVectorTestSequence : public CTestSequence
 {
 public:
     explicit CVectorTestSequence(const QString& vector = QString()) : m_vector(vector) {}
     explicit CVectorTestSequence(const lxlib::LxLibCompactText& vector) : m_vector(vector) {}
+    explicit CVectorTestSequence(lxlib::LxLibCompactText&& vector) : m_vector(std::move(vector)) {}
 
     int kind() const override { return Vector; }
 

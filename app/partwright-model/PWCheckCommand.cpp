@@ -54,12 +54,13 @@ bool PWCheckCommand::checkPassive(const PWDeviceModel& model, const QString& fil
     return ok;
 }
 
-bool PWCheckCommand::checkLogic(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err)
+bool PWCheckCommand::checkLogic(lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err)
 {
     // The library check has said all there is to say about a file without a component.
     if (info.GetComponentList().isEmpty())
         return false;
-    if (!convert(info, model, err))
+    // The library check has run: the test sequences are not read again.
+    if (!convertTaking(info, model, err))
         return false;
     if (model.category() == PWDeviceModel::Passive)
         return checkPassive(model, info.GetFileName(), err);

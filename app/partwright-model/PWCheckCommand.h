@@ -14,7 +14,7 @@ public:
 
 private:
     static bool checkPassive(const PWDeviceModel& model, const QString& file, QTextStream& err);
-    static bool checkLogic(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err);
+    static bool checkLogic(lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err);
 };
 
 #endif

@@ -92,9 +92,23 @@ bool PWModelCommand::convert(const lxlib::LxLibInfo& info, PWDeviceModel& model,
 {
     QString text;
     CSourcePosition at;
-    if (PWModelConverter::convert(info, model, text, &at))
+    const bool converted = PWModelConverter::convert(info, model, text, &at);
+    return reportConversion(converted, info.GetFileName(), at, text, err);
+}
+
+bool PWModelCommand::convertTaking(lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err)
+{
+    QString text;
+    CSourcePosition at;
+    const bool converted = PWModelConverter::convertTaking(info, model, text, &at);
+    return reportConversion(converted, info.GetFileName(), at, text, err);
+}
+
+bool PWModelCommand::reportConversion(bool converted, const QString& source, const CSourcePosition& at,
+                                      const QString& text, QTextStream& err)
+{
+    if (converted)
         return true;
-    error(err, info.GetFileName(), at,
-          text.isEmpty() ? QStringLiteral("Unable to parse file \"%1\"").arg(info.GetFileName()) : text);
+    error(err, source, at, text.isEmpty() ? QStringLiteral("Unable to parse file \"%1\"").arg(source) : text);
     return false;
 }

@@ -40,9 +40,15 @@ protected:
     // Converts a read document into the wizard's model, reporting a refusal as
     // the wizard would word it.
     static bool convert(const lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err);
+    // The same for a document not read afterwards: its test sequences are moved, not copied.
+    static bool convertTaking(lxlib::LxLibInfo& info, PWDeviceModel& model, QTextStream& err);
     static void error(QTextStream& err, const QString& source, const CSourcePosition& at, const QString& text);
     // Where the document's component starts; the start of the file without one.
     static CSourcePosition componentPosition(const lxlib::LxLibInfo& info);
+
+private:
+    static bool reportConversion(bool converted, const QString& source, const CSourcePosition& at,
+                                 const QString& text, QTextStream& err);
 };
 
 #endif

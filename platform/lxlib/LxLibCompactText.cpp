@@ -19,8 +19,6 @@ LxLibCompactText& LxLibCompactText::operator=(const LxLibCompactText& other)
     return *this;
 }
 
-LxLibCompactText::LxLibCompactText(LxLibCompactText&& other) noexcept { takeFrom(other); }
-
 LxLibCompactText& LxLibCompactText::operator=(LxLibCompactText&& other) noexcept
 {
     if (this != &other) {
@@ -119,18 +117,9 @@ void LxLibCompactText::copyFrom(const LxLibCompactText& other)
     std::memcpy(reserve(other.heldSize(), other.tag() == HeldWide), other.heldData(), other.heldBytes());
 }
 
-void LxLibCompactText::takeFrom(LxLibCompactText& other) noexcept
+void LxLibCompactText::releaseHeld() noexcept
 {
-    // Inline text or the pool's pointer: either way the bytes move as they are.
-    std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
-    other.setTag(0);
-}
-
-void LxLibCompactText::release() noexcept
-{
-    if (isHeld())
-        LxLibPool::release(heldData(), heldBytes());
-    setTag(0);
+    LxLibPool::release(heldData(), heldBytes());
 }
 
 } // namespace lxlib

@@ -34,7 +34,7 @@ public:
     explicit LxLibCompactText(const QString& text) { assign(text); }
     LxLibCompactText(const LxLibCompactText& other);
     LxLibCompactText& operator=(const LxLibCompactText& other);
-    LxLibCompactText(LxLibCompactText&& other) noexcept;
+    LxLibCompactText(LxLibCompactText&& other) noexcept { takeFrom(other); }
     LxLibCompactText& operator=(LxLibCompactText&& other) noexcept;
     ~LxLibCompactText() { release(); }
 
@@ -84,8 +84,20 @@ private:
     }
     void copyFrom(const LxLibCompactText& other);
     // Moves other's text here and leaves other empty; this holds nothing yet.
-    void takeFrom(LxLibCompactText& other) noexcept;
-    void release() noexcept;
+    // Inline text or the pool's pointer: either way the bytes move as they are.
+    void takeFrom(LxLibCompactText& other) noexcept
+    {
+        std::memcpy(m_bytes, other.m_bytes, sizeof m_bytes);
+        other.setTag(0);
+    }
+    // Inline, as most texts are inline and a model frees hundreds of thousands.
+    void release() noexcept
+    {
+        if (isHeld())
+            releaseHeld();
+        setTag(0);
+    }
+    void releaseHeld() noexcept;
 
     alignas(void*) unsigned char m_bytes[InlineCapacity + 1] = {};
 };

@@ -4,6 +4,7 @@
 #include "LxLibPool.h"
 
 #include <cstring>
+#include <memory>
 #include <new>
 #include <utility>
 
@@ -115,6 +116,33 @@ public:
     {
         if (i >= 0 && j >= 0 && i < count() && j < count())
             std::swap(items()[i], items()[j]);
+    }
+    // Hands the items in order to take, which owns each from then on, until it
+    // returns false; the list keeps the items not handed over. Turns a long list
+    // into another without both being held at once.
+    template <typename F>
+    void drain(F&& take)
+    {
+        int handed = 0;
+        // Also closes the gap when take throws, so the list never holds null.
+        struct Compact
+        {
+            LxLibList& list;
+            int& handed;
+            ~Compact()
+            {
+                if (!list.m_array || handed == 0)
+                    return;
+                T** a = list.items();
+                std::memmove(a, a + handed, std::size_t(list.count() - handed) * sizeof(T*));
+                list.m_array->size -= handed;
+            }
+        } compact{*this, handed};
+        while (handed < count()) {
+            std::unique_ptr<T> item(std::exchange(items()[handed++], nullptr));
+            if (!take(std::move(item)))
+                break;
+        }
     }
     void clear()
     {

@@ -91,6 +91,8 @@ public:
 
     QString GetVector() const { return m_vector.toString(); }
     const LxLibCompactText& GetVectorText() const { return m_vector; }
+    // Leaves the vector empty: for a caller that moves the document's vectors elsewhere.
+    LxLibCompactText takeVectorText() { return std::move(m_vector); }
     void SetVector(const QString& v) { m_vector.assign(v); }
     void AddDiagnose(LxLibDiagnose* d) { m_diagnoses.append(d); }
     const LxLibList<LxLibDiagnose>& GetDiagnoseList() const { return m_diagnoses; }
@@ -168,6 +170,7 @@ public:
     void SetName(const QString& name) { m_name = name; }
     void AddStatement(LxLibLogicStatement* s) { m_statements.append(s); }
     const LxLibLogicStatementList& GetStatementList() const { return m_statements; }
+    LxLibLogicStatementList& GetStatementList() { return m_statements; }
 
     LxLibLogicStatementLists* clone() const
     {

@@ -3,6 +3,7 @@
 #include <QIODevice>
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace lxlib {
@@ -29,6 +30,33 @@ constexpr std::array<unsigned char, 256> byteClasses()
 constexpr std::array<unsigned char, 256> kByteClasses = byteClasses();
 
 inline bool isWordByte(unsigned char c) { return kByteClasses[c] & WordByte; }
+
+constexpr uint64_t kOnes = ~uint64_t(0) / 255;
+constexpr uint64_t kHighBits = kOnes * 0x80;
+
+// Eight bytes read at once, in any order: only which bytes match matters.
+inline uint64_t eightBytes(const char* p)
+{
+    uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+// Whether any byte of w equals b.
+inline bool hasByte(uint64_t w, unsigned char b)
+{
+    const uint64_t x = w ^ (kOnes * b);
+    return ((x - kOnes) & ~x & kHighBits) != 0;
+}
+
+// Whether all eight bytes are printable ASCII other than a quote or a
+// backslash, so a string run goes on past them unchanged.
+inline bool allPlainStringBytes(uint64_t w)
+{
+    const bool control = ((w - kOnes * 0x20) & ~w & kHighBits) != 0;
+    const bool highOrDelete = ((w + kOnes * (0x7F - 0x7E)) | w) & kHighBits;
+    return !control && !highOrDelete && !hasByte(w, '"') && !hasByte(w, '\\');
+}
 
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
@@ -208,6 +236,9 @@ bool LxLibTokenizer::lexLine(const char* begin, const char* end, LxLibLine& line
 {
     int continuations = 0;
     const char* p = begin;
+    // Lines are indented by their nesting: pass the spaces eight at a time.
+    while (end - p >= 8 && eightBytes(p) == kOnes * ' ')
+        p += 8;
     while (p < end) {
         const unsigned char c = static_cast<unsigned char>(*p);
         if (c == ' ' || c == '\t') {
@@ -273,8 +304,10 @@ const char* LxLibTokenizer::lexString(const char* p, const char* end, const char
     const char* q = p + 1;
     int units = 0;
     while (q < end) {
-        // Most strings are plain ASCII up to the closing quote.
+        // Most strings are plain ASCII up to the closing quote: eight bytes per step.
         const char* run = q;
+        while (end - q >= 8 && allPlainStringBytes(eightBytes(q)))
+            q += 8;
         while (q < end && (kByteClasses[static_cast<unsigned char>(*q)] & PlainStringByte))
             ++q;
         units += static_cast<int>(q - run);
