@@ -43,9 +43,13 @@ eval "$(xdotool getwindowgeometry --shell "$about")"
 import -window root "$tmp/root.png"
 convert "$tmp/root.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage -strip -dither None -colors 48 "PNG8:$out/about.png"
 xdotool key Return
-# A new passive model, through to the passive page.
+# The passive example, through to the passive page, with the connection JP1 shown.
+kill $pid
+"$host" --model-lib-path "$PWD/examples/modellib" --database "$tmp/db" \
+  --edit "$PWD/examples/modellib/resistor-network-board.model" &
+pid=$!
+sleep 4
+win=$(xdotool search --name 'Partwright Wizard' | tail -1)
 eval "$(xdotool getwindowgeometry --shell "$win")"
-click 27 8 0.6; click 45 30
-click 39 147 0.2; click 460 78 0.2
-xdotool type RN1
-next; next; shot passive
+next 1.5; next; next 1.5
+click 51 124; shot passive
