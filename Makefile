@@ -4,6 +4,8 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PACKAGES  = cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools \
             qt6-l10n-tools libgl-dev libbenchmark-dev xvfb xauth
+# Help > Contents and Index open the user guide in the system's viewer.
+RUN_PACKAGES = xdg-utils
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifeq ($(CI),true)
 CMAKE_FLAGS += -DPW_WERROR=ON
@@ -31,6 +33,7 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+run: PACKAGES += $(RUN_PACKAGES)
 run: build
 	$(BUILD)/app/partwright-host/partwright-host
 
