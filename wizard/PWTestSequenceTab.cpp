@@ -86,11 +86,14 @@ PWTestSequenceTab::PWTestSequenceTab(PWWizardContext* context, QWidget* parent)
     }
     LxTableHistory* history = table->enableHistory();
     connect(history->stack(), &QUndoStack::cleanChanged, this, &PWTestSequenceTab::followHistories);
-    connect(history, &LxTableHistory::restored, this, [this] {
-        // Rows put back may carry other diagnostics than the ones shown; pending edits stay.
-        if (!m_diagnose->isEdited())
-            showDiagnostics(m_ui->tbTestSequenceTable->currentRow());
+    // Rules pending in the diagnostics table go into their vector before rows
+    // are put back, which may move that vector; then the current row's show.
+    history->setRestoreCheck([this](const QVariant&) {
+        takeDiagnostics();
+        return true;
     });
+    connect(history, &LxTableHistory::restored, this,
+            [this] { showDiagnostics(m_ui->tbTestSequenceTable->currentRow()); });
     new LxFindBar(table, LxFindBar::Columns);
     clearTab();
 }

@@ -1,6 +1,7 @@
 // Undo in the diagnostics table of a test sequence's vector, on the example
 // bus transceiver: its sequence "A to B" holds rules on its second vector.
 
+#include "LxLibCheckItem.h"
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
 #include "LxTableHistory.h"
@@ -150,6 +151,7 @@ void TestDiagUndo::freshHistoryForEachVector()
     QVERIFY(!e.before.isEmpty());
     e.show(0, 1);
     LxLibTable* dt = e.rules();
+    PWDiagnoseEditor* d = e.tab()->diagnostics();
     PWTestSequenceTable* rows = e.tab()->rows();
     const PWDiagnoseRules shown = rows->rules(1);
     chooseIn(dt, 0, 2, 3);
@@ -182,6 +184,33 @@ void TestDiagUndo::freshHistoryForEachVector()
     QCOMPARE(dt->numRows(), 2);
     QCOMPARE(dt->history()->stack()->count(), 0);
     QVERIFY(!e.tab()->isEdited());
+
+    // A diagnostic dropped with its check box comes back, rules shown, with the sequence's undo.
+    const PWDiagnoseRules held = rows->rules(1);
+    const int option = rows->optionColumn();
+    e.prompts.answerYesNo(true);
+    {
+        const LxTableHistory::Step step(e.sequence(), 1);
+        static_cast<LxLibCheckItem*>(e.sequence()->item(1, option))->setChecked(false);
+        e.sequence()->checkCellToggled(1, option, Qt::Unchecked);
+    }
+    QVERIFY(e.tab()->form()->DiagnoseGBox->isHidden());
+    QVERIFY(e.sequence()->history()->binding()->undo());
+    QCOMPARE(rows->rules(1), held);
+    QVERIFY(!e.tab()->form()->DiagnoseGBox->isHidden());
+    QCOMPARE(d->rules(), held);
+    QVERIFY(!e.tab()->isEdited());
+
+    // Rules pending while the sequence's undo moves their vector up stay with that vector.
+    e.sequence()->setCurrentCell(0, 0);
+    e.tab()->form()->rbDiagVector->setChecked(true);
+    e.tab()->slotInsertVectorVectorTestSequence();
+    e.sequence()->setCurrentCell(2, 0);
+    chooseIn(dt, 0, 2, 3);
+    const PWDiagnoseRules pending = d->rules();
+    QVERIFY(e.sequence()->history()->binding()->undo());
+    QCOMPARE(rows->rules(1), pending);
+    QVERIFY(rows->rules(2).isEmpty());
 }
 
 int runDiagUndoTests(int argc, char** argv)
