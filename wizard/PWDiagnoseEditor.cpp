@@ -4,6 +4,7 @@
 #include "LxLibComboItem.h"
 #include "LxLibTable.h"
 #include "LxListMenu.h"
+#include "LxTableHistory.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -42,7 +44,24 @@ PWDiagnoseEditor::PWDiagnoseEditor(PWWizardContext* context, QGroupBox* box, LxL
     connect(m_table, &LxLibTable::contextMenuRequested, this, &PWDiagnoseEditor::slotDiagnoseTableMenu);
     connect(m_add, &QPushButton::clicked, this, &PWDiagnoseEditor::slotAddDiagnoseItem);
     connect(m_remove, &QPushButton::clicked, this, &PWDiagnoseEditor::slotDeleteDiagnoseItem);
+    // Choices are recorded by the table; the bit list a signal choice brings
+    // is set inside the same step, so undo gives the old list back with it.
+    LxTableHistory* history = m_table->enableHistory();
+    connect(history->stack(), &QUndoStack::cleanChanged, this, [this, history](bool clean) {
+        if (history->isResetting())
+            return;
+        m_edited = !clean;
+        emit edited();
+    });
     hide();
+}
+
+LxTableHistory* PWDiagnoseEditor::history() const { return m_table->history(); }
+
+void PWDiagnoseEditor::markStored()
+{
+    m_edited = false;
+    history()->stack()->setClean();
 }
 
 bool PWDiagnoseEditor::editable() const { return !m_context->viewOnly && !m_context->memoryCategory(); }
@@ -115,6 +134,7 @@ void PWDiagnoseEditor::showRules(int part, const PWDiagnoseRules& rules)
         }
     }
     m_edited = false;
+    history()->reset();
     updateEditable();
     m_box->show();
 }
@@ -126,6 +146,7 @@ void PWDiagnoseEditor::hide()
         m_table->setNumRows(0);
     }
     m_edited = false;
+    history()->reset();
     m_box->hide();
 }
 
@@ -178,6 +199,7 @@ void PWDiagnoseEditor::slotAddRowToDiagnoseTable()
         return;
     const int row = m_table->numRows();
     {
+        const LxTableHistory::Step step(m_table, row, 0);
         const QSignalBlocker block(m_table);
         m_table->insertRows(row);
         setRow(row, QString(), -1, 0);
@@ -204,6 +226,7 @@ QMenu* PWDiagnoseEditor::createMenu()
     menu->addAction(PartwrightDlg::tr("New"), this, &PWDiagnoseEditor::slotAddRowToDiagnoseTable)->setEnabled(editable());
     menu->addAction(PartwrightDlg::tr("Delete "), this, &PWDiagnoseEditor::slotDeleteRowToDiagnoseTable)
         ->setEnabled(editable() && m_table->firstSelection().rowCount() > 0);
+    history()->appendTo(menu);
     return menu;
 }
 

@@ -6,6 +6,7 @@
 #include <QObject>
 
 class LxLibTable;
+class LxTableHistory;
 class PWWizardContext;
 class QGroupBox;
 class QMenu;
@@ -28,9 +29,13 @@ public:
     bool isShown() const;
     // The rules of the rows; a row with nothing chosen is no rule.
     PWDiagnoseRules rules() const;
-    // Whether the rows changed since they were shown.
+    // Whether the rows differ from what was shown or last stored; undo can
+    // take them back to it.
     bool isEdited() const { return m_edited; }
-    void setEdited(bool edited) { m_edited = edited; }
+    // The rows as they stand are now held by the vector: the history's clean state.
+    void markStored();
+    // The history of the rules shown, fresh with every showRules().
+    LxTableHistory* history() const;
     void updateEditable();
 
     // The signals of a part that a rule may name, and the bits that carry one.
@@ -49,7 +54,7 @@ public slots:
     void slotDeleteDiagnoseItem();
 
 signals:
-    // The rules changed in the table.
+    // The rules changed in the table, or isEdited() changed with undo or redo.
     void edited();
     // The diagnostics table took the current cell; the vector stays selected.
     void diagnoseCellChosen();

@@ -71,7 +71,7 @@ PWTestSequenceTab::PWTestSequenceTab(PWWizardContext* context, QWidget* parent)
     connect(table, &LxLibTable::contextMenuRequested, this, &PWTestSequenceTab::slotTestSequencePopupMenu);
     connect(table, &LxLibTable::checkBoxClicked, this, &PWTestSequenceTab::slotDiagnoseCheckBoxClicked);
     connect(table, &LxLibTable::pasteRequested, this, &PWTestSequenceTab::slotPasteVectors);
-    connect(m_diagnose, &PWDiagnoseEditor::edited, this, &PWTestSequenceTab::markEdited);
+    connect(m_diagnose, &PWDiagnoseEditor::edited, this, &PWTestSequenceTab::followHistories);
     connect(m_diagnose, &PWDiagnoseEditor::diagnoseCellChosen, this, [this] {
         const int row = m_ui->tbTestSequenceTable->currentRow();
         if (row >= 0 && !m_ui->tbTestSequenceTable->isRowSelected(row))
@@ -85,12 +85,15 @@ PWTestSequenceTab::PWTestSequenceTab(PWWizardContext* context, QWidget* parent)
         state->addControl(m_ui->AddTestSeqState);
     }
     LxTableHistory* history = table->enableHistory();
-    connect(history->stack(), &QUndoStack::cleanChanged, this, [this, history](bool clean) {
-        if (m_shownSequence >= 0 && !history->isResetting())
-            m_edited = !clean;
+    connect(history->stack(), &QUndoStack::cleanChanged, this, &PWTestSequenceTab::followHistories);
+    // Rules pending in the diagnostics table go into their vector before rows
+    // are put back, which may move that vector; then the current row's show.
+    history->setRestoreCheck([this](const QVariant&) {
+        takeDiagnostics();
+        return true;
     });
-    // Diagnostics have no history of their own: once edited, undo never makes the sequence clean.
-    connect(m_diagnose, &PWDiagnoseEditor::edited, history->stack(), &QUndoStack::resetClean);
+    connect(history, &LxTableHistory::restored, this,
+            [this] { showDiagnostics(m_ui->tbTestSequenceTable->currentRow()); });
     new LxFindBar(table, LxFindBar::Columns);
     clearTab();
 }
@@ -107,6 +110,14 @@ void PWTestSequenceTab::markEdited()
 {
     if (m_shownSequence >= 0)
         m_edited = true;
+}
+
+void PWTestSequenceTab::followHistories()
+{
+    const LxTableHistory* history = m_ui->tbTestSequenceTable->history();
+    if (m_shownSequence < 0 || history->isResetting() || m_diagnose->history()->isResetting())
+        return;
+    m_edited = !history->stack()->isClean() || m_diagnose->isEdited() || m_editedBeyondHistory;
 }
 
 int PWTestSequenceTab::statementKind() const
@@ -191,6 +202,7 @@ void PWTestSequenceTab::resetTab()
     m_shownPart = -1;
     m_shownSequence = -1;
     m_edited = false;
+    m_editedBeyondHistory = false;
     updateEditable();
     m_ui->tbTestSequenceTable->history()->reset();
 }
@@ -239,6 +251,7 @@ void PWTestSequenceTab::showTestSequence(int part, int k)
     m_shownPart = part;
     m_shownSequence = sequence ? k : -1;
     m_edited = false;
+    m_editedBeyondHistory = false;
     selectRow(0);
     m_ui->tbTestSequenceTable->history()->reset();
 }
@@ -278,6 +291,9 @@ void PWTestSequenceTab::storeTab(int part)
         return;
     storeTestSequence(part, m_shownSequence);
     m_edited = false;
+    m_editedBeyondHistory = false;
+    // The model now holds the table as it stands: undoing from here is an edit again.
+    m_ui->tbTestSequenceTable->history()->stack()->setClean();
 }
 
 void PWTestSequenceTab::takeOverEdited()
@@ -293,6 +309,7 @@ void PWTestSequenceTab::logicPartRemoved(int part)
         m_shownPart = -1;
         m_shownSequence = -1;
         m_edited = false;
+        m_editedBeyondHistory = false;
         m_diagnoseRow = -1;
     } else if (m_shownPart > part) {
         --m_shownPart;
@@ -309,8 +326,12 @@ void PWTestSequenceTab::takeDiagnostics()
 {
     if (m_diagnoseRow < 0 || !m_diagnose->isEdited())
         return;
-    m_rows->setRules(m_diagnoseRow, m_diagnose->rules());
-    m_diagnose->setEdited(false);
+    const PWDiagnoseRules rules = m_diagnose->rules();
+    m_diagnose->markStored();
+    if (rules == m_rows->rules(m_diagnoseRow))
+        return;
+    m_rows->setRules(m_diagnoseRow, rules);
+    m_editedBeyondHistory = true;
     markEdited();
 }
 
@@ -504,6 +525,7 @@ void PWTestSequenceTab::putItem(int part, int k, std::unique_ptr<PWTakenItem> it
     showTab(part);
     selectItem(part, k);
     m_edited = item->mark == PWEditMarks::Edited;
+    m_editedBeyondHistory = m_edited;
 }
 
 void PWTestSequenceTab::selectItem(int part, int k)
@@ -529,6 +551,7 @@ void PWTestSequenceTab::removeEntry(int part, int k)
     if (k == m_shownSequence) {
         m_shownSequence = -1;
         m_edited = false;
+        m_editedBeyondHistory = false;
     } else if (k < m_shownSequence) {
         --m_shownSequence;
     }

@@ -92,6 +92,9 @@ private:
     int currentPart() const;
     bool readOnly() const;
     void markEdited();
+    // The edit mark once either history moved: edited while the sequence
+    // table or the diagnostics differ from what was shown.
+    void followHistories();
     bool nameUsed(const QString& name) const;
     // The list entry and what shows the sequence follow a sequence gone from the model.
     void removeEntry(int part, int k);
@@ -116,6 +119,10 @@ private:
     int m_shownPart = -1;
     int m_shownSequence = -1;
     bool m_edited = false;
+    // The sequence shown holds edits no history can take back: diagnostics
+    // stored into a vector row (their history went when another row was
+    // shown), or the edits of a sequence put back after a delete.
+    bool m_editedBeyondHistory = false;
     // The vector row whose rules the diagnostics table shows, -1 when hidden.
     int m_diagnoseRow = -1;
 };

@@ -3,6 +3,7 @@
 int runUndoBindingTests(int argc, char** argv);
 int runPackageUndoTests(int argc, char** argv);
 int runVectorUndoTests(int argc, char** argv);
+int runDiagUndoTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -10,5 +11,6 @@ int main(int argc, char** argv)
     int failures = runUndoBindingTests(argc, argv);
     failures += runPackageUndoTests(argc, argv);
     failures += runVectorUndoTests(argc, argv);
+    failures += runDiagUndoTests(argc, argv);
     return failures;
 }
