@@ -23,6 +23,8 @@
 #include <QSignalBlocker>
 #include <QUndoStack>
 
+#include <algorithm>
+
 using namespace lxlib;
 
 namespace {
@@ -397,12 +399,18 @@ void PWPassivePage::slotItemRenamed(lxListBox* list, QListWidgetItem* item, cons
     }
     lxCondition* condition = lxCondition::conditionItem(item);
     lxConnection* connection = shownConnection();
-    if (!condition || !connection)
+    if (!condition || !connection || !connection->connectionObject())
         return;
     const QString newName = condition->text();
-    // What the connection held under the old name, pending edits included.
+    const LxLibConditionList& stored = connection->connectionObject()->GetConditionList();
+    const int oldRow = stored.indexOf(condition->condition());
+    // What the connection held under the old name, pending edits included; storing
+    // the renamed condition moved it to the end, but before the rename it stood at oldRow.
     condition->setText(oldName);
     PWConditionSnapshot before = snapshotConditions(connection);
+    const int storedRow = stored.indexOf(condition->condition());
+    if (oldRow >= 0 && storedRow > oldRow)
+        std::rotate(before.begin() + oldRow, before.begin() + storedRow, before.begin() + storedRow + 1);
     condition->setText(newName);
     condition->setModified(true);
     PWConditionSnapshot after = snapshotConditions(connection);

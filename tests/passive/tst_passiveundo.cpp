@@ -200,6 +200,14 @@ private slots:
         const QByteArray full = modelText();
         QVERIFY(full.contains("Closed"));
 
+        // A renamed condition goes back to its name and place.
+        conditions->setCurrentRow(0);
+        m_prompts->answerText(QStringLiteral("Shut"));
+        conditions->renameItem();
+        history()->undo();
+        QCOMPARE(names(conditions), (QStringList{"Open", "Closed"}));
+        QCOMPARE(modelText(), full);
+
         // Deleting one condition.
         conditions->setCurrentRow(0);
         m_prompts->answerYesNo(true);
