@@ -5,6 +5,9 @@
 #include "LxLibPassive.h"
 #include "LxLibTable.h"
 #include "LxPrompter.h"
+#include "LxTableHistory.h"
+#include "LxUndoBinding.h"
+#include "PWPassivePartStep.h"
 #include "lxCondition.h"
 #include "lxConnection.h"
 #include "lxConnector.h"
@@ -18,6 +21,9 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSignalBlocker>
+#include <QUndoStack>
+
+#include <algorithm>
 
 using namespace lxlib;
 
@@ -33,10 +39,13 @@ bool isTwoTerminal(int type)
 PWPassivePage::PWPassivePage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::PWPassivePage>())
 {
     m_ui->setupUi(this);
+    setUpHistories();
 }
 
 PWPassivePage::~PWPassivePage()
 {
+    // Steps hold taken parts and point at the parts listed; they go before the lists.
+    clearHistory();
     // Condition items share their connection's object; they go first, and no handler sees them go.
     const QSignalBlocker parts(partList());
     const QSignalBlocker conditions(conditionList());
@@ -80,6 +89,41 @@ void PWPassivePage::connectSlots()
             [this](int row, int col) { slotPassiveConnectionTableCurrentChanged(row, col); });
 }
 
+void PWPassivePage::setUpHistories()
+{
+    m_partHistory = new LxUndoBinding(partList());
+    m_conditionHistory = new LxUndoBinding(conditionList(), m_partHistory->stack());
+    partList()->setHistory(m_partHistory);
+    conditionList()->setHistory(m_conditionHistory);
+    for (lxListBox* list : {partList(), conditionList()})
+        connect(list, &lxListBox::itemRenamed, this,
+                [this, list](QListWidgetItem* item, const QString& oldName) { slotItemRenamed(list, item, oldName); });
+    // A step taken back or again is an edit of the item shown, which may have been stored meanwhile.
+    for (LxLibTable* table : {m_ui->PassiveResistorTable, m_ui->lxNonConditionalTable})
+        connect(table->enableHistory(), &LxTableHistory::restored, this, [this] { partList()->slotIsChanged(-1, -1); });
+    connect(m_ui->PassiveConnectionTable->enableHistory(), &LxTableHistory::restored, this, [this] {
+        conditionList()->slotIsChanged(-1, -1);
+        partList()->slotIsChanged(-1, -1);
+    });
+}
+
+void PWPassivePage::resetTableHistories()
+{
+    for (LxLibTable* table : {m_ui->PassiveResistorTable, m_ui->PassiveConnectionTable, m_ui->lxNonConditionalTable})
+        table->history()->reset();
+}
+
+void PWPassivePage::clearHistory()
+{
+    listHistory()->clear();
+    resetTableHistories();
+}
+
+QUndoStack* PWPassivePage::listHistory() const
+{
+    return m_partHistory->stack();
+}
+
 void PWPassivePage::prepareTable(LxLibTable* table, int kind)
 {
     table->setColumnCount(2);
@@ -96,6 +140,7 @@ void PWPassivePage::preparePassivePage()
     prepareTable(m_ui->PassiveConnectionTable, 10);
     prepareTable(m_ui->lxNonConditionalTable, 11);
     m_ui->PassiveConnectionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    clearHistory();
     {
         const QSignalBlocker parts(partList());
         const QSignalBlocker conditions(conditionList());
@@ -117,6 +162,7 @@ void PWPassivePage::clearPinTables()
 
 void PWPassivePage::resetPassivePage()
 {
+    clearHistory();
     clearPinTables();
     {
         const QSignalBlocker parts(partList());
@@ -216,6 +262,7 @@ void PWPassivePage::slotAddPassivePart()
     partList()->setCurrentItem(item);
     item->setModified(true);
     showPassivePage(m_passiveType);
+    listHistory()->push(new PWPassivePartStep(this, PWPassivePartStep::Added, item, partList()->row(item)));
 }
 
 QListWidgetItem* PWPassivePage::confirmedCurrent(lxListBox* list, const QString& question)
@@ -236,24 +283,140 @@ void PWPassivePage::slotDeletePassiveParts()
 {
     //: %1 = Name of the part
     const QString question = QCoreApplication::translate("PartwrightDlg", "Do you want to delete part \"%1\"?");
-    QListWidgetItem* current = confirmedCurrent(partList(), question);
-    if (!current)
-        return;
-    const int row = partList()->row(current);
-    takeQuietly(partList(), current);
-    delete current;
-    if (partList()->count() > 0) {
-        partList()->setCurrentRow(qMin(row, partList()->count() - 1));
-        return;
-    }
+    lxPassiveItem* part = lxPassiveItem::passiveItem(confirmedCurrent(partList(), question));
+    if (part)
+        listHistory()->push(new PWPassivePartStep(this, PWPassivePartStep::Deleted, part, partList()->row(part)));
+}
+
+std::unique_ptr<lxPassiveItem> PWPassivePage::takePart(lxPassiveItem* item)
+{
+    // The part leaves complete: its library object holds what its tables and conditions showed.
+    storeAllModifiedItems();
+    const int row = partList()->row(item);
     {
         const QSignalBlocker blocker(conditionList());
         conditionList()->clear();
     }
     m_previousCondition = nullptr;
+    takeQuietly(partList(), item);
+    std::unique_ptr<lxPassiveItem> taken(item);
+    if (partList()->count() > 0) {
+        partList()->setCurrentRow(qMin(row, partList()->count() - 1));
+        return taken;
+    }
     clearPinTables();
+    resetTableHistories();
     m_passiveType = 0;
     showPassivePage(0);
+    return taken;
+}
+
+void PWPassivePage::putPart(int row, std::unique_ptr<lxPassiveItem> item)
+{
+    lxPassiveItem* part = item.release();
+    {
+        const QSignalBlocker blocker(partList());
+        partList()->insertItem(row, part);
+    }
+    m_passiveType = part->passiveType();
+    partList()->setCurrentItem(part);
+}
+
+void PWPassivePage::renamePart(lxPassiveItem* item, const QString& name)
+{
+    // Only the part shown may be marked modified: storing reads the tables.
+    partList()->setCurrentItem(item);
+    item->setText(name);
+    item->setModified(true);
+    showPartNameLabel(item);
+}
+
+bool PWPassivePage::allowsPart(const lxPassiveItem* item, const QString& name)
+{
+    for (int i = 0; i < partList()->count(); ++i) {
+        const QListWidgetItem* other = partList()->item(i);
+        if (other != item && other->text().compare(name, Qt::CaseInsensitive) == 0) {
+            //: %1 = Name of the part
+            information(QCoreApplication::translate("PartwrightDlg", "Part name \"%1\" is already used").arg(name));
+            return false;
+        }
+    }
+    return true;
+}
+
+lxConnection* PWPassivePage::shownConnection() const
+{
+    QListWidgetItem* current = partList()->currentItem();
+    return current && current->type() == lxPassiveItem::ConnectionItemType ? lxConnection::connectionItem(current)
+                                                                            : nullptr;
+}
+
+PWConditionSnapshot PWPassivePage::snapshotConditions(lxConnection* connection)
+{
+    storeAllModifiedItems();
+    PWConditionSnapshot copies;
+    if (LxLibPassiveCompConnection* object = connection ? connection->connectionObject() : nullptr) {
+        copies.reserve(object->GetConditionList().count());
+        for (const LxLibCondition* condition : object->GetConditionList())
+            copies.emplace_back(condition->clone());
+    }
+    return copies;
+}
+
+void PWPassivePage::restoreConditions(lxConnection* connection, const PWConditionSnapshot& conditions, int row)
+{
+    storeAllModifiedItems();
+    LxLibPassiveCompConnection* object = connection->connectionObject();
+    if (!object)
+        return;
+    {
+        // The condition items point into the list replaced.
+        const QSignalBlocker blocker(conditionList());
+        conditionList()->clear();
+    }
+    m_previousCondition = nullptr;
+    LxLibConditionList& list = object->GetConditionList();
+    list.clear();
+    for (const std::unique_ptr<LxLibCondition>& condition : conditions)
+        list.append(condition->clone());
+    if (partList()->currentItem() == connection)
+        showCurrentPart();
+    else
+        partList()->setCurrentItem(connection);
+    if (row >= 0 && row < conditionList()->count())
+        conditionList()->setCurrentRow(row);
+}
+
+void PWPassivePage::slotItemRenamed(lxListBox* list, QListWidgetItem* item, const QString& oldName)
+{
+    if (list == partList()) {
+        if (lxPassiveItem* part = lxPassiveItem::passiveItem(item)) {
+            showPartNameLabel(part);
+            listHistory()->push(
+                new PWPassivePartStep(this, PWPassivePartStep::Renamed, part, partList()->row(part), oldName));
+        }
+        return;
+    }
+    lxCondition* condition = lxCondition::conditionItem(item);
+    lxConnection* connection = shownConnection();
+    if (!condition || !connection || !connection->connectionObject())
+        return;
+    const QString newName = condition->text();
+    const LxLibConditionList& stored = connection->connectionObject()->GetConditionList();
+    const int oldRow = stored.indexOf(condition->condition());
+    // What the connection held under the old name, pending edits included; storing
+    // the renamed condition moved it to the end, but before the rename it stood at oldRow.
+    condition->setText(oldName);
+    PWConditionSnapshot before = snapshotConditions(connection);
+    const int storedRow = stored.indexOf(condition->condition());
+    if (oldRow >= 0 && storedRow > oldRow)
+        std::rotate(before.begin() + oldRow, before.begin() + storedRow, before.begin() + storedRow + 1);
+    condition->setText(newName);
+    condition->setModified(true);
+    PWConditionSnapshot after = snapshotConditions(connection);
+    const int row = connection->connectionObject()->GetConditionList().indexOf(condition->condition());
+    setConditionNameLabel(newName);
+    listHistory()->push(new PWPassiveConditionStep(this, connection, std::move(before), std::move(after), row));
 }
 
 void PWPassivePage::setConditionNameLabel(const QString& name)
@@ -267,8 +430,10 @@ void PWPassivePage::slotPartListSelectionChanged(QListWidgetItem* item)
     storeModifiedItems(partList());
     storeModifiedItems(conditionList());
     lxPassiveItem* part = lxPassiveItem::passiveItem(item);
-    if (!part)
+    if (!part) {
+        resetTableHistories();
         return;
+    }
     {
         // A connection makes its condition items current one by one while it shows them.
         const QSignalBlocker blocker(conditionList());
@@ -278,6 +443,7 @@ void PWPassivePage::slotPartListSelectionChanged(QListWidgetItem* item)
         part->showItem();
         m_previousCondition = conditionList()->currentItem();
     }
+    resetTableHistories();
     setConditionNameLabel(QString());
     showPartNameLabel(part);
     showPassivePage(part->passiveType());
@@ -327,6 +493,8 @@ bool PWPassivePage::addConditionItem()
             QCoreApplication::translate("PartwrightDlg", "Condition name \"%1\" is already used").arg(name));
         return false;
     }
+    lxConnection* shown = shownConnection();
+    PWConditionSnapshot before = snapshotConditions(shown);
     auto* condition =
         new lxCondition(conditionList(), m_ui->PassiveConnectionTable, m_ui->lxNonConditionalTable, m_passiveType);
     condition->setText(name);
@@ -342,6 +510,16 @@ bool PWPassivePage::addConditionItem()
         connection->AddCondition(own);
         condition->setCondition(own);
     }
+    if (shown) {
+        PWConditionSnapshot after = snapshotConditions(shown);
+        const int row = int(after.size()) - 1;
+        listHistory()->push(new PWPassiveConditionStep(this, shown, std::move(before), std::move(after), row));
+    }
+    if (shown) {
+        PWConditionSnapshot after = snapshotConditions(shown);
+        const int row = int(after.size()) - 1;
+        listHistory()->push(new PWPassiveConditionStep(this, shown, std::move(before), std::move(after), row));
+    }
     return true;
 }
 
@@ -353,10 +531,15 @@ void PWPassivePage::slotDeleteCondition()
     QListWidgetItem* current = confirmedCurrent(conditionList(), question);
     if (!current)
         return;
+    lxConnection* shown = shownConnection();
+    PWConditionSnapshot before = snapshotConditions(shown);
+    int row = -1;
     if (lxCondition* condition = lxCondition::conditionItem(current)) {
         LxLibPassiveCompConnection* connection = condition->connectionObject();
-        if (connection && condition->condition())
+        if (connection && condition->condition()) {
+            row = connection->GetConditionList().indexOf(condition->condition());
             connection->GetConditionList().remove(condition->condition());
+        }
         condition->setCondition(nullptr);
     }
     takeQuietly(conditionList(), current);
@@ -367,6 +550,9 @@ void PWPassivePage::slotDeleteCondition()
     setConditionNameLabel(QString());
     if (conditionList()->count() > 0)
         conditionList()->setCurrentRow(0);
+    if (shown)
+        listHistory()->push(
+            new PWPassiveConditionStep(this, shown, std::move(before), snapshotConditions(shown), row));
 }
 
 void PWPassivePage::slotConditionListSelectionChanged(QListWidgetItem* item)
@@ -384,6 +570,7 @@ void PWPassivePage::slotConditionListSelectionChanged(QListWidgetItem* item)
         setConditionNameLabel(condition->text());
         condition->showItem();
     }
+    m_ui->PassiveConnectionTable->history()->reset();
 }
 
 void PWPassivePage::slotPassiveConnectionTableCurrentChanged(int, int)
@@ -393,6 +580,7 @@ void PWPassivePage::slotPassiveConnectionTableCurrentChanged(int, int)
 
 void PWPassivePage::addPinRow(LxLibTable* table)
 {
+    const LxTableHistory::Step step(table, table->rowCount(), 0);
     table->insertRow(table->rowCount());
     table->setFocus();
 }
@@ -465,6 +653,7 @@ void PWPassivePage::loadPassiveComponents(const QList<const LxLibPassiveComponen
     // Each part makes itself current and fills its tables while it is loaded; on
     // screen the list would lay out all its entries and the tables redo their
     // geometry each time.
+    clearHistory();
     QWidget* const busy[] = {partList(), m_ui->wsPinDefinitions};
     const bool shown = isVisible();
     for (QWidget* w : busy)

@@ -1,13 +1,18 @@
 #ifndef PWPASSIVEPAGE_H
 #define PWPASSIVEPAGE_H
 
+#include "PWPassiveConditionStep.h"
+
 #include <QList>
 #include <QWidget>
 
 #include <memory>
 
 class LxLibTable;
+class LxUndoBinding;
 class QListWidgetItem;
+class QUndoStack;
+class lxConnection;
 class lxListBox;
 class lxPassiveItem;
 
@@ -22,6 +27,10 @@ class LxLibPassiveComponent;
 // The passive page of the wizard: the part list, the pin combinations of the
 // part shown and, for a connection, its conditions. The list items hold the
 // model; this page adds, deletes and switches between them.
+//
+// Adding, renaming and deleting parts and conditions can be taken back
+// (listHistory(), bound to both lists); each pin table has a history of its own
+// that starts afresh whenever another part or condition is shown.
 class PWPassivePage : public QWidget
 {
     Q_OBJECT
@@ -59,6 +68,20 @@ public:
     // View-only mode: no renaming from the lists' context menus.
     void setViewOnly(bool viewOnly);
 
+    QUndoStack* listHistory() const;
+    // Takes item out of the part list with everything it holds; the next part
+    // (or none) is shown.
+    std::unique_ptr<lxPassiveItem> takePart(lxPassiveItem* item);
+    // Puts a taken part back at row and shows it.
+    void putPart(int row, std::unique_ptr<lxPassiveItem> item);
+    void renamePart(lxPassiveItem* item, const QString& name);
+    // Whether item may carry name in the part list beside the others; shows the rule's message if not.
+    bool allowsPart(const lxPassiveItem* item, const QString& name);
+    // Copies of the connection's stored conditions.
+    PWConditionSnapshot snapshotConditions(lxConnection* connection);
+    // Gives the connection copies of conditions and shows it with condition row selected.
+    void restoreConditions(lxConnection* connection, const PWConditionSnapshot& conditions, int row);
+
 public slots:
     void slotAddPassivePart();
     void slotDeletePassiveParts();
@@ -93,11 +116,19 @@ private:
     static void takeQuietly(lxListBox* list, QListWidgetItem* item);
     void information(const QString& text);
     bool askYesNo(const QString& question);
+    void setUpHistories();
+    void resetTableHistories();
+    void clearHistory();
+    void slotItemRenamed(lxListBox* list, QListWidgetItem* item, const QString& oldName);
+    // The connection shown, whose conditions the condition list holds; null for another part.
+    lxConnection* shownConnection() const;
 
     std::unique_ptr<Ui::PWPassivePage> m_ui;
     int m_passiveType = 0;
     // The condition whose pin combinations the condition table holds.
     QListWidgetItem* m_previousCondition = nullptr;
+    LxUndoBinding* m_partHistory = nullptr;
+    LxUndoBinding* m_conditionHistory = nullptr;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "lxListBox.h"
 
 #include "LxPrompter.h"
+#include "LxUndoBinding.h"
 #include "PWImages.h"
 #include "lxListBoxDelegate.h"
 #include "lxPassiveItem.h"
@@ -18,16 +19,19 @@ lxListBox::lxListBox(QWidget* parent, const char* name)
 
 QMenu* lxListBox::createContextMenu()
 {
-    if (count() == 0)
+    if (count() == 0 && !m_history)
         return nullptr;
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("lxListBoxMenu"));
-    menu->addAction(tr("Rename ..."), this, &lxListBox::renameItem);
+    menu->addAction(tr("Rename ..."), this, &lxListBox::renameItem)->setEnabled(count() > 0);
     QMenu* sort = menu->addMenu(tr("Sort"));
+    sort->setEnabled(count() > 0);
     sort->addAction(QIcon(lxImage(QStringLiteral("PWAscending.png"))), tr("Ascending"), this,
                     [this] { slotSort(1); });
     sort->addAction(QIcon(lxImage(QStringLiteral("PWDescending.png"))), tr("Descending"), this,
                     [this] { slotSort(0); });
+    if (m_history)
+        m_history->appendTo(menu);
     return menu;
 }
 
@@ -75,6 +79,8 @@ void lxListBox::renameItem()
             return;
         }
     }
+    const QString oldName = item->text();
     item->setText(name);
     item->setModified(true);
+    emit itemRenamed(item, oldName);
 }

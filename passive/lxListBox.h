@@ -3,6 +3,8 @@
 
 #include <QListWidget>
 
+class LxUndoBinding;
+class QListWidgetItem;
 class QMenu;
 
 // The part and condition lists of the passive page. Its entries are passive
@@ -15,9 +17,15 @@ class lxListBox : public QListWidget
 public:
     explicit lxListBox(QWidget* parent = nullptr, const char* name = nullptr);
 
-    // The popup of the context menu ("Rename ...", "Sort"); null on an empty list.
-    // The caller owns it.
+    // The popup of the context menu ("Rename ...", "Sort", then the history's
+    // "Undo" and "Redo"); null on an empty list without a history. The caller owns it.
     QMenu* createContextMenu();
+    // The history whose entries the context menu offers (not owned).
+    void setHistory(LxUndoBinding* history) { m_history = history; }
+
+signals:
+    // After renameItem() gave item a new name.
+    void itemRenamed(QListWidgetItem* item, const QString& oldName);
 
 public slots:
     // Asks for a new name of the current passive item through the prompter.
@@ -28,6 +36,9 @@ public slots:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    LxUndoBinding* m_history = nullptr;
 };
 
 #endif
