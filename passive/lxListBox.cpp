@@ -19,13 +19,13 @@ lxListBox::lxListBox(QWidget* parent, const char* name)
 
 QMenu* lxListBox::createContextMenu()
 {
-    if (count() == 0 && !m_history)
+    // An empty list offers no menu; Ctrl+Z still reaches its history.
+    if (count() == 0)
         return nullptr;
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("lxListBoxMenu"));
-    menu->addAction(tr("Rename ..."), this, &lxListBox::renameItem)->setEnabled(count() > 0);
+    menu->addAction(tr("Rename ..."), this, &lxListBox::renameItem);
     QMenu* sort = menu->addMenu(tr("Sort"));
-    sort->setEnabled(count() > 0);
     sort->addAction(QIcon(lxImage(QStringLiteral("PWAscending.png"))), tr("Ascending"), this,
                     [this] { slotSort(1); });
     sort->addAction(QIcon(lxImage(QStringLiteral("PWDescending.png"))), tr("Descending"), this,

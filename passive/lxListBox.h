@@ -18,7 +18,7 @@ public:
     explicit lxListBox(QWidget* parent = nullptr, const char* name = nullptr);
 
     // The popup of the context menu ("Rename ...", "Sort", then the history's
-    // "Undo" and "Redo"); null on an empty list without a history. The caller owns it.
+    // "Undo" and "Redo"); null on an empty list. The caller owns it.
     QMenu* createContextMenu();
     // The history whose entries the context menu offers (not owned).
     void setHistory(LxUndoBinding* history) { m_history = history; }

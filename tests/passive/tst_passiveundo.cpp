@@ -183,6 +183,10 @@ private slots:
         for (QAction* a : menu->actions())
             entries << a->text();
         QCOMPARE(entries, (QStringList{"Rename ...", "Sort", QString(), "Undo", "Redo"}));
+        // An empty list opens no menu, history or not.
+        lxListBox empty;
+        empty.setHistory(binding);
+        QVERIFY(!std::unique_ptr<QMenu>(empty.createContextMenu()));
     }
 
     void connectionAndConditionsComeBack()
