@@ -38,6 +38,13 @@ LxUndoBinding::LxUndoBinding(QWidget* owner, QUndoStack* stack, Qt::ShortcutCont
     connect(m_redo, &QAction::triggered, this, &LxUndoBinding::redo);
 }
 
+LxUndoBinding::~LxUndoBinding()
+{
+    // A stack says it became clean as it dies; its listeners are widgets being torn down by then.
+    if (m_stack->parent() == this)
+        m_stack->blockSignals(true);
+}
+
 void LxUndoBinding::appendTo(QMenu* menu) const
 {
     if (!menu)

@@ -33,6 +33,7 @@ class LxUndoBinding : public QObject
 public:
     explicit LxUndoBinding(QWidget* owner, QUndoStack* stack = nullptr,
                            Qt::ShortcutContext context = Qt::WidgetWithChildrenShortcut);
+    ~LxUndoBinding() override;
 
     QUndoStack* stack() const { return m_stack; }
     QAction* undoAction() const { return m_undo; }
