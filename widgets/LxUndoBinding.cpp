@@ -20,7 +20,7 @@ QIcon themeIcon(const char* name, QStyle::StandardPixmap fallback, const QWidget
 } // namespace
 
 LxUndoBinding::LxUndoBinding(QWidget* owner, QUndoStack* stack, Qt::ShortcutContext context)
-    : QObject(owner), m_stack(stack ? stack : new QUndoStack(this))
+    : QObject(owner), m_stack(stack ? stack : new QUndoStack(this)), m_ownsStack(!stack)
 {
     m_undo = new QAction(themeIcon("edit-undo", QStyle::SP_ArrowBack, owner), tr("Undo"), this);
     m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -41,7 +41,7 @@ LxUndoBinding::LxUndoBinding(QWidget* owner, QUndoStack* stack, Qt::ShortcutCont
 LxUndoBinding::~LxUndoBinding()
 {
     // A stack says it became clean as it dies; its listeners are widgets being torn down by then.
-    if (m_stack->parent() == this)
+    if (m_ownsStack)
         m_stack->blockSignals(true);
 }
 

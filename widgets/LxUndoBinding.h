@@ -47,6 +47,8 @@ public slots:
 
 private:
     QUndoStack* m_stack;
+    // A shared stack may be gone before this binding; only an own one is touched on the way out.
+    bool m_ownsStack;
     QAction* m_undo;
     QAction* m_redo;
 };
