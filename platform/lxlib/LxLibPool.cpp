@@ -1,6 +1,7 @@
 #include "LxLibPool.h"
 
 #include <atomic>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -29,93 +30,61 @@ namespace lxlib {
 namespace {
 
 constexpr std::size_t Granule = 16;
-constexpr std::size_t Classes = LxLibPool::MaxSlot / Granule;
-constexpr std::size_t FirstBlockSize = 256 * 1024;
-constexpr std::size_t HugeBlockSize = 2 * 1024 * 1024;
+constexpr std::size_t SmallClasses = LxLibPool::MaxSlot / Granule;
+// Larger sizes up to MaxPooled round up to a power of two, from twice MaxSlot.
+constexpr std::size_t LargeClasses = 11;
+static_assert((LxLibPool::MaxSlot * 2) << (LargeClasses - 1) == LxLibPool::MaxPooled);
+constexpr std::size_t Classes = SmallClasses + LargeClasses;
+// All slots are cut from blocks of this size, aligned to it. A large model
+// faults in hundreds of megabytes page by page; backed by huge pages, a block
+// costs one fault instead of 512, and so do the arrays of long lists.
+constexpr std::size_t BlockSize = 2 * 1024 * 1024;
+// Small slots are cut from runs of a block, so that each size fills its own
+// stretch of memory and a small model touches few pages.
+constexpr std::size_t RunSize = 64 * 1024;
 
 struct FreeSlot
 {
     FreeSlot* next;
 };
 
-struct Block
-{
-    void* memory;
-    std::size_t size;
-    bool mapped;
-};
-
-// A large model faults in hundreds of megabytes page by page; asking for huge
-// pages on whole 2 MB blocks cuts those faults by a factor of 512. The block
-// must be aligned to 2 MB for the kernel to back it with one huge page.
-Block mapHugeBlock()
+void* mapBlock()
 {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-    const std::size_t span = 2 * HugeBlockSize;
+    const std::size_t span = 2 * BlockSize;
     void* raw = ::mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (raw == MAP_FAILED)
-        return {nullptr, 0, false};
+        return nullptr;
     const auto start = reinterpret_cast<std::uintptr_t>(raw);
-    const std::uintptr_t aligned = (start + HugeBlockSize - 1) & ~(HugeBlockSize - 1);
+    const std::uintptr_t aligned = (start + BlockSize - 1) & ~(BlockSize - 1);
     if (aligned > start)
         ::munmap(raw, aligned - start);
-    const std::uintptr_t end = aligned + HugeBlockSize;
+    const std::uintptr_t end = aligned + BlockSize;
     if (start + span > end)
         ::munmap(reinterpret_cast<void*>(end), start + span - end);
     void* block = reinterpret_cast<void*>(aligned);
-    ::madvise(block, HugeBlockSize, MADV_HUGEPAGE);
-    return {block, HugeBlockSize, true};
+    ::madvise(block, BlockSize, MADV_HUGEPAGE);
+    return block;
 #else
-    return {std::malloc(HugeBlockSize), HugeBlockSize, false};
+    return std::aligned_alloc(BlockSize, BlockSize);
 #endif
 }
 
-void freeBlock(const Block& b) noexcept
+void unmapBlock(void* block) noexcept
 {
-#if defined(__linux__)
-    if (b.mapped) {
-        ::munmap(b.memory, b.size);
-        return;
-    }
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    ::munmap(block, BlockSize);
+#else
+    std::free(block);
 #endif
-    std::free(b.memory);
 }
 
-// One size of slot: a list of freed slots, and the block being cut into new ones.
+// One size of slot: a list of freed slots, and the stretch being cut into new ones.
 struct SizeClass
 {
     FreeSlot* free = nullptr;
     char* bump = nullptr;
     char* bumpEnd = nullptr;
-    std::vector<Block> blocks;
-
-    // Blocks double in size up to the huge block, so a small model keeps a
-    // small footprint and a large one few, large blocks.
-    bool nextBlock()
-    {
-        const std::size_t size = blocks.empty() ? FirstBlockSize : blocks.back().size * 2;
-        const Block block = size >= HugeBlockSize ? mapHugeBlock() : Block{std::malloc(size), size, false};
-        if (!block.memory)
-            return false;
-        try {
-            blocks.push_back(block);
-        } catch (...) {
-            freeBlock(block);
-            return false;
-        }
-        bump = static_cast<char*>(block.memory);
-        bumpEnd = bump + block.size;
-        return true;
-    }
-
-    void releaseBlocks() noexcept
-    {
-        for (const Block& b : blocks)
-            freeBlock(b);
-        blocks.clear();
-        free = nullptr;
-        bump = bumpEnd = nullptr;
-    }
 };
 
 // Objects are made and destroyed in long runs by one thread at a time, so a
@@ -138,6 +107,9 @@ struct PoolState
 {
     SpinLock lock;
     SizeClass classes[Classes];
+    std::vector<void*> blocks;
+    char* bump = nullptr;
+    char* bumpEnd = nullptr;
     std::size_t live = 0;
 
     void* take(std::size_t index)
@@ -147,30 +119,61 @@ struct PoolState
             c.free = slot->next;
             return slot;
         }
-        const std::size_t slotSize = (index + 1) * Granule;
+        const std::size_t slotSize = sizeOfClass(index);
         if (c.bumpEnd - c.bump < static_cast<std::ptrdiff_t>(slotSize))
-            return takeFromNewBlock(c, slotSize);
+            return takeFromNewStretch(c, slotSize);
         void* slot = c.bump;
         c.bump += slotSize;
         return slot;
     }
 
     // Rare: kept out of line so that the common path needs no saved registers.
-    [[gnu::noinline]] static void* takeFromNewBlock(SizeClass& c, std::size_t slotSize)
+    [[gnu::noinline]] void* takeFromNewStretch(SizeClass& c, std::size_t slotSize)
     {
-        if (!c.nextBlock())
+        const std::size_t stretch = slotSize <= LxLibPool::MaxSlot ? RunSize : slotSize;
+        char* from = cut(stretch);
+        if (!from)
             return nullptr;
-        void* slot = c.bump;
-        c.bump += slotSize;
-        return slot;
+        c.bump = from + slotSize;
+        c.bumpEnd = from + stretch;
+        return from;
     }
 
-    std::size_t blockCount() const
+    // A stretch of the current block, or of a new one; the rest of the old block
+    // is left unused, at most a large slot's size.
+    char* cut(std::size_t size)
     {
-        std::size_t n = 0;
-        for (const SizeClass& c : classes)
-            n += c.blocks.size();
-        return n;
+        if (bumpEnd - bump < static_cast<std::ptrdiff_t>(size)) {
+            void* block = mapBlock();
+            if (!block)
+                return nullptr;
+            try {
+                blocks.push_back(block);
+            } catch (...) {
+                unmapBlock(block);
+                return nullptr;
+            }
+            bump = static_cast<char*>(block);
+            bumpEnd = bump + BlockSize;
+        }
+        char* from = bump;
+        bump += size;
+        return from;
+    }
+
+    void releaseBlocks() noexcept
+    {
+        for (void* b : blocks)
+            unmapBlock(b);
+        blocks.clear();
+        for (SizeClass& c : classes)
+            c = SizeClass{};
+        bump = bumpEnd = nullptr;
+    }
+
+    static std::size_t sizeOfClass(std::size_t index)
+    {
+        return index < SmallClasses ? (index + 1) * Granule : (LxLibPool::MaxSlot * 2) << (index - SmallClasses);
     }
 };
 
@@ -181,9 +184,16 @@ inline PoolState& state()
     return *s;
 }
 
-std::size_t classOf(std::size_t size) { return (size + Granule - 1) / Granule - 1; }
+std::size_t classOf(std::size_t size)
+{
+    if (size <= LxLibPool::MaxSlot)
+        return (size + Granule - 1) / Granule - 1;
+    // The power of two at or above size, counted from twice MaxSlot.
+    const unsigned bits = unsigned(std::bit_width(size - 1));
+    return SmallClasses + bits - unsigned(std::bit_width(LxLibPool::MaxSlot * 2 - 1));
+}
 
-bool inPool(std::size_t size) { return !LXLIB_POOL_BYPASS && size != 0 && size <= LxLibPool::MaxSlot; }
+bool inPool(std::size_t size) { return !LXLIB_POOL_BYPASS && size != 0 && size <= LxLibPool::MaxPooled; }
 
 } // namespace
 
@@ -217,8 +227,7 @@ void LxLibPool::release(void* p, std::size_t size) noexcept
     slot->next = c.free;
     c.free = slot;
     if (--s.live == 0)
-        for (SizeClass& k : s.classes)
-            k.releaseBlocks();
+        s.releaseBlocks();
     s.lock.unlock();
 }
 
@@ -240,7 +249,7 @@ std::size_t LxLibPool::blockCount()
 {
     PoolState& s = state();
     s.lock.lock();
-    const std::size_t n = s.blockCount();
+    const std::size_t n = s.blocks.size();
     s.lock.unlock();
     return n;
 }

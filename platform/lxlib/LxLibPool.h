@@ -6,7 +6,7 @@
 
 namespace lxlib {
 
-// Memory for the small library objects. A large model holds hundreds of
+// Memory for the library objects and the arrays of their lists. A large model holds hundreds of
 // thousands of them, and freeing that many through the general allocator costs
 // more than reading the text they came from: here a freed slot goes back on a
 // list of its size, and the blocks go back to the system once no object lives.
@@ -14,8 +14,11 @@ namespace lxlib {
 class LxLibPool
 {
 public:
-    // Sizes above this go to the general allocator.
+    // Sizes up to this get slots of their size rounded up to 16 bytes.
     static constexpr std::size_t MaxSlot = 128;
+    // Larger sizes up to this, as the arrays of long lists, get slots of a power
+    // of two; sizes above it go to the general allocator.
+    static constexpr std::size_t MaxPooled = 256 * 1024;
 
     static void* allocate(std::size_t size);
     static void release(void* p, std::size_t size) noexcept;

@@ -199,10 +199,10 @@ void TestLxLibStream::poolSlots()
         // Objects too large for a slot come from the general allocator.
         struct Big : LxLibObject
         {
-            char bytes[LxLibPool::MaxSlot] = {};
+            char bytes[LxLibPool::MaxPooled] = {};
         };
         const std::unique_ptr<Big> big(new Big);
-        QVERIFY(sizeof(Big) > LxLibPool::MaxSlot);
+        QVERIFY(sizeof(Big) > LxLibPool::MaxPooled);
         QCOMPARE(LxLibPool::liveCount(), objects.size() + texts);
         // The array of a short list has a slot too.
         LxLibList<LxLibDiagRuleStuckAt> list;
@@ -212,21 +212,29 @@ void TestLxLibStream::poolSlots()
     QCOMPARE(LxLibPool::liveCount(), std::size_t(0));
     QCOMPARE(LxLibPool::blockCount(), std::size_t(0));
 
-    // Enough slots of one size to need growing blocks up to the huge ones;
-    // no slot may overlap its neighbours, which its first and last byte show.
-    std::vector<unsigned char*> cut;
-    for (int i = 0; i < 300000; ++i) {
-        auto* p = static_cast<unsigned char*>(LxLibPool::allocate(16));
-        std::memset(p, i & 0xff, 16);
-        cut.push_back(p);
-    }
-    QVERIFY(LxLibPool::blockCount() >= 5);
+    // Enough slots to need several blocks, small ones and the power-of-two slots
+    // of list arrays; no slot may overlap its neighbours, which its first and
+    // last byte show.
+    std::vector<std::pair<unsigned char*, std::size_t>> cut;
+    const auto fill = [&cut](std::size_t size, int count) {
+        for (int i = 0; i < count; ++i) {
+            auto* p = static_cast<unsigned char*>(LxLibPool::allocate(size));
+            std::memset(p, int(cut.size() & 0xff), size);
+            cut.emplace_back(p, size);
+        }
+    };
+    fill(16, 300000);
+    for (const std::size_t size : {LxLibPool::MaxSlot + 1, std::size_t(256), std::size_t(257), std::size_t(70000),
+                                   LxLibPool::MaxPooled})
+        fill(size, 20);
+    QVERIFY(LxLibPool::blockCount() >= 3);
+    QCOMPARE(LxLibPool::liveCount(), cut.size());
     int damaged = 0;
     for (size_t i = 0; i < cut.size(); ++i)
-        damaged += cut[i][0] != (i & 0xff) || cut[i][15] != (i & 0xff);
+        damaged += cut[i].first[0] != (i & 0xff) || cut[i].first[cut[i].second - 1] != (i & 0xff);
     QCOMPARE(damaged, 0);
-    for (unsigned char* p : cut)
-        LxLibPool::release(p, 16);
+    for (const auto& [p, size] : cut)
+        LxLibPool::release(p, size);
     QCOMPARE(LxLibPool::liveCount(), std::size_t(0));
     QCOMPARE(LxLibPool::blockCount(), std::size_t(0));
 }
