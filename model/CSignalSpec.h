@@ -29,6 +29,7 @@ public:
 
 private:
     QStringList m_pinNames;
+    // Filled only once a signal joins many pins.
     QSet<QString> m_pinNameSet;
     QStringList m_signalTexts;
     int m_flag = 1;

@@ -133,6 +133,17 @@ private slots:
         QCOMPARE(index->group(CLogicData::OutputData).count(), 1);
         QCOMPARE(CLogicData::groupOf(ST_MUX), -1);
 
+        // Many pins on one signal, each name repeated: still each name once, in order.
+        CSignalSpec wide(ST_OE, 0);
+        QStringList names;
+        for (int i = 0; i < 40; ++i)
+            names.append(QStringLiteral("OE%1").arg(i));
+        for (int round = 0; round < 2; ++round)
+            for (const QString& name : names)
+                wide.addPin(name, round ? ST_OE : ST_IN);
+        QCOMPARE(wide.pinNames(), names);
+        QCOMPARE(wide.signalTexts(), QStringList({"IN", "OE"}));
+
         // A gap in the bits leaves an empty entry at that position.
         CLogicPart* gapped = addPart(logic, "Gapped");
         addPinList(*gapped, "G", {{"C", ST_CE, 2}});
