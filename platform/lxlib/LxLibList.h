@@ -4,6 +4,7 @@
 #include "LxLibPool.h"
 
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
 #include <utility>
@@ -188,6 +189,10 @@ private:
 
     void resize(int capacity)
     {
+        // The slot is a little larger than asked for: all of it is room.
+        const std::size_t slot = LxLibPool::slotSize(bytesFor(capacity));
+        const std::size_t room = (slot - sizeof(Header)) / sizeof(T*);
+        capacity = room > std::size_t(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max() : int(room);
         auto* array = static_cast<Header*>(LxLibPool::allocate(bytesFor(capacity)));
         array->size = count();
         array->capacity = capacity;

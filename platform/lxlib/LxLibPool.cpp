@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <new>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #if defined(__linux__)
@@ -31,9 +32,12 @@ namespace {
 
 constexpr std::size_t Granule = 16;
 constexpr std::size_t SmallClasses = LxLibPool::MaxSlot / Granule;
-// Larger sizes up to MaxPooled round up to a power of two, from twice MaxSlot.
-constexpr std::size_t LargeClasses = 11;
-static_assert((LxLibPool::MaxSlot * 2) << (LargeClasses - 1) == LxLibPool::MaxPooled);
+// Larger sizes up to MaxPooled: four sizes between neighbouring powers of two,
+// so that a reserved array wastes at most a fifth of its slot.
+constexpr unsigned FirstLargeBits = std::bit_width(LxLibPool::MaxSlot * 2 - 1);
+constexpr unsigned LastLargeBits = std::bit_width(LxLibPool::MaxPooled - 1);
+static_assert(std::size_t(1) << LastLargeBits == LxLibPool::MaxPooled);
+constexpr std::size_t LargeClasses = (LastLargeBits - FirstLargeBits + 1) * 4;
 constexpr std::size_t Classes = SmallClasses + LargeClasses;
 // All slots are cut from blocks of this size, aligned to it. A large model
 // faults in hundreds of megabytes page by page; backed by huge pages, a block
@@ -87,8 +91,8 @@ struct SizeClass
     char* bumpEnd = nullptr;
 };
 
-// Objects are made and destroyed in long runs by one thread at a time, so a
-// spin lock costs less than a mutex and almost never waits.
+// Taken only where threads meet: a slot freed by another thread than the one
+// that made it, a thread's start and end. Uncontended and short.
 class SpinLock
 {
 public:
@@ -103,14 +107,52 @@ private:
     std::atomic_flag m_flag = ATOMIC_FLAG_INIT;
 };
 
+std::size_t sizeOfClass(std::size_t index)
+{
+    if (index < SmallClasses)
+        return (index + 1) * Granule;
+    const std::size_t bits = FirstLargeBits + (index - SmallClasses) / 4;
+    const std::size_t quarter = (index - SmallClasses) % 4 + 1;
+    return (std::size_t(1) << (bits - 1)) + (quarter << (bits - 3));
+}
+
+struct PoolState;
+
+// The first bytes of every block name the state that cut it, so that a slot
+// finds its way home from whichever thread frees it.
+struct BlockHeader
+{
+    PoolState* owner;
+};
+constexpr std::size_t HeaderSize = 64;
+static_assert(sizeof(BlockHeader) <= HeaderSize && HeaderSize % Granule == 0);
+
+PoolState* ownerOf(void* p)
+{
+    const auto block = reinterpret_cast<std::uintptr_t>(p) & ~(BlockSize - 1);
+    return reinterpret_cast<BlockHeader*>(block)->owner;
+}
+
+// The slots of one thread. Its owner takes and frees slots without any lock,
+// as a model is read, converted and freed by one thread. Slots freed by other
+// threads wait on the remote lists until the owner collects them. A state
+// whose thread has ended, and the shared state for threads past their end,
+// are "locked": every use of them takes the lock.
 struct PoolState
 {
-    SpinLock lock;
     SizeClass classes[Classes];
     std::vector<void*> blocks;
     char* bump = nullptr;
     char* bumpEnd = nullptr;
-    std::size_t live = 0;
+    // Written by the owner alone (or under the lock once locked), read by liveCount().
+    std::atomic<std::size_t> live{0};
+    std::atomic<std::size_t> blockCount{0};
+
+    SpinLock lock;
+    FreeSlot* remote[Classes] = {};
+    std::size_t remoteCount = 0;
+    std::atomic<bool> hasRemote{false};
+    bool locked = false;
 
     void* take(std::size_t index)
     {
@@ -121,15 +163,35 @@ struct PoolState
         }
         const std::size_t slotSize = sizeOfClass(index);
         if (c.bumpEnd - c.bump < static_cast<std::ptrdiff_t>(slotSize))
-            return takeFromNewStretch(c, slotSize);
+            return takeFromNewStretch(index, slotSize);
         void* slot = c.bump;
         c.bump += slotSize;
         return slot;
     }
 
-    // Rare: kept out of line so that the common path needs no saved registers.
-    [[gnu::noinline]] void* takeFromNewStretch(SizeClass& c, std::size_t slotSize)
+    void give(void* p, std::size_t index)
     {
+        auto* slot = static_cast<FreeSlot*>(p);
+        slot->next = classes[index].free;
+        classes[index].free = slot;
+    }
+
+    // No read-modify-write: only one thread writes at a time.
+    void addLive(std::ptrdiff_t n)
+    {
+        live.store(live.load(std::memory_order_relaxed) + std::size_t(n), std::memory_order_relaxed);
+    }
+
+    // Rare: kept out of line so that the common path needs no saved registers.
+    [[gnu::noinline]] void* takeFromNewStretch(std::size_t index, std::size_t slotSize)
+    {
+        // Slots other threads gave back come first (a locked state has none).
+        if (!locked && hasRemote.load(std::memory_order_relaxed)) {
+            collectRemote();
+            if (classes[index].free)
+                return take(index);
+        }
+        SizeClass& c = classes[index];
         const std::size_t stretch = slotSize <= LxLibPool::MaxSlot ? RunSize : slotSize;
         char* from = cut(stretch);
         if (!from)
@@ -153,12 +215,29 @@ struct PoolState
                 unmapBlock(block);
                 return nullptr;
             }
-            bump = static_cast<char*>(block);
-            bumpEnd = bump + BlockSize;
+            blockCount.store(blocks.size(), std::memory_order_relaxed);
+            static_cast<BlockHeader*>(block)->owner = this;
+            bump = static_cast<char*>(block) + HeaderSize;
+            bumpEnd = static_cast<char*>(block) + BlockSize;
         }
         char* from = bump;
         bump += size;
         return from;
+    }
+
+    void collectRemote()
+    {
+        lock.lock();
+        for (std::size_t i = 0; i < Classes; ++i) {
+            while (FreeSlot* slot = remote[i]) {
+                remote[i] = slot->next;
+                give(slot, i);
+            }
+        }
+        addLive(-std::ptrdiff_t(remoteCount));
+        remoteCount = 0;
+        hasRemote.store(false, std::memory_order_relaxed);
+        lock.unlock();
     }
 
     void releaseBlocks() noexcept
@@ -166,47 +245,176 @@ struct PoolState
         for (void* b : blocks)
             unmapBlock(b);
         blocks.clear();
+        blockCount.store(0, std::memory_order_relaxed);
         for (SizeClass& c : classes)
             c = SizeClass{};
         bump = bumpEnd = nullptr;
     }
+};
 
-    static std::size_t sizeOfClass(std::size_t index)
+// Every state, for the counts of the tests.
+struct Registry
+{
+    SpinLock lock;
+    std::vector<PoolState*> states;
+};
+
+Registry& registry()
+{
+    // Never destroyed: threads may end, and objects be freed, after static destruction.
+    static Registry* r = new Registry;
+    return *r;
+}
+
+PoolState* newState(bool locked)
+{
+    auto* s = new PoolState;
+    s->locked = locked;
+    Registry& r = registry();
+    r.lock.lock();
+    r.states.push_back(s);
+    r.lock.unlock();
+    return s;
+}
+
+void deleteState(PoolState* s)
+{
+    Registry& r = registry();
+    r.lock.lock();
+    std::erase(r.states, s);
+    r.lock.unlock();
+    delete s;
+}
+
+// For threads whose own state has already been given up at their end.
+PoolState& sharedState()
+{
+    static PoolState* s = newState(true);
+    return *s;
+}
+
+thread_local PoolState* t_state = nullptr;
+thread_local bool t_ended = false;
+
+// Gives up the thread's state when the thread ends: freed at once when no
+// object of it lives, otherwise locked until the last one is freed.
+struct ThreadEnd
+{
+    ~ThreadEnd()
     {
-        return index < SmallClasses ? (index + 1) * Granule : (LxLibPool::MaxSlot * 2) << (index - SmallClasses);
+        PoolState* s = std::exchange(t_state, nullptr);
+        t_ended = true;
+        if (!s)
+            return;
+        s->collectRemote();
+        s->lock.lock();
+        s->locked = true;
+        const bool empty = s->live.load(std::memory_order_relaxed) == 0;
+        s->lock.unlock();
+        if (empty) {
+            s->releaseBlocks();
+            deleteState(s);
+        }
     }
 };
 
-inline PoolState& state()
+thread_local ThreadEnd t_end;
+
+[[gnu::noinline]] PoolState* attachThread()
 {
-    // Never destroyed: objects in static storage may be freed after it would be.
-    static PoolState* s = new PoolState;
-    return *s;
+    if (t_ended)
+        return nullptr;
+    (void)&t_end; // registers the end of the thread
+    t_state = newState(false);
+    return t_state;
+}
+
+void* takeLocked(PoolState& s, std::size_t index)
+{
+    s.lock.lock();
+    void* p = s.take(index);
+    if (p)
+        s.addLive(1);
+    s.lock.unlock();
+    return p;
+}
+
+// A slot freed by a thread that does not own its state.
+void releaseElsewhere(PoolState& s, void* p, std::size_t index)
+{
+    s.lock.lock();
+    if (!s.locked) {
+        auto* slot = static_cast<FreeSlot*>(p);
+        slot->next = s.remote[index];
+        s.remote[index] = slot;
+        ++s.remoteCount;
+        s.hasRemote.store(true, std::memory_order_relaxed);
+        s.lock.unlock();
+        return;
+    }
+    s.give(p, index);
+    s.addLive(-1);
+    const bool last = s.live.load(std::memory_order_relaxed) == 0 && &s != &sharedState();
+    s.lock.unlock();
+    // No object of an ended thread's state is left: nobody can reach it any more.
+    if (last) {
+        s.releaseBlocks();
+        deleteState(&s);
+    }
 }
 
 std::size_t classOf(std::size_t size)
 {
     if (size <= LxLibPool::MaxSlot)
         return (size + Granule - 1) / Granule - 1;
-    // The power of two at or above size, counted from twice MaxSlot.
+    // Which quarter of the span between the powers of two around size.
     const unsigned bits = unsigned(std::bit_width(size - 1));
-    return SmallClasses + bits - unsigned(std::bit_width(LxLibPool::MaxSlot * 2 - 1));
+    const std::size_t quarter = (size - (std::size_t(1) << (bits - 1)) + (std::size_t(1) << (bits - 3)) - 1) >> (bits - 3);
+    return SmallClasses + (bits - FirstLargeBits) * 4 + quarter - 1;
 }
 
 bool inPool(std::size_t size) { return !LXLIB_POOL_BYPASS && size != 0 && size <= LxLibPool::MaxPooled; }
 
 } // namespace
 
+// The small objects a model is made of take this path: no call, so no
+// registers to save.
 void* LxLibPool::allocate(std::size_t size)
+{
+    PoolState* s = t_state;
+    if (!LXLIB_POOL_BYPASS && s && size - 1 < MaxSlot) {
+        SizeClass& c = s->classes[(size - 1) / Granule];
+        void* slot = c.free;
+        if (slot) {
+            c.free = c.free->next;
+        } else {
+            const std::size_t slotSize = ((size - 1) / Granule + 1) * Granule;
+            if (c.bumpEnd - c.bump < static_cast<std::ptrdiff_t>(slotSize))
+                return allocateElse(size);
+            slot = c.bump;
+            c.bump += slotSize;
+        }
+        s->addLive(1);
+        return slot;
+    }
+    return allocateElse(size);
+}
+
+void* LxLibPool::allocateElse(std::size_t size)
 {
     if (!inPool(size))
         return ::operator new(size);
-    PoolState& s = state();
-    s.lock.lock();
-    void* p = s.take(classOf(size));
-    if (p)
-        ++s.live;
-    s.lock.unlock();
+    PoolState* s = t_state;
+    if (!s)
+        s = attachThread();
+    void* p;
+    if (s) {
+        p = s->take(classOf(size));
+        if (p)
+            s->addLive(1);
+    } else {
+        p = takeLocked(sharedState(), classOf(size));
+    }
     if (!p)
         throw std::bad_alloc();
     return p;
@@ -214,21 +422,43 @@ void* LxLibPool::allocate(std::size_t size)
 
 void LxLibPool::release(void* p, std::size_t size) noexcept
 {
+    if (!LXLIB_POOL_BYPASS && p && size - 1 < MaxSlot) {
+        PoolState* owner = ownerOf(p);
+        // Not the last object, nothing to collect: only the slot goes back.
+        if (owner == t_state && owner->live.load(std::memory_order_relaxed) > 1 &&
+            !owner->hasRemote.load(std::memory_order_relaxed)) {
+            owner->give(p, (size - 1) / Granule);
+            owner->addLive(-1);
+            return;
+        }
+    }
+    releaseElse(p, size);
+}
+
+void LxLibPool::releaseElse(void* p, std::size_t size) noexcept
+{
     if (!p)
         return;
     if (!inPool(size)) {
         ::operator delete(p);
         return;
     }
-    PoolState& s = state();
-    s.lock.lock();
-    auto* slot = static_cast<FreeSlot*>(p);
-    SizeClass& c = s.classes[classOf(size)];
-    slot->next = c.free;
-    c.free = slot;
-    if (--s.live == 0)
-        s.releaseBlocks();
-    s.lock.unlock();
+    PoolState* owner = ownerOf(p);
+    if (owner != t_state) {
+        releaseElsewhere(*owner, p, classOf(size));
+        return;
+    }
+    owner->give(p, classOf(size));
+    owner->addLive(-1);
+    if (owner->hasRemote.load(std::memory_order_relaxed))
+        owner->collectRemote();
+    if (owner->live.load(std::memory_order_relaxed) == 0)
+        owner->releaseBlocks();
+}
+
+std::size_t LxLibPool::slotSize(std::size_t size)
+{
+    return inPool(size) ? sizeOfClass(classOf(size)) : size;
 }
 
 bool LxLibPool::bypassed()
@@ -238,19 +468,26 @@ bool LxLibPool::bypassed()
 
 std::size_t LxLibPool::liveCount()
 {
-    PoolState& s = state();
-    s.lock.lock();
-    const std::size_t n = s.live;
-    s.lock.unlock();
+    Registry& r = registry();
+    r.lock.lock();
+    std::size_t n = 0;
+    for (PoolState* s : r.states) {
+        s->lock.lock();
+        n += s->live.load(std::memory_order_relaxed) - s->remoteCount;
+        s->lock.unlock();
+    }
+    r.lock.unlock();
     return n;
 }
 
 std::size_t LxLibPool::blockCount()
 {
-    PoolState& s = state();
-    s.lock.lock();
-    const std::size_t n = s.blocks.size();
-    s.lock.unlock();
+    Registry& r = registry();
+    r.lock.lock();
+    std::size_t n = 0;
+    for (const PoolState* s : r.states)
+        n += s->blockCount.load(std::memory_order_relaxed);
+    r.lock.unlock();
     return n;
 }
 
