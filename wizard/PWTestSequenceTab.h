@@ -8,6 +8,7 @@
 
 class PWDiagnoseEditor;
 class PWTestSequenceTable;
+class PWVectorDiagnostics;
 class QListWidgetItem;
 class QMenu;
 
@@ -107,7 +108,6 @@ private:
     void takeDiagnostics();
     // The same before rows move: the table lets go of its vector.
     void releaseDiagnostics();
-    void showDiagnostics(int row);
     bool buildColumns(int part);
     // Empties the list and what shows the sequence, but not the table's rows.
     void resetTab();
@@ -115,6 +115,7 @@ private:
     Ui::PWTestSequenceTab* m_ui;
     std::unique_ptr<PWTestSequenceTable> m_rows;
     PWDiagnoseEditor* m_diagnose;
+    std::unique_ptr<PWVectorDiagnostics> m_diagnostics;
     // The part and sequence the widgets hold, -1 when none.
     int m_shownPart = -1;
     int m_shownSequence = -1;
@@ -123,8 +124,6 @@ private:
     // stored into a vector row (their history went when another row was
     // shown), or the edits of a sequence put back after a delete.
     bool m_editedBeyondHistory = false;
-    // The vector row whose rules the diagnostics table shows, -1 when hidden.
-    int m_diagnoseRow = -1;
 };
 
 #endif
