@@ -1,0 +1,166 @@
+// Undo where the tables' histories met the fields beside them, on the example
+// octal latch: its part holds an enable, a disable and a latch sequence.
+
+#include "CLogic.h"
+#include "LxLibPattern.h"
+#include "LxLibLogicTable.h"
+#include "LxTableHistory.h"
+#include "LxUndoBinding.h"
+#include "PWLatchTab.h"
+#include "PWLogicPartsPage.h"
+#include "PWModelFile.h"
+#include "PWWizardContext.h"
+#include "PWPinListTab.h"
+#include "PartwrightDlg.h"
+#include "ScriptedPrompter.h"
+#include "TestFiles.h"
+#include "ui_PWLogicPage.h"
+#include "ui_PWPinListTab.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct Example
+{
+    ScriptedPrompter prompts;
+    QTemporaryDir tmp;
+    std::unique_ptr<PartwrightDlg> dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), QString());
+
+    explicit Example(const char* file = "octal-latch-373.model")
+    {
+        dlg->show();
+        QApplication::setActiveWindow(dlg.get());
+        dlg->leOpenExisistingModel->setText(QStringLiteral(PW_EXAMPLES_DIR "/") + QLatin1String(file));
+        while (dlg->currentIndex() != PartwrightForm::LogicPage) {
+            const int at = dlg->currentIndex();
+            QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
+            if (dlg->currentIndex() == at)
+                return;
+        }
+    }
+    QByteArray save(const QString& name)
+    {
+        const QString file = tmp.filePath(name);
+        dlg->leModelName->setText(file);
+        return dlg->modelFile()->buildAndSave() ? contentOf(file) : QByteArray();
+    }
+    PWLogicPartsPage* page() const { return dlg->logicPage(); }
+    void showTab(int tab) const { page()->form()->LogicPartTWidget->setCurrentIndex(tab); }
+    const CLogicPart& part() const { return *dlg->context().logic().logicParts().at(0); }
+};
+
+// Picks the first entry of box other than the one shown, as the user does.
+void pickOther(QComboBox* box)
+{
+    const QString shown = box->currentText();
+    int i = 0;
+    while (i < box->count() && box->itemText(i) == shown)
+        ++i;
+    QVERIFY(i < box->count());
+    box->setCurrentIndex(i);
+    emit box->activated(i);
+}
+
+QStringList condition(const PWLatchTab* tab)
+{
+    return {tab->firstSignal()->currentText(), tab->relation()->currentText(), tab->secondSignal()->currentText()};
+}
+
+void press(QWidget* focus, QKeyCombination keys)
+{
+    focus->setFocus();
+    QTest::keyClick(focus, keys.key(), keys.keyboardModifiers());
+}
+
+} // namespace
+
+class TestUndoGaps : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void latchConditionStepsWithTheVectors();
+    void pinListNameFieldTakesRenamesBack();
+};
+
+void TestUndoGaps::latchConditionStepsWithTheVectors()
+{
+    Example e;
+    QVERIFY(QTest::qWaitForWindowActive(e.dlg.get()));
+    e.showTab(PWLogicPartsPage::LatchTab);
+    PWLatchTab* tab = e.page()->latchTab();
+    QUndoStack* stack = tab->table()->history()->stack();
+    QCOMPARE(stack->count(), 0);
+
+    // Each choice is one step, taken back from the box with the focus.
+    QList<QStringList> states{condition(tab)};
+    pickOther(tab->firstSignal());
+    states << condition(tab);
+    tab->slotAddLatchVector();
+    pickOther(tab->relation());
+    states << condition(tab);
+    QCOMPARE(stack->count(), 3);
+    QCOMPARE(tab->table()->numRows(), 4);
+
+    press(tab->relation(), Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(condition(tab), states[1]);
+    QCOMPARE(tab->table()->numRows(), 4);
+    press(tab->secondSignal(), Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(tab->table()->numRows(), 3);
+    press(tab->firstSignal(), Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(condition(tab), states[0]);
+    QCOMPARE(stack->index(), 0);
+    press(tab->firstSignal(), Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(condition(tab), states[1]);
+    press(tab->firstSignal(), Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    press(tab->firstSignal(), Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(condition(tab), states[2]);
+    QCOMPARE(tab->table()->numRows(), 4);
+
+    // What the redo left is what the model takes.
+    e.page()->storeCurrentTab();
+    const auto* equation = dynamic_cast<const lxlib::LxLibSetEnableRelation*>(
+        e.part().latchSequences().at(0)->GetSetEnableList().first());
+    QVERIFY(equation);
+    QCOMPARE(lxlib::LxLibSignalTypeBit::ConvertSignalToString(equation->GetFirstSignal().GetSignalType()),
+             states[2][0]);
+    QCOMPARE(equation->IsInvert(), tab->relation()->currentIndex() == 1);
+
+    // A choice that changes nothing is no step.
+    emit tab->relation()->activated(tab->relation()->currentIndex());
+    QCOMPARE(stack->count(), 3);
+}
+
+void TestUndoGaps::pinListNameFieldTakesRenamesBack()
+{
+    Example e;
+    QVERIFY(QTest::qWaitForWindowActive(e.dlg.get()));
+    e.showTab(PWLogicPartsPage::PinListTab);
+    PWPinListTab* tab = e.page()->pinListTab();
+    QLineEdit* name = tab->form()->PinListNameLEdit;
+    QListWidget* list = tab->form()->PinListLBox;
+    QCOMPARE(name->text(), QStringLiteral("Latch"));
+
+    e.prompts.answerText(QStringLiteral("Bus"));
+    tab->slotRenamePinList();
+    QCOMPARE(name->text(), QStringLiteral("Bus"));
+    press(name, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(name->text(), QStringLiteral("Latch"));
+    QCOMPARE(list->currentItem()->text(), QStringLiteral("Latch"));
+    QCOMPARE(e.part().pinLists().at(0)->name(), QStringLiteral("Latch"));
+    press(name, Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(name->text(), QStringLiteral("Bus"));
+    QCOMPARE(list->currentItem()->text(), QStringLiteral("Bus"));
+    QCOMPARE(e.part().pinLists().at(0)->name(), QStringLiteral("Bus"));
+}
+
+QTEST_MAIN(TestUndoGaps)
+#include "tst_undogaps.moc"
