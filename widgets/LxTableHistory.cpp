@@ -73,6 +73,13 @@ void LxTableHistory::reset()
     emit historyReset();
 }
 
+void LxTableHistory::setStored()
+{
+    m_resetting = true;
+    stack()->setClean();
+    m_resetting = false;
+}
+
 bool LxTableHistory::mayRestore(const QVariant& extra) const { return !m_check || m_check(extra); }
 
 void LxTableHistory::restoreExtra(const QVariant& extra)

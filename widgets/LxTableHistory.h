@@ -87,6 +87,10 @@ public:
 
     void reset();
     bool isResetting() const { return m_resetting; }
+    // The item as shown went into the model: the stack's clean state moves
+    // here, so that an undo from here is an edit again. Like reset(), it is
+    // no news for the listeners of cleanChanged: the editor sets its mark.
+    void setStored();
 
     // For LxTableRowsCommand.
     bool mayRestore(const QVariant& extra) const;

@@ -174,6 +174,7 @@ void PWLatchTab::setUpHistory(QWidget* condition)
             showSignal(m_second, values.value(2).toString());
         });
     history->bind(condition);
+    followHistory(history);
 }
 
 void PWLatchTab::clearEditor()

@@ -2,21 +2,30 @@
 // octal latch: its part holds an enable, a disable and a latch sequence.
 
 #include "CLogic.h"
-#include "LxLibPattern.h"
 #include "LxLibLogicTable.h"
+#include "LxLibPassive.h"
+#include "LxLibPattern.h"
 #include "LxTableHistory.h"
 #include "LxUndoBinding.h"
+#include "PWDisableTab.h"
+#include "PWEditMarks.h"
+#include "PWEnableTab.h"
 #include "PWLatchTab.h"
 #include "PWLogicPartsPage.h"
 #include "PWModelFile.h"
 #include "PWWizardContext.h"
+#include "PWPassivePage.h"
 #include "PWPinListTab.h"
 #include "PartwrightDlg.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 #include "ui_PWLogicPage.h"
+#include "lxListBox.h"
+#include "lxPassiveItem.h"
+#include "ui_PWPassivePage.h"
 #include "ui_PWPinListTab.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,6 +98,9 @@ class TestUndoGaps : public QObject
 private slots:
     void latchConditionStepsWithTheVectors();
     void pinListNameFieldTakesRenamesBack();
+    void patternMarksFollowTheirHistories();
+    void storedWhileShownUndoIsAnEdit();
+    void passiveMarksFollowTheirHistories();
 };
 
 void TestUndoGaps::latchConditionStepsWithTheVectors()
@@ -160,6 +172,113 @@ void TestUndoGaps::pinListNameFieldTakesRenamesBack()
     QCOMPARE(name->text(), QStringLiteral("Bus"));
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Bus"));
     QCOMPARE(e.part().pinLists().at(0)->name(), QStringLiteral("Bus"));
+}
+
+void TestUndoGaps::patternMarksFollowTheirHistories()
+{
+    Example e;
+    const QByteArray before = e.save(QStringLiteral("before.model"));
+    QVERIFY(!before.isEmpty());
+    PWEnableTab* enable = e.page()->enableTab();
+    PWDisableTab* disable = e.page()->disableTab();
+    PWLatchTab* latch = e.page()->latchTab();
+    // Each tab edited by one of its fields and by a row, then everything undone.
+    const auto editUndoRedo = [&e](PWPatternListTab* tab, LxLibTable* table, int tabIndex,
+                                   const std::function<void()>& edit) {
+        e.showTab(tabIndex);
+        LxUndoBinding* binding = table->history()->binding();
+        QCOMPARE(tab->mark(0, 0) == PWEditMarks::Edited, false);
+        edit();
+        QCOMPARE(tab->mark(0, 0), int(PWEditMarks::Edited));
+        table->selectRow(0);
+        removeSelectedRows(table);
+        QCOMPARE(table->history()->stack()->count(), 2);
+        QVERIFY(binding->undo());
+        QCOMPARE(tab->mark(0, 0), int(PWEditMarks::Edited));
+        QVERIFY(binding->undo());
+        QVERIFY(tab->mark(0, 0) != PWEditMarks::Edited);
+        QVERIFY(binding->redo());
+        QCOMPARE(tab->mark(0, 0), int(PWEditMarks::Edited));
+        QVERIFY(binding->undo());
+        QVERIFY(tab->mark(0, 0) != PWEditMarks::Edited);
+    };
+    editUndoRedo(enable, enable->table(), PWLogicPartsPage::EnableTab, [enable] {
+        auto* type = enable->findChild<QComboBox*>(QStringLiteral("EnableTypeCBox"));
+        type->setCurrentIndex(PWEnableTab::TypeChipEnable);
+        emit type->activated(PWEnableTab::TypeChipEnable);
+    });
+    editUndoRedo(disable, disable->table(), PWLogicPartsPage::DisableTab, [disable] {
+        disable->findChild<QCheckBox*>(QStringLiteral("cbOut"))->click();
+    });
+    editUndoRedo(latch, latch->table(), PWLogicPartsPage::LatchTab, [latch] { pickOther(latch->relation()); });
+    e.page()->storeCurrentTab();
+    QCOMPARE(e.save(QStringLiteral("undone.model")), before);
+    QVERIFY(e.prompts.unexpected().isEmpty());
+}
+
+void TestUndoGaps::storedWhileShownUndoIsAnEdit()
+{
+    // A save stores the item shown; undoing after it must reach the model on the next store.
+    Example e;
+    e.showTab(PWLogicPartsPage::LatchTab);
+    PWLatchTab* latch = e.page()->latchTab();
+    pickOther(latch->relation());
+    e.page()->storeCurrentTab();
+    QVERIFY(latch->mark(0, 0) != PWEditMarks::Edited);
+    QVERIFY(latch->table()->history()->binding()->undo());
+    QCOMPARE(latch->mark(0, 0), int(PWEditMarks::Edited));
+    e.page()->storeCurrentTab();
+    const auto* equation = dynamic_cast<const lxlib::LxLibSetEnableRelation*>(
+        e.part().latchSequences().at(0)->GetSetEnableList().first());
+    QVERIFY(equation && !equation->IsInvert());
+
+    // The same for a pin list's rows.
+    e.showTab(PWLogicPartsPage::PinListTab);
+    PWPinListTab* pins = e.page()->pinListTab();
+    LxLibTable* table = pins->form()->PinListTable;
+    const int rows = table->numRows();
+    pins->slotAddPinListPinDefinition();
+    e.page()->storeCurrentTab();
+    QCOMPARE(e.part().pinLists().at(0)->pins().count(), rows + 1);
+    QVERIFY(table->history()->binding()->undo());
+    QCOMPARE(e.dlg->context().pinListMarks.mark(0, 0), int(PWEditMarks::Edited));
+    e.page()->storeCurrentTab();
+    QCOMPARE(e.part().pinLists().at(0)->pins().count(), rows);
+}
+
+void TestUndoGaps::passiveMarksFollowTheirHistories()
+{
+    ScriptedPrompter prompts;
+    PWPassivePage page;
+    page.preparePassivePage();
+    lxlib::LxLibPassiveComponent resistor(QStringLiteral("R1"), lxlib::PCT_RESISTOR);
+    resistor.GetPinCombinationList().append(new lxlib::LxLibPinCombination(QStringLiteral("1"), QStringLiteral("2")));
+    page.loadPassiveComponents({&resistor});
+    lxPassiveItem* part = lxPassiveItem::passiveItem(page.partList()->currentItem());
+    QVERIFY(part && !part->isModified());
+    LxLibTable* table = page.ui().PassiveResistorTable;
+    LxUndoBinding* binding = table->history()->binding();
+
+    page.ui().AddResistorPinDefinition->click();
+    QVERIFY(part->isModified());
+    QVERIFY(binding->undo());
+    QVERIFY(!part->isModified());
+    QVERIFY(binding->redo());
+    QVERIFY(part->isModified());
+
+    // Stored meanwhile, the undo is an edit; a rename outlives undoing the rows.
+    page.storeAllModifiedItems();
+    QVERIFY(!part->isModified());
+    QVERIFY(binding->undo());
+    QVERIFY(part->isModified());
+    page.storeAllModifiedItems();
+    QCOMPARE(part->libObject()->GetPinCombinationList().count(), 1);
+    page.renamePart(part, QStringLiteral("R2"));
+    QVERIFY(binding->redo());
+    QVERIFY(binding->undo());
+    QVERIFY(part->isModified());
+    page.storeAllModifiedItems();
+    QCOMPARE(part->libObject()->GetName(), QStringLiteral("R2"));
 }
 
 QTEST_MAIN(TestUndoGaps)
