@@ -91,7 +91,7 @@ PWTestSequenceTab::PWTestSequenceTab(PWWizardContext* context, QWidget* parent)
     // Rules pending in the diagnostics table go into their vector before rows
     // are put back, which may move that vector; then the current row's show.
     history->setRestoreCheck([this](const QVariant&) {
-        takeDiagnostics();
+        takeDiagnostics(false);
         return true;
     });
     connect(history, &LxTableHistory::restored, this,
@@ -314,11 +314,11 @@ void PWTestSequenceTab::logicPartInserted(int part, const QList<int>&)
         ++m_shownPart;
 }
 
-void PWTestSequenceTab::takeDiagnostics()
+void PWTestSequenceTab::takeDiagnostics(bool asStep)
 {
-    if (!m_diagnostics->take())
+    if (!m_diagnostics->take(asStep))
         return;
-    m_editedBeyondHistory = true;
+    m_editedBeyondHistory = m_editedBeyondHistory || !asStep;
     markEdited();
 }
 

@@ -104,8 +104,9 @@ private:
     // Adds a statement of the kind at row, or at the end for row -1.
     void addStatement(int kind, int row);
     bool moveRow(int from, int to);
-    // Takes the diagnostics table back into the vector row it shows.
-    void takeDiagnostics();
+    // Takes the diagnostics table back into the vector row it shows, as a
+    // step of the sequence table's history unless that history is restoring.
+    void takeDiagnostics(bool asStep = true);
     // The same before rows move: the table lets go of its vector.
     void releaseDiagnostics();
     bool buildColumns(int part);
@@ -121,8 +122,8 @@ private:
     int m_shownSequence = -1;
     bool m_edited = false;
     // The sequence shown holds edits no history can take back: diagnostics
-    // stored into a vector row (their history went when another row was
-    // shown), or the edits of a sequence put back after a delete.
+    // stored into a vector row just before an undo or redo, or the edits of
+    // a sequence put back after a delete.
     bool m_editedBeyondHistory = false;
 };
 

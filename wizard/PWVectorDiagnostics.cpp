@@ -1,5 +1,6 @@
 #include "PWVectorDiagnostics.h"
 
+#include "LxTableHistory.h"
 #include "PWDiagnoseEditor.h"
 #include "PWTestSequenceTable.h"
 #include "PWWizardContext.h"
@@ -26,7 +27,7 @@ void PWVectorDiagnostics::hide()
     m_row = -1;
 }
 
-bool PWVectorDiagnostics::take()
+bool PWVectorDiagnostics::take(bool asStep)
 {
     if (m_row < 0 || !m_editor->isEdited())
         return false;
@@ -34,6 +35,7 @@ bool PWVectorDiagnostics::take()
     m_editor->markStored();
     if (rules == m_rows->rules(m_row))
         return false;
+    const LxTableHistory::Step step(asStep ? m_rows->table() : nullptr, m_row);
     m_rows->setRules(m_row, rules);
     return true;
 }

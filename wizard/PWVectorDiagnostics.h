@@ -22,7 +22,9 @@ public:
     void show(int part, int row);
     void hide();
     // Edited rules go back into their row; true when the row's rules changed.
-    bool take();
+    // asStep: as one step of the sequence table's history. Not while that
+    // history is about to take a step back or again itself.
+    bool take(bool asStep);
     // The switch of a vector row was turned on or off. Turning it off drops
     // the row's rules once the user agrees; otherwise it goes back on.
     void switchRow(int part, int row, bool on);

@@ -7,6 +7,7 @@
 #include "LxLibPattern.h"
 #include "LxTableHistory.h"
 #include "LxUndoBinding.h"
+#include "PWDiagnoseEditor.h"
 #include "PWDisableTab.h"
 #include "PWEditMarks.h"
 #include "PWEnableTab.h"
@@ -16,14 +17,18 @@
 #include "PWWizardContext.h"
 #include "PWPassivePage.h"
 #include "PWPinListTab.h"
+#include "PWTestSequenceTab.h"
+#include "PWTestSequenceTable.h"
 #include "PartwrightDlg.h"
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
+#include "UndoFixture.h"
 #include "ui_PWLogicPage.h"
 #include "lxListBox.h"
 #include "lxPassiveItem.h"
 #include "ui_PWPassivePage.h"
 #include "ui_PWPinListTab.h"
+#include "ui_PWTestSequenceTab.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,6 +106,7 @@ private slots:
     void patternMarksFollowTheirHistories();
     void storedWhileShownUndoIsAnEdit();
     void passiveMarksFollowTheirHistories();
+    void diagnosticsStoredOnRowChangeUndo();
 };
 
 void TestUndoGaps::latchConditionStepsWithTheVectors()
@@ -279,6 +285,42 @@ void TestUndoGaps::passiveMarksFollowTheirHistories()
     QVERIFY(part->isModified());
     page.storeAllModifiedItems();
     QCOMPARE(part->libObject()->GetName(), QStringLiteral("R2"));
+}
+
+void TestUndoGaps::diagnosticsStoredOnRowChangeUndo()
+{
+    Example e;
+    const QByteArray before = e.save(QStringLiteral("before.model"));
+    e.showTab(PWLogicPartsPage::TestSequenceTab);
+    PWTestSequenceTab* tab = e.page()->testSequenceTab();
+    tab->selectItem(0, 0);
+    LxLibTable* sequence = tab->form()->tbTestSequenceTable;
+    LxLibTable* rules = tab->form()->DiagnoseTable;
+    LxUndoBinding* binding = sequence->history()->binding();
+    sequence->setCurrentCell(0, 0);
+    const PWDiagnoseRules shown = tab->rows()->rules(0);
+    QCOMPARE(shown.size(), 2);
+
+    // Leaving the vector stores its rules: one step of the sequence's history.
+    chooseIn(rules, 0, 2, rules->comboItem(0, 2)->currentItem() == 1 ? 2 : 1);
+    const PWDiagnoseRules edited = tab->diagnostics()->rules();
+    QVERIFY(edited != shown);
+    QCOMPARE(sequence->history()->stack()->count(), 0);
+    sequence->setCurrentCell(1, 0);
+    QCOMPARE(tab->rows()->rules(0), edited);
+    QCOMPARE(sequence->history()->stack()->count(), 1);
+    QVERIFY(tab->isEdited());
+
+    QVERIFY(binding->undo());
+    QCOMPARE(tab->rows()->rules(0), shown);
+    QCOMPARE(sequence->currentRow(), 0);
+    QCOMPARE(tab->diagnostics()->rules(), shown);
+    QVERIFY(!tab->isEdited());
+    QVERIFY(binding->redo());
+    QCOMPARE(tab->rows()->rules(0), edited);
+    QVERIFY(tab->isEdited());
+    QVERIFY(binding->undo());
+    QCOMPARE(e.save(QStringLiteral("undone.model")), before);
 }
 
 QTEST_MAIN(TestUndoGaps)
