@@ -220,6 +220,19 @@ void TestUndoGaps::passiveMarksFollowTheHistories()
     page.storeAllModifiedItems();
     QCOMPARE(part->libObject()->GetName(), QStringLiteral("R2"));
     QCOMPARE(part->libObject()->GetPinCombinationList().count(), 1);
+
+    // A connection: the condition's table marks the condition and the connection.
+    lxlib::LxLibPassiveCompConnection connection(QStringLiteral("J1"));
+    connection.AddCondition(new lxlib::LxLibCondition(QStringLiteral("Open")));
+    page.resetPassivePage();
+    page.loadPassiveComponents({&connection});
+    part = lxPassiveItem::passiveItem(page.partList()->currentItem());
+    lxPassiveItem* open = lxPassiveItem::passiveItem(page.conditionList()->currentItem());
+    QVERIFY(part && open && !part->isModified() && !open->isModified());
+    page.ui().AddConnectionPinDefinition->click();
+    QVERIFY(part->isModified() && open->isModified());
+    QVERIFY(page.ui().PassiveConnectionTable->history()->binding()->undo());
+    QVERIFY(!part->isModified() && !open->isModified());
 }
 
 void TestUndoGaps::diagnosticsStoredOnRowChangeAreAStep()
