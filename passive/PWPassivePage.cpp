@@ -105,6 +105,49 @@ void PWPassivePage::setUpHistories()
         conditionList()->slotIsChanged(-1, -1);
         partList()->slotIsChanged(-1, -1);
     });
+    for (LxLibTable* table : {m_ui->PassiveResistorTable, m_ui->lxNonConditionalTable, m_ui->PassiveConnectionTable}) {
+        LxTableHistory* history = table->history();
+        connect(history->stack(), &QUndoStack::cleanChanged, this, [this, history] {
+            if (!history->isResetting())
+                followHistories();
+        });
+    }
+    connect(m_ui->PassiveResistorTable->history(), &LxTableHistory::historyReset, this, [this] {
+        const lxPassiveItem* part = lxPassiveItem::passiveItem(partList()->currentItem());
+        m_partModifiedAtShow = part && part->isModified();
+    });
+    connect(m_ui->PassiveConnectionTable->history(), &LxTableHistory::historyReset, this, [this] {
+        const lxPassiveItem* condition = lxPassiveItem::passiveItem(conditionList()->currentItem());
+        m_conditionModifiedAtShow = condition && condition->isModified();
+    });
+}
+
+void PWPassivePage::followHistories()
+{
+    const bool conditionEdited = !m_ui->PassiveConnectionTable->history()->stack()->isClean();
+    if (lxPassiveItem* condition = lxPassiveItem::passiveItem(conditionList()->currentItem()))
+        condition->setModified(m_conditionModifiedAtShow || conditionEdited);
+    if (lxPassiveItem* part = lxPassiveItem::passiveItem(partList()->currentItem())) {
+        bool edited = conditionEdited && shownConnection();
+        for (const LxLibTable* table : {m_ui->PassiveResistorTable, m_ui->lxNonConditionalTable})
+            edited = edited || !table->history()->stack()->isClean();
+        part->setModified(m_partModifiedAtShow || edited);
+    }
+}
+
+void PWPassivePage::settleStored()
+{
+    // Unmodified after an edit means stored since: that is where an undo starts to be an edit again.
+    if (const lxPassiveItem* part = lxPassiveItem::passiveItem(partList()->currentItem()); part && !part->isModified()) {
+        m_partModifiedAtShow = false;
+        m_ui->PassiveResistorTable->history()->setStored();
+        m_ui->lxNonConditionalTable->history()->setStored();
+    }
+    const lxPassiveItem* condition = lxPassiveItem::passiveItem(conditionList()->currentItem());
+    if (condition && !condition->isModified()) {
+        m_conditionModifiedAtShow = false;
+        m_ui->PassiveConnectionTable->history()->setStored();
+    }
 }
 
 void PWPassivePage::resetTableHistories()
@@ -182,6 +225,7 @@ void PWPassivePage::storeModifiedItems(lxListBox* list)
         if (item && item->isModified())
             item->storeItem();
     }
+    settleStored();
 }
 
 void PWPassivePage::storeAllModifiedItems()
@@ -261,6 +305,7 @@ void PWPassivePage::slotAddPassivePart()
         item->setLibObject(new LxLibPassiveCompConnection(name));
     partList()->setCurrentItem(item);
     item->setModified(true);
+    m_partModifiedAtShow = true;
     showPassivePage(m_passiveType);
     listHistory()->push(new PWPassivePartStep(this, PWPassivePartStep::Added, item, partList()->row(item)));
 }
@@ -328,6 +373,8 @@ void PWPassivePage::renamePart(lxPassiveItem* item, const QString& name)
     partList()->setCurrentItem(item);
     item->setText(name);
     item->setModified(true);
+    // A new name is no step of the tables: undoing them keeps it to be stored.
+    m_partModifiedAtShow = true;
     showPartNameLabel(item);
 }
 
@@ -391,6 +438,7 @@ void PWPassivePage::slotItemRenamed(lxListBox* list, QListWidgetItem* item, cons
 {
     if (list == partList()) {
         if (lxPassiveItem* part = lxPassiveItem::passiveItem(item)) {
+            m_partModifiedAtShow = true;
             showPartNameLabel(part);
             listHistory()->push(
                 new PWPassivePartStep(this, PWPassivePartStep::Renamed, part, partList()->row(part), oldName));

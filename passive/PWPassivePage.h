@@ -49,7 +49,7 @@ public:
     void preparePassivePage();
     void resetPassivePage();
     // Every item of list whose modified mark is set rebuilds its library object.
-    static void storeModifiedItems(lxListBox* list);
+    void storeModifiedItems(lxListBox* list);
     // Both lists, as every save and every way of leaving the page does.
     void storeAllModifiedItems();
     // stem followed by the smallest n from 1 that no entry of list is called (ignoring case).
@@ -117,6 +117,11 @@ private:
     void information(const QString& text);
     bool askYesNo(const QString& question);
     void setUpHistories();
+    // The modified marks of the part and the condition shown follow their
+    // tables' histories: once every edit is undone, as they were shown.
+    void followHistories();
+    // Shown items just stored: their histories' clean states move there.
+    void settleStored();
     void resetTableHistories();
     void clearHistory();
     void slotItemRenamed(lxListBox* list, QListWidgetItem* item, const QString& oldName);
@@ -129,6 +134,9 @@ private:
     QListWidgetItem* m_previousCondition = nullptr;
     LxUndoBinding* m_partHistory = nullptr;
     LxUndoBinding* m_conditionHistory = nullptr;
+    // Whether the part and the condition shown were modified when their tables' histories started.
+    bool m_partModifiedAtShow = false;
+    bool m_conditionModifiedAtShow = false;
 };
 
 #endif

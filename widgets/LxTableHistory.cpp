@@ -20,6 +20,21 @@ void LxTableHistory::setExtraState(std::function<QVariant()> capture, std::funct
     m_restoreExtra = std::move(restore);
 }
 
+void LxTableHistory::recordExtra()
+{
+    if (m_restoring > 0 || m_depth > 0 || !m_captureExtra)
+        return;
+    LxTableRowsCommand::State before;
+    before.extra = m_lastExtra;
+    LxTableRowsCommand::State after;
+    after.extra = m_captureExtra();
+    m_lastExtra = after.extra;
+    if (after.extra != before.extra)
+        stack()->push(new LxTableRowsCommand(this, 0, std::move(before), std::move(after)));
+}
+
+void LxTableHistory::bind(QWidget* field) { new LxUndoBinding(field, stack()); }
+
 void LxTableHistory::begin(int first, int count)
 {
     if (m_restoring > 0 || m_depth++ > 0)
@@ -41,6 +56,7 @@ void LxTableHistory::end()
     after.extra = m_captureExtra ? m_captureExtra() : QVariant();
     LxTableRowsCommand::State before = std::move(m_before);
     m_before = {};
+    m_lastExtra = after.extra;
     if (after.extra == before.extra && LxTableRowsCommand::sameRows(before.rows, after.rows))
         return;
     stack()->push(new LxTableRowsCommand(this, m_first, std::move(before), std::move(after)));
@@ -53,7 +69,15 @@ void LxTableHistory::reset()
     stack()->clear();
     stack()->setClean();
     m_resetting = false;
+    m_lastExtra = m_captureExtra ? m_captureExtra() : QVariant();
     emit historyReset();
+}
+
+void LxTableHistory::setStored()
+{
+    m_resetting = true;
+    stack()->setClean();
+    m_resetting = false;
 }
 
 bool LxTableHistory::mayRestore(const QVariant& extra) const { return !m_check || m_check(extra); }
@@ -62,6 +86,7 @@ void LxTableHistory::restoreExtra(const QVariant& extra)
 {
     if (m_restoreExtra)
         m_restoreExtra(extra);
+    m_lastExtra = extra;
 }
 
 void LxTableHistory::showRestored(int first, int count)

@@ -12,6 +12,7 @@ class LxLibTable;
 class LxUndoBinding;
 class QMenu;
 class QUndoStack;
+class QWidget;
 
 // The history of the item a table shows. LxLibTable::enableHistory() makes one
 // (the table then records the user's cell edits, choices, checks, Delete and
@@ -68,6 +69,13 @@ public:
 
     // State beside the table that belongs to the item, taken with every step.
     void setExtraState(std::function<QVariant()> capture, std::function<void(const QVariant&)> restore);
+    // A field beside the table whose change is reported once it is made (a
+    // combo box's activated): one step from the extra state as the history
+    // last had it to the state now. The editor resets the history once the
+    // fields show the item, so that the first such change starts from there.
+    void recordExtra();
+    // Ctrl+Z and the redo keys reach this history from a field beside the table too.
+    void bind(QWidget* field);
     // Asked before the extra state of a step is put back; false refuses (the
     // check shows its own message) and the stack stays where it was.
     void setRestoreCheck(std::function<bool(const QVariant&)> check) { m_check = std::move(check); }
@@ -79,6 +87,10 @@ public:
 
     void reset();
     bool isResetting() const { return m_resetting; }
+    // The item as shown went into the model: the stack's clean state moves
+    // here, so that an undo from here is an edit again. Like reset(), it is
+    // no news for the listeners of cleanChanged: the editor sets its mark.
+    void setStored();
 
     // For LxTableRowsCommand.
     bool mayRestore(const QVariant& extra) const;
@@ -104,6 +116,8 @@ private:
     int m_rowsBefore = 0;
     int m_countBefore = 0;
     LxTableRowsCommand::State m_before;
+    // The extra state as the last step, undo, redo or reset left it.
+    QVariant m_lastExtra;
 };
 
 #endif

@@ -8,6 +8,10 @@
 
 namespace {
 
+// Editors keep what a cell holds beyond its text in the first user roles (a
+// row's kind, a vector's diagnostics).
+constexpr int KeptUserRoles = 2;
+
 bool sameCell(const QTableWidgetItem* a, const QTableWidgetItem* b)
 {
     if (!a || !b)
@@ -15,6 +19,9 @@ bool sameCell(const QTableWidgetItem* a, const QTableWidgetItem* b)
     if (a->type() != b->type() || a->text() != b->text() || a->flags() != b->flags()
         || a->data(Qt::CheckStateRole) != b->data(Qt::CheckStateRole))
         return false;
+    for (int role = Qt::UserRole; role < Qt::UserRole + KeptUserRoles; ++role)
+        if (a->data(role) != b->data(role))
+            return false;
     if (a->type() < LxLibTableItem::TextType || a->type() > LxLibTableItem::CheckType)
         return true;
     const auto* la = static_cast<const LxLibTableItem*>(a);

@@ -3,6 +3,7 @@
 #include "CLogic.h"
 #include "LxLibPattern.h"
 #include "LxLibTable.h"
+#include "LxTableHistory.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -63,6 +64,23 @@ PWDisableTab::PWDisableTab(PWWizardContext* context, QWidget* parent)
         connect(m_boxes[i], &QCheckBox::stateChanged, this, &PWDisableTab::slotDisableTypeStateChanged);
     }
     editorLayout()->insertWidget(0, group);
+    LxTableHistory* history = table()->history();
+    // The disable types belong to the pattern as much as its rows do.
+    history->setExtraState(
+        [this] {
+            QVariantList checks;
+            for (const QCheckBox* box : m_boxes)
+                checks << box->isChecked();
+            return checks;
+        },
+        [this](const QVariant& state) {
+            const QVariantList checks = state.toList();
+            for (int i = 0; i < DisableTypeCount; ++i) {
+                const QSignalBlocker block(m_boxes[i]);
+                m_boxes[i]->setChecked(checks.value(i).toBool());
+            }
+        });
+    history->bind(group);
 }
 
 QCheckBox* PWDisableTab::typeBox(const QString& signalTypeName) const
@@ -111,7 +129,11 @@ void PWDisableTab::updateDisableTypeChecks()
             enableDisableTypeChecks(type, true);
 }
 
-void PWDisableTab::slotDisableTypeStateChanged(int) { markEdited(); }
+void PWDisableTab::slotDisableTypeStateChanged(int)
+{
+    table()->history()->recordExtra();
+    markEdited();
+}
 
 void PWDisableTab::prepareNew()
 {
@@ -133,13 +155,14 @@ void PWDisableTab::showPattern(int index)
         return;
     clearEditor();
     updateDisableTypeChecks();
-    const LxLibDisablePattern* pattern = record->disablePatterns().at(index);
-    if (!pattern)
-        return;
-    showRows(pattern->GetSetSignalList());
-    setDisableTypeChecks(kAll, false);
-    for (const LxLibSetDisable* d : pattern->GetSetDisableList())
-        setDisableTypeChecks(LxLibSignalTypeBit::ConvertSignalToString(d->GetSignalType()), true);
+    if (const LxLibDisablePattern* pattern = record->disablePatterns().at(index)) {
+        showRows(pattern->GetSetSignalList());
+        setDisableTypeChecks(kAll, false);
+        for (const LxLibSetDisable* d : pattern->GetSetDisableList())
+            setDisableTypeChecks(LxLibSignalTypeBit::ConvertSignalToString(d->GetSignalType()), true);
+    }
+    // The history starts from the types shown.
+    table()->history()->reset();
 }
 
 void PWDisableTab::storePattern(int part, int index)

@@ -3,6 +3,7 @@
 #include "CLogic.h"
 #include "LxLibPattern.h"
 #include "LxLibTable.h"
+#include "LxTableHistory.h"
 #include "PWEditState.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -118,6 +119,34 @@ PWEnableTab::PWEnableTab(PWWizardContext* context, QWidget* parent)
         state->addControl(m_type);
         state->addControl(m_powerControl);
     }
+    setUpHistory();
+}
+
+void PWEnableTab::setUpHistory()
+{
+    LxTableHistory* history = table()->history();
+    // The kind of enable and its signals belong to the pattern as much as its rows do.
+    history->setExtraState(
+        [this] {
+            QVariantList state{m_type->currentIndex(), m_powerControl->isChecked()};
+            for (QComboBox* const* boxes : {m_equal, m_connection})
+                state << boxes[0]->currentText() << boxes[1]->currentIndex() << boxes[2]->currentText();
+            return state;
+        },
+        [this](const QVariant& state) {
+            const QVariantList values = state.toList();
+            m_powerControl->setChecked(values.value(1).toBool());
+            int i = 2;
+            for (QComboBox* const* boxes : {m_equal, m_connection}) {
+                showSignal(boxes[0], values.value(i++).toString());
+                boxes[1]->setCurrentIndex(values.value(i++).toInt());
+                showSignal(boxes[2], values.value(i++).toString());
+            }
+            showEnableType(values.value(0).toInt());
+        });
+    for (QWidget* field : {static_cast<QWidget*>(m_type), static_cast<QWidget*>(m_powerControl),
+                           static_cast<QWidget*>(m_typeStack)})
+        history->bind(field);
 }
 
 PWEnableTab::~PWEnableTab() = default;
@@ -326,6 +355,7 @@ void PWEnableTab::storePattern(int part, int index)
 void PWEnableTab::slotEnableTypeCBoxActivated(int index)
 {
     showEnableType(index);
+    table()->history()->recordExtra();
     markEdited();
 }
 
@@ -338,7 +368,12 @@ void PWEnableTab::slotEnableEqualConnectionCBoxActivated(int)
         else if (from == m_equal[i])
             copySignal(m_connection[i], m_equal[i]->currentText());
     }
+    table()->history()->recordExtra();
     markEdited();
 }
 
-void PWEnableTab::slotSetPowerControl() { markEdited(); }
+void PWEnableTab::slotSetPowerControl()
+{
+    table()->history()->recordExtra();
+    markEdited();
+}

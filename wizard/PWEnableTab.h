@@ -43,6 +43,7 @@ protected:
     void showPattern(int index) override;
 
 private:
+    void setUpHistory();
     QGroupBox* relationGroup(const QString& name, const QString& title, const QString& relation,
                              QComboBox* boxes[3]);
     void fillSignalChoices();

@@ -151,8 +151,7 @@ PWLatchTab::PWLatchTab(PWWizardContext* context, QWidget* parent)
     connect(m_table, &LxLibTable::valueChanged, this, &PWLatchTab::slotLatchSequenceTableValueChanged);
     connect(m_table, &LxLibTable::contextMenuRequested, this, &PWLatchTab::slotLatchSequenceTableContextMenuRequested);
     connect(m_table, &LxLibTable::pasteRequested, this, &PWLatchTab::slotPasteVectors);
-    // The condition has no history: an undo leaves the item marked as edited.
-    m_table->enableHistory();
+    setUpHistory(condition);
     if (PWEditState* state = context->editState()) {
         state->addField(m_table);
         for (QWidget* w : {static_cast<QWidget*>(add), static_cast<QWidget*>(insert), static_cast<QWidget*>(del),
@@ -160,6 +159,22 @@ PWLatchTab::PWLatchTab(PWWizardContext* context, QWidget* parent)
                            static_cast<QWidget*>(m_relation), static_cast<QWidget*>(m_second)})
             state->addControl(w);
     }
+}
+
+void PWLatchTab::setUpHistory(QWidget* condition)
+{
+    LxTableHistory* history = m_table->enableHistory();
+    // The condition belongs to the sequence as much as its vectors do.
+    history->setExtraState(
+        [this] { return QVariantList{m_first->currentText(), m_relation->currentIndex(), m_second->currentText()}; },
+        [this](const QVariant& state) {
+            const QVariantList values = state.toList();
+            showSignal(m_first, values.value(0).toString());
+            m_relation->setCurrentIndex(values.value(1).toInt());
+            showSignal(m_second, values.value(2).toString());
+        });
+    history->bind(condition);
+    followHistory(history);
 }
 
 void PWLatchTab::clearEditor()
@@ -213,6 +228,7 @@ void PWLatchTab::prepareEditor()
     setupColumns();
     setAddable(m_columnTypes.size() > 1);
     fillConditionChoices();
+    m_table->history()->reset();
 }
 
 void PWLatchTab::setVectorRow(int row)
@@ -230,8 +246,10 @@ void PWLatchTab::showPattern(int index)
     const LxLibLatchSequence* sequence = record ? record->latchSequences().at(index) : nullptr;
     clearEditor();
     fillConditionChoices();
-    if (!sequence)
+    if (!sequence) {
+        m_table->history()->reset();
         return;
+    }
     if (const auto* condition = dynamic_cast<const LxLibSetEnableRelation*>(sequence->GetSetEnableList().first())) {
         showSignal(m_first, LxLibSignalTypeBit::ConvertSignalToString(condition->GetFirstSignal().GetSignalType()));
         showSignal(m_second, LxLibSignalTypeBit::ConvertSignalToString(condition->GetSecondSignal().GetSignalType()));
@@ -248,6 +266,8 @@ void PWLatchTab::showPattern(int index)
     }
     m_table->resizeColumnToContents(0);
     m_table->setUpdatesEnabled(true);
+    // The history starts from the condition shown.
+    m_table->history()->reset();
 }
 
 void PWLatchTab::storePattern(int part, int index)
@@ -303,7 +323,11 @@ void PWLatchTab::slotDeleteLatchVector()
 
 void PWLatchTab::slotLatchSequenceTableValueChanged(int, int) { markEdited(); }
 
-void PWLatchTab::slotLatchSequenceConnectionBoxActivated(int) { markEdited(); }
+void PWLatchTab::slotLatchSequenceConnectionBoxActivated(int)
+{
+    m_table->history()->recordExtra();
+    markEdited();
+}
 
 void PWLatchTab::slotPasteVectors(const QString& text)
 {

@@ -46,6 +46,7 @@ protected:
     void clearEditor() override;
 
 private:
+    void setUpHistory(QWidget* condition);
     void setupColumns();
     void fillConditionChoices();
     void setVectorRow(int row);

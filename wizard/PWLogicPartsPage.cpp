@@ -68,10 +68,12 @@ PWLogicPartsPage::PWLogicPartsPage(PWWizardContext* context, QWidget* parent)
         m_ui->LogicPartTWidget->widget(t)->layout()->addWidget(m_tabs[t]);
     for (PWLogicTab* t : m_tabs)
         t->setListHistory(m_history, [this](PWLogicTab* tab, int part) { revealTab(tab, part); });
+    // The pin list's name field shows what a rename changed; Ctrl+Z there takes it back too.
     for (QWidget* list : {static_cast<QWidget*>(m_pinListTab->form()->PinListLBox),
                           static_cast<QWidget*>(m_enableTab->list()), static_cast<QWidget*>(m_disableTab->list()),
                           static_cast<QWidget*>(m_latchTab->list()),
-                          static_cast<QWidget*>(m_testSequenceTab->form()->lbTestSequenceLBox)})
+                          static_cast<QWidget*>(m_testSequenceTab->form()->lbTestSequenceLBox),
+                          static_cast<QWidget*>(m_pinListTab->form()->PinListNameLEdit)})
         m_history->bind(list);
 
     connect(m_ui->AddLogicPart, &QPushButton::clicked, this, &PWLogicPartsPage::slotAddLogicPart);

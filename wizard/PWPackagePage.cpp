@@ -143,6 +143,7 @@ void PWPackagePage::takeOverEdited()
         return;
     storePackage(pos);
     m_context->packageMarks.setMark(pos, PWEditMarks::Stored);
+    m_ui->PackageTable->history()->setStored();
 }
 
 QString PWPackagePage::usedIdMessage(const QString& id, bool withIdInEmptyText, int except) const

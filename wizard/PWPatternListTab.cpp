@@ -3,6 +3,7 @@
 #include "CLogic.h"
 #include "LxLibTable.h"
 #include "LxListMenu.h"
+#include "LxTableHistory.h"
 #include "LxMessages.h"
 #include "PWEditState.h"
 #include "PWImages.h"
@@ -167,6 +168,12 @@ void PWPatternListTab::markEdited()
         m_marks.setMark(currentIndex(), PWEditMarks::Edited, m_shownPart);
 }
 
+void PWPatternListTab::followHistory(LxTableHistory* history)
+{
+    m_history = history;
+    m_marks.followHistory(history, [this] { return std::make_pair(currentIndex(), m_shownPart); });
+}
+
 bool PWPatternListTab::readOnly() const { return context()->viewOnly || context()->memoryCategory(); }
 
 bool PWPatternListTab::editable() const { return !readOnly(); }
@@ -212,6 +219,8 @@ void PWPatternListTab::storeEdited()
         return;
     storePattern(m_shownPart, k);
     m_marks.setMark(k, PWEditMarks::Stored, m_shownPart);
+    if (m_history)
+        m_history->setStored();
 }
 
 void PWPatternListTab::storeTab(int part)

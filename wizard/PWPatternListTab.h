@@ -12,6 +12,7 @@ namespace lxlib {
 class LxLibObject;
 }
 class LxLibTable;
+class LxTableHistory;
 class QComboBox;
 class QListWidget;
 class QListWidgetItem;
@@ -91,6 +92,9 @@ protected:
     CLogicPart& record(int part);
     QVBoxLayout* editorLayout() const { return m_editorLayout; }
     void markEdited();
+    // The item's mark follows the history of the editor's table: once every
+    // edit is undone, the item is as it was shown.
+    void followHistory(LxTableHistory* history);
     bool editable() const;
     static void setChoices(QComboBox* box, const QStringList& choices);
     // Where new rows go: above the selected current row, else at the end.
@@ -144,6 +148,7 @@ private:
     // Position: item; kind: logic part.
     PWEditMarks m_marks{PWEditMarks::Positions};
     int m_shownPart = -1;
+    LxTableHistory* m_history = nullptr;
 };
 
 #endif

@@ -46,8 +46,7 @@ PWPatternTab::PWPatternTab(const Setup& setup, const TableSetup& tableSetup, PWW
     connect(m_table, &LxLibTable::valueChanged, this, &PWPatternTab::slotTableValueChanged);
     connect(m_table, &LxLibTable::comboBoxActivated, this, &PWPatternTab::slotTableComboBoxItemActivated);
     connect(m_table, &LxLibTable::pasteRequested, this, &PWPatternTab::slotPasteRows);
-    // The tab's other fields have no history: an undo leaves the item marked as edited.
-    m_table->enableHistory();
+    followHistory(m_table->enableHistory());
     if (PWEditState* state = context->editState()) {
         state->addField(m_table);
         state->addControl(m_addItem);

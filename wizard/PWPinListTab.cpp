@@ -249,6 +249,7 @@ void PWPinListTab::storeTab(int part)
         return;
     storePinList(part, k);
     context()->pinListMarks.setMark(k, PWEditMarks::Stored, part);
+    m_ui->PinListTable->history()->setStored();
 }
 
 void PWPinListTab::takeOverEdited()
@@ -261,6 +262,7 @@ void PWPinListTab::takeOverEdited()
         return;
     storePinList(m_shownPart, k);
     context()->pinListMarks.setMark(k, PWEditMarks::Stored, m_shownPart);
+    m_ui->PinListTable->history()->setStored();
 }
 
 QList<int> PWPinListTab::partMarks(int part) const { return context()->pinListMarks.kindMarks(part); }

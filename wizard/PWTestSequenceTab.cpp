@@ -16,6 +16,7 @@
 #include "PWListRenameStep.h"
 #include "PWTablePaste.h"
 #include "PWTestSequenceTable.h"
+#include "PWVectorDiagnostics.h"
 #include "PWVectorPaste.h"
 #include "PWVocabulary.h"
 #include "PWWizardContext.h"
@@ -46,6 +47,7 @@ PWTestSequenceTab::PWTestSequenceTab(PWWizardContext* context, QWidget* parent)
     m_rows = std::make_unique<PWTestSequenceTable>(table);
     m_diagnose = new PWDiagnoseEditor(context, m_ui->DiagnoseGBox, m_ui->DiagnoseTable, m_ui->AddDiagnoseItem,
                                       m_ui->DeleteDiagnoseItem, this);
+    m_diagnostics = std::make_unique<PWVectorDiagnostics>(context, m_rows.get(), m_diagnose);
     table->installEventFilter(this);
 
     connect(m_ui->AddTestSeq, &QPushButton::clicked, this, &PWTestSequenceTab::slotAddTestSequence);
@@ -89,11 +91,11 @@ PWTestSequenceTab::PWTestSequenceTab(PWWizardContext* context, QWidget* parent)
     // Rules pending in the diagnostics table go into their vector before rows
     // are put back, which may move that vector; then the current row's show.
     history->setRestoreCheck([this](const QVariant&) {
-        takeDiagnostics();
+        takeDiagnostics(false);
         return true;
     });
     connect(history, &LxTableHistory::restored, this,
-            [this] { showDiagnostics(m_ui->tbTestSequenceTable->currentRow()); });
+            [this] { m_diagnostics->show(m_shownPart, m_ui->tbTestSequenceTable->currentRow()); });
     new LxFindBar(table, LxFindBar::Columns);
     clearTab();
 }
@@ -195,8 +197,7 @@ void PWTestSequenceTab::resetTab()
         const QSignalBlocker listBlock(m_ui->lbTestSequenceLBox);
         m_ui->lbTestSequenceLBox->clear();
     }
-    m_diagnose->hide();
-    m_diagnoseRow = -1;
+    m_diagnostics->hide();
     m_ui->ui_col_value_test_seq_label->clear();
     m_ui->wzTestSeq->setCurrentWidget(m_ui->wspTestSeqInValid);
     m_shownPart = -1;
@@ -238,8 +239,7 @@ void PWTestSequenceTab::showTab(int part)
 
 void PWTestSequenceTab::showTestSequence(int part, int k)
 {
-    m_diagnose->hide();
-    m_diagnoseRow = -1;
+    m_diagnostics->hide();
     const CLogicPart* p = context()->logic().logicParts().at(part);
     const CTestSequences* sequence = p ? p->testSequences().at(k) : nullptr;
     if (sequence) {
@@ -272,14 +272,7 @@ void PWTestSequenceTab::storeTestSequence(int part, int k)
         sequences.replace(k, sequence);
     else
         p->insertTestSequence(sequences.count(), sequence);
-    CTestSequenceDiagnoseList& diagnostics = p->testSequenceDiagnostics();
-    while (diagnostics.count() < k)
-        diagnostics.append(new CLogicDiagnoseList);
-    if (k < diagnostics.count())
-        diagnostics.replace(k, rows);
-    else
-        diagnostics.append(rows);
-    diagnostics.alignWith(k, *sequence);
+    PWVectorDiagnostics::storeRows(p->testSequenceDiagnostics(), k, rows, *sequence);
 }
 
 void PWTestSequenceTab::storeTab(int part)
@@ -310,7 +303,6 @@ void PWTestSequenceTab::logicPartRemoved(int part)
         m_shownSequence = -1;
         m_edited = false;
         m_editedBeyondHistory = false;
-        m_diagnoseRow = -1;
     } else if (m_shownPart > part) {
         --m_shownPart;
     }
@@ -322,16 +314,11 @@ void PWTestSequenceTab::logicPartInserted(int part, const QList<int>&)
         ++m_shownPart;
 }
 
-void PWTestSequenceTab::takeDiagnostics()
+void PWTestSequenceTab::takeDiagnostics(bool asStep)
 {
-    if (m_diagnoseRow < 0 || !m_diagnose->isEdited())
+    if (!m_diagnostics->take(asStep))
         return;
-    const PWDiagnoseRules rules = m_diagnose->rules();
-    m_diagnose->markStored();
-    if (rules == m_rows->rules(m_diagnoseRow))
-        return;
-    m_rows->setRules(m_diagnoseRow, rules);
-    m_editedBeyondHistory = true;
+    m_editedBeyondHistory = m_editedBeyondHistory || !asStep;
     markEdited();
 }
 
@@ -339,19 +326,7 @@ void PWTestSequenceTab::releaseDiagnostics()
 {
     m_ui->tbTestSequenceTable->commitEdit();
     takeDiagnostics();
-    m_diagnose->hide();
-    m_diagnoseRow = -1;
-}
-
-void PWTestSequenceTab::showDiagnostics(int row)
-{
-    if (m_rows->isDiagnosed(row)) {
-        m_diagnose->showRules(m_shownPart, m_rows->rules(row));
-        m_diagnoseRow = row;
-    } else {
-        m_diagnose->hide();
-        m_diagnoseRow = -1;
-    }
+    m_diagnostics->hide();
 }
 
 void PWTestSequenceTab::slotAddTestSequence()
@@ -407,8 +382,7 @@ bool PWTestSequenceTab::addTestSequence(const QString& name)
     m_shownSequence = k;
     m_edited = true;
     m_ui->wzTestSeq->setCurrentWidget(m_ui->wspTestSeqVector);
-    m_diagnose->hide();
-    m_diagnoseRow = -1;
+    m_diagnostics->hide();
     updateEditable();
     return true;
 }
@@ -560,8 +534,7 @@ void PWTestSequenceTab::removeEntry(int part, int k)
             const QSignalBlocker block(m_ui->tbTestSequenceTable);
             m_ui->tbTestSequenceTable->setNumRows(0);
         }
-        m_diagnose->hide();
-        m_diagnoseRow = -1;
+        m_diagnostics->hide();
         m_ui->wzTestSeq->setCurrentWidget(m_ui->wspTestSeqInValid);
         updateEditable();
         return;
@@ -679,14 +652,7 @@ void PWTestSequenceTab::slotDelTestSeqPinDefinition()
     if (readOnly() || range.rowCount() <= 0)
         return;
     releaseDiagnostics();
-    // A repeat's "Repeat" and "End" rows go together; its vectors stay as plain vectors.
-    QList<int> rows;
-    for (int row = range.topRow(); row <= range.bottomRow(); ++row) {
-        rows.append(row);
-        const int partner = m_rows->partnerRow(row);
-        if (partner >= 0)
-            rows.append(partner);
-    }
+    const QList<int> rows = m_rows->withPartners(range.topRow(), range.bottomRow());
     {
         const auto [low, high] = std::minmax_element(rows.cbegin(), rows.cend());
         const LxTableHistory::Step step(table, *low, *high - *low + 1);
@@ -708,18 +674,7 @@ void PWTestSequenceTab::slotTestSequenceTableCurrentChanged(int row, int)
     const LxLibTable* table = m_ui->tbTestSequenceTable;
     const bool locked = readOnly();
     const bool vectorOnly = !m_ui->rbDiagWait->isChecked() && !m_ui->rbDiagRepeat->isChecked() && !locked;
-    bool insert = true;
-    switch (m_rows->rowKind(row)) {
-    case PWTestSequenceTable::VectorRow:
-    case PWTestSequenceTable::WaitRow:
-        insert = !m_rows->isInsideRepeat(row) || vectorOnly;
-        break;
-    case PWTestSequenceTable::EndRow:
-        insert = vectorOnly;
-        break;
-    default:
-        break;
-    }
+    const bool insert = m_rows->mayInsertBefore(row, vectorOnly);
     m_ui->InsertTestSeqState->setEnabled(insert && table->numRows() > 0 && row >= 0 && !locked);
     auto isVector = [this, table](int r) {
         return r >= 0 && r < table->numRows() && m_rows->rowKind(r) == PWTestSequenceTable::VectorRow;
@@ -732,10 +687,10 @@ void PWTestSequenceTab::slotVectorTestSequenceTableCurrentChanged(int row, int c
 {
     const int direction = m_rows->columnDirection(col);
     m_ui->ui_col_value_test_seq_label->setText(direction < 0 ? QString() : CVectorColumns::directionText(direction));
-    if (row == m_diagnoseRow)
+    if (row == m_diagnostics->shownRow())
         return;
     takeDiagnostics();
-    showDiagnostics(row);
+    m_diagnostics->show(m_shownPart, row);
 }
 
 void PWTestSequenceTab::slotVectorTestSequenceTableValueChanged(int, int)
@@ -749,21 +704,9 @@ void PWTestSequenceTab::slotDiagnoseCheckBoxClicked(int state)
     if (m_rows->rowKind(row) != PWTestSequenceTable::VectorRow)
         return;
     markEdited();
-    if (state == Qt::Checked) {
+    if (state == Qt::Checked)
         takeDiagnostics();
-        showDiagnostics(row);
-        return;
-    }
-    const PWDiagnoseRules held = m_diagnoseRow == row ? m_diagnose->rules() : m_rows->rules(row);
-    if (!held.isEmpty()) {
-        if (!context()->askYesNo(PartwrightDlg::tr("Do you want to delete this diagnostic?"))) {
-            m_rows->setDiagnosed(row, true);
-            return;
-        }
-        m_rows->setRules(row, PWDiagnoseRules());
-    }
-    m_diagnose->hide();
-    m_diagnoseRow = -1;
+    m_diagnostics->switchRow(m_shownPart, row, state == Qt::Checked);
 }
 
 QMenu* PWTestSequenceTab::createTableMenu()
@@ -801,29 +744,15 @@ void PWTestSequenceTab::slotPasteVectors(const QString& text)
     // in as new vector rows before the next repeat, end or wait row.
     const int count = static_cast<int>(pasted.rows.size());
     const int start = table->currentRow() < 0 ? table->numRows() : table->currentRow();
-    int end = start;
     int overwritten = 0;
-    const QString blank(columns.count(), QLatin1Char('X'));
-    for (; end < table->numRows() && end - start < count && m_rows->rowKind(end) == PWTestSequenceTable::VectorRow;
-         ++end) {
-        const QString before = m_rows->vectorText(end);
-        if (before != blank && before != pasted.rows[end - start])
-            ++overwritten;
-    }
+    const int end = m_rows->pasteEnd(start, pasted.rows, &overwritten);
     if (!PWTablePaste::mayOverwrite(*context(), overwritten, start))
         return;
     if (count > 0) {
         releaseDiagnostics();
         {
             const LxTableHistory::Step step(table, start, end - start);
-            const QSignalBlocker block(table);
-            table->setUpdatesEnabled(false);
-            for (int row = start; row < end; ++row)
-                m_rows->setVectorRow(row, pasted.rows[row - start], m_rows->isDiagnosed(row), m_rows->rules(row));
-            table->model()->insertRows(end, count - (end - start));
-            for (int i = end - start; i < count; ++i)
-                m_rows->setVectorRow(start + i, pasted.rows[i]);
-            table->setUpdatesEnabled(true);
+            m_rows->pasteVectors(start, end, pasted.rows);
         }
         markEdited();
         selectRow(start + count - 1);

@@ -8,6 +8,7 @@
 
 class PWDiagnoseEditor;
 class PWTestSequenceTable;
+class PWVectorDiagnostics;
 class QListWidgetItem;
 class QMenu;
 
@@ -103,11 +104,11 @@ private:
     // Adds a statement of the kind at row, or at the end for row -1.
     void addStatement(int kind, int row);
     bool moveRow(int from, int to);
-    // Takes the diagnostics table back into the vector row it shows.
-    void takeDiagnostics();
+    // Takes the diagnostics table back into the vector row it shows, as a
+    // step of the sequence table's history unless that history is restoring.
+    void takeDiagnostics(bool asStep = true);
     // The same before rows move: the table lets go of its vector.
     void releaseDiagnostics();
-    void showDiagnostics(int row);
     bool buildColumns(int part);
     // Empties the list and what shows the sequence, but not the table's rows.
     void resetTab();
@@ -115,16 +116,15 @@ private:
     Ui::PWTestSequenceTab* m_ui;
     std::unique_ptr<PWTestSequenceTable> m_rows;
     PWDiagnoseEditor* m_diagnose;
+    std::unique_ptr<PWVectorDiagnostics> m_diagnostics;
     // The part and sequence the widgets hold, -1 when none.
     int m_shownPart = -1;
     int m_shownSequence = -1;
     bool m_edited = false;
     // The sequence shown holds edits no history can take back: diagnostics
-    // stored into a vector row (their history went when another row was
-    // shown), or the edits of a sequence put back after a delete.
+    // stored into a vector row just before an undo or redo, or the edits of
+    // a sequence put back after a delete.
     bool m_editedBeyondHistory = false;
-    // The vector row whose rules the diagnostics table shows, -1 when hidden.
-    int m_diagnoseRow = -1;
 };
 
 #endif

@@ -428,6 +428,58 @@ bool PWTestSequenceTable::isInsideRepeat(int row) const
     return false;
 }
 
+bool PWTestSequenceTable::mayInsertBefore(int row, bool vectorOnly) const
+{
+    switch (rowKind(row)) {
+    case VectorRow:
+    case WaitRow:
+        return !isInsideRepeat(row) || vectorOnly;
+    case EndRow:
+        return vectorOnly;
+    default:
+        return true;
+    }
+}
+
+QList<int> PWTestSequenceTable::withPartners(int first, int last) const
+{
+    QList<int> rows;
+    for (int row = first; row <= last; ++row) {
+        rows.append(row);
+        const int partner = partnerRow(row);
+        if (partner >= 0)
+            rows.append(partner);
+    }
+    return rows;
+}
+
+int PWTestSequenceTable::pasteEnd(int start, const QStringList& vectors, int* overwritten) const
+{
+    const QString blank(signalCount(), QLatin1Char('X'));
+    const int count = static_cast<int>(vectors.size());
+    int end = start;
+    *overwritten = 0;
+    for (; end < m_table->numRows() && end - start < count && rowKind(end) == VectorRow; ++end) {
+        const QString before = vectorText(end);
+        if (before != blank && before != vectors[end - start])
+            ++*overwritten;
+    }
+    return end;
+}
+
+void PWTestSequenceTable::pasteVectors(int start, int end, const QStringList& vectors)
+{
+    const int count = static_cast<int>(vectors.size());
+    const QSignalBlocker block(m_table);
+    m_table->setUpdatesEnabled(false);
+    for (int row = start; row < end; ++row)
+        setVectorRow(row, vectors[row - start], isDiagnosed(row), rules(row));
+    m_table->model()->insertRows(end, count - (end - start));
+    for (int i = end - start; i < count; ++i)
+        setVectorRow(start + i, vectors[i]);
+    m_table->setUpdatesEnabled(true);
+}
+
 QString PWTestSequenceTable::copyText() const
 {
     QString text;

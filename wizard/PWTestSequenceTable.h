@@ -91,6 +91,19 @@ public:
     int partnerRow(int row) const;
     // Whether row lies between a "Repeat" row and its "End" row.
     bool isInsideRepeat(int row) const;
+    // Whether a statement may go in before row; inside a repeat and before
+    // its "End" only a vector may (vectorOnly).
+    bool mayInsertBefore(int row, bool vectorOnly) const;
+    // The rows from first to last with the "Repeat" or "End" rows that pair
+    // with them: a repeat goes as a whole, its vectors stay.
+    QList<int> withPartners(int first, int last) const;
+
+    // The end of the vector rows from start that pasted vectors write over,
+    // and how many of those held a vector other than blank or the new one.
+    int pasteEnd(int start, const QStringList& vectors, int* overwritten) const;
+    // Writes the vectors over the rows from start to end, keeping their
+    // diagnostics, and inserts the rest as new vector rows after them.
+    void pasteVectors(int start, int end, const QStringList& vectors);
 
     // The selected vector rows, one character per cell, tab-separated.
     QString copyText() const;

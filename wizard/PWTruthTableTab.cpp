@@ -253,6 +253,7 @@ void PWTruthTableTab::storeTab(int part)
     table()->commitEdit();
     storeTruthTable(part);
     m_marks.setMark(part, PWEditMarks::Stored);
+    table()->history()->setStored();
 }
 
 void PWTruthTableTab::logicPartRemoved(int part)
