@@ -65,7 +65,7 @@ void BM_ShowEnablePattern(benchmark::State& state)
     BigEnable b;
     PWEnableTab* tab = b.page->enableTab();
     for (auto _ : state) {
-        tab->showTab(0);
+        tab->fillEnableTab();
         QCoreApplication::processEvents();
         if (tab->table()->numRows() != Rows || tab->table()->numCols() != Signals + 1)
             state.SkipWithError("the enable table does not show the pattern");

@@ -22,8 +22,7 @@ PWPatternListTab::Setup disableSetup()
 {
     PWPatternListTab::Setup s;
     s.kind = PWPatternListTab::Setup::Disables;
-    s.stem = QStringLiteral("Disable");
-    s.editorPageName = QStringLiteral("wsDisablePage1");
+    s.names = {"lbDisableLBox", "AddDisable", "DeleteDisable", "wsDisable", "wsDisablePage1", "wspDisableInvalid"};
     s.emptyText = PartwrightDlg::tr("There is no Disable Pattern available");
     s.icon = QStringLiteral("PWdisable.png");
     s.defaultBase = PartwrightDlg::tr("Disable");
@@ -46,7 +45,8 @@ const QString kAll = QStringLiteral("All");
 
 PWDisableTab::PWDisableTab(PWWizardContext* context, QWidget* parent)
     : PWPatternTab(disableSetup(),
-                   {PartwrightDlg::tr("Disable Definition"), LxLibTable::DisableKind,
+                   {"gbDisableDefinition", "DisableTable", "AddDisableItem", "DeleteDisableItem",
+                    PartwrightDlg::tr("Disable Definition"), LxLibTable::DisableKind,
                     PartwrightDlg::tr("Disable Vector is empty. Delete it?")},
                    context, parent)
 {
@@ -81,6 +81,10 @@ PWDisableTab::PWDisableTab(PWWizardContext* context, QWidget* parent)
             }
         });
     history->bind(group);
+    connectList(this, &PWDisableTab::slotAddDisable, &PWDisableTab::slotRenameDisable, &PWDisableTab::slotDeleteDisable,
+                &PWDisableTab::slotDisableLBoxSelectionChanged, &PWDisableTab::slotDisableLBoxContextMenuRequested);
+    connectTable(this, &PWDisableTab::slotAddDisableItem, &PWDisableTab::slotDeleteDisableItem,
+                 &PWDisableTab::slotDisableTableValueChanged, &PWDisableTab::slotDisableTableComboBoxItemActivated);
 }
 
 QCheckBox* PWDisableTab::typeBox(const QString& signalTypeName) const
@@ -135,6 +139,50 @@ void PWDisableTab::slotDisableTypeStateChanged(int)
     markEdited();
 }
 
+void PWDisableTab::slotDisableTypeCBoxActivated(int) { markEdited(); }
+
+void PWDisableTab::slotDisableEqualConnectionCBoxActivated(int) { markEdited(); }
+
+bool PWDisableTab::addDisablePattern(const QString& name) { return addPattern(name); }
+
+void PWDisableTab::removeDisablePattern(int part, int index) { removePattern(part, index); }
+
+void PWDisableTab::fillDisableTab() { fillTab(context()->currentLogicPart); }
+
+void PWDisableTab::showTab(int part)
+{
+    // The page makes a part current before it shows the part's tab.
+    Q_UNUSED(part);
+    fillDisableTab();
+}
+
+void PWDisableTab::slotAddDisable()
+{
+    addItem([this](const QString& name) { return addDisablePattern(name); });
+}
+
+void PWDisableTab::slotDeleteDisable()
+{
+    deleteCurrent([this](int part, int index) { removeDisablePattern(part, index); });
+}
+
+void PWDisableTab::slotRenameDisable() { renameCurrent(); }
+
+void PWDisableTab::slotDisableLBoxSelectionChanged() { selectionChanged(); }
+
+void PWDisableTab::slotDisableLBoxContextMenuRequested(QListWidgetItem* item, const QPoint& pos)
+{
+    execListMenu(item, pos);
+}
+
+void PWDisableTab::slotAddDisableItem() { addRow(); }
+
+void PWDisableTab::slotDeleteDisableItem() { deleteRows(); }
+
+void PWDisableTab::slotDisableTableValueChanged(int row, int col) { tableValueChanged(row, col); }
+
+void PWDisableTab::slotDisableTableComboBoxItemActivated(int) { markEdited(); }
+
 void PWDisableTab::prepareNew()
 {
     clearEditor();
@@ -148,7 +196,7 @@ void PWDisableTab::prepareEditor()
     updateDisableTypeChecks();
 }
 
-void PWDisableTab::showPattern(int index)
+void PWDisableTab::showDisablePattern(int index)
 {
     const CLogicPart* record = shownRecord();
     if (!record)
@@ -165,7 +213,7 @@ void PWDisableTab::showPattern(int index)
     table()->history()->reset();
 }
 
-void PWDisableTab::storePattern(int part, int index)
+bool PWDisableTab::storeDisablePattern(int part, int index)
 {
     CLogicPart& rec = record(part);
     const QListWidgetItem* entry = list()->item(index);
@@ -176,4 +224,6 @@ void PWDisableTab::storePattern(int part, int index)
             pattern->AddSetDisable(new LxLibSetDisable(LxLibSignalTypeBit::ConvertSignalToType(DisableSignalTypeList()[i])));
     rec.disablePatterns().remove(index);
     rec.insertDisablePattern(index, pattern);
+    setStored(part, index);
+    return true;
 }

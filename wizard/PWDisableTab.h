@@ -25,14 +25,36 @@ public:
     // Enables exactly the boxes of the types the shown part has.
     void updateDisableTypeChecks();
 
+    // An empty name takes the next default name.
+    bool addDisablePattern(const QString& name);
+    void removeDisablePattern(int part, int index);
+    bool storeDisablePattern(int part, int index);
+    // Pattern index of the current logic part.
+    void showDisablePattern(int index);
+    // For the current logic part.
+    void fillDisableTab();
+    void showTab(int part) override;
+
 public slots:
+    void slotAddDisable();
+    void slotDeleteDisable();
+    void slotRenameDisable();
+    void slotDisableLBoxSelectionChanged();
+    void slotDisableLBoxContextMenuRequested(QListWidgetItem* item, const QPoint& pos);
+    void slotAddDisableItem();
+    void slotDeleteDisableItem();
+    void slotDisableTableValueChanged(int row, int col);
+    void slotDisableTableComboBoxItemActivated(int index);
     void slotDisableTypeStateChanged(int state);
+    // The tab has no type selectors to connect them to; they only mark the pattern.
+    void slotDisableTypeCBoxActivated(int index);
+    void slotDisableEqualConnectionCBoxActivated(int index);
 
 protected:
     void prepareNew() override;
     void prepareEditor() override;
-    void storePattern(int part, int index) override;
-    void showPattern(int index) override;
+    void storePattern(int part, int index) override { storeDisablePattern(part, index); }
+    void showPattern(int index) override { showDisablePattern(index); }
 
 private:
     QCheckBox* m_boxes[DisableTypeCount];

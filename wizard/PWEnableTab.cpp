@@ -26,8 +26,7 @@ PWPatternListTab::Setup enableSetup()
 {
     PWPatternListTab::Setup s;
     s.kind = PWPatternListTab::Setup::Enables;
-    s.stem = QStringLiteral("Enable");
-    s.editorPageName = QStringLiteral("wsEnablePage1");
+    s.names = {"lbEnableLBox", "AddEnable", "DeleteEnable", "wsEnable", "wsEnablePage1", "wspEnableInvalid"};
     s.emptyText = PartwrightDlg::tr("There is no Enable Pattern available");
     s.icon = QStringLiteral("PWenable.png");
     s.defaultBase = PartwrightDlg::tr("Enable");
@@ -71,7 +70,8 @@ int signalCode(const QComboBox* box) { return LxLibSignalTypeBit::ConvertSignalT
 
 PWEnableTab::PWEnableTab(PWWizardContext* context, QWidget* parent)
     : PWPatternTab(enableSetup(),
-                   {PartwrightDlg::tr("Enable Definition"), LxLibTable::EnableKind,
+                   {"gbEnableDefinition", "EnableTable", "AddEnableItem", "DeleteEnableItem",
+                    PartwrightDlg::tr("Enable Definition"), LxLibTable::EnableKind,
                     PartwrightDlg::tr("Enable Vector is empty. Delete it?")},
                    context, parent), m_type(new QComboBox(this)),
       m_powerControl(new QCheckBox(PartwrightDlg::tr("Power Control"), this))
@@ -107,6 +107,10 @@ PWEnableTab::PWEnableTab(PWWizardContext* context, QWidget* parent)
     editorLayout()->insertLayout(0, typeRow);
     editorLayout()->insertWidget(1, stack);
 
+    connectList(this, &PWEnableTab::slotAddEnable, &PWEnableTab::slotRenameEnable, &PWEnableTab::slotDeleteEnable,
+                &PWEnableTab::slotEnableLBoxSelectionChanged, &PWEnableTab::slotEnableLBoxContextMenuRequested);
+    connectTable(this, &PWEnableTab::slotAddEnableItem, &PWEnableTab::slotDeleteEnableItem,
+                 &PWEnableTab::slotEnableTableValueChanged, &PWEnableTab::slotEnableTableComboBoxItemActivated);
     connect(m_type, &QComboBox::activated, this, &PWEnableTab::slotEnableTypeCBoxActivated);
     connect(m_powerControl, &QCheckBox::clicked, this, &PWEnableTab::slotSetPowerControl);
     PWEditState* state = context->editState();
@@ -275,7 +279,7 @@ void PWEnableTab::showRelation(const LxLibSetEnable& setEnable, int type)
     showEnableType(type);
 }
 
-void PWEnableTab::showPattern(int index)
+void PWEnableTab::showEnablePattern(int index)
 {
     const CLogicPart* record = shownRecord();
     const LxLibEnablePattern* pattern = record ? record->enablePatterns().at(index) : nullptr;
@@ -338,7 +342,7 @@ LxLibSetEnable* PWEnableTab::shownSetEnable() const
     }
 }
 
-void PWEnableTab::storePattern(int part, int index)
+bool PWEnableTab::storeEnablePattern(int part, int index)
 {
     CLogicPart& rec = record(part);
     const QListWidgetItem* entry = list()->item(index);
@@ -350,7 +354,49 @@ void PWEnableTab::storePattern(int part, int index)
         pattern->AddSetEnable(setEnable);
     rec.enablePatterns().remove(index);
     rec.insertEnablePattern(index, pattern);
+    setStored(part, index);
+    return true;
 }
+
+bool PWEnableTab::addEnablePattern(const QString& name) { return addPattern(name); }
+
+void PWEnableTab::removeEnablePattern(int part, int index) { removePattern(part, index); }
+
+void PWEnableTab::fillEnableTab() { fillTab(context()->currentLogicPart); }
+
+void PWEnableTab::showTab(int part)
+{
+    // The page makes a part current before it shows the part's tab.
+    Q_UNUSED(part);
+    fillEnableTab();
+}
+
+void PWEnableTab::slotAddEnable()
+{
+    addItem([this](const QString& name) { return addEnablePattern(name); });
+}
+
+void PWEnableTab::slotDeleteEnable()
+{
+    deleteCurrent([this](int part, int index) { removeEnablePattern(part, index); });
+}
+
+void PWEnableTab::slotRenameEnable() { renameCurrent(); }
+
+void PWEnableTab::slotEnableLBoxSelectionChanged() { selectionChanged(); }
+
+void PWEnableTab::slotEnableLBoxContextMenuRequested(QListWidgetItem* item, const QPoint& pos)
+{
+    execListMenu(item, pos);
+}
+
+void PWEnableTab::slotAddEnableItem() { addRow(); }
+
+void PWEnableTab::slotDeleteEnableItem() { deleteRows(); }
+
+void PWEnableTab::slotEnableTableValueChanged(int row, int col) { tableValueChanged(row, col); }
+
+void PWEnableTab::slotEnableTableComboBoxItemActivated(int) { markEdited(); }
 
 void PWEnableTab::slotEnableTypeCBoxActivated(int index)
 {

@@ -30,17 +30,36 @@ public:
 
     void showEnableType(int type);
 
+    // An empty name takes the next default name.
+    bool addEnablePattern(const QString& name);
+    void removeEnablePattern(int part, int index);
+    bool storeEnablePattern(int part, int index);
+    // Pattern index of the current logic part.
+    void showEnablePattern(int index);
+    // For the current logic part.
+    void fillEnableTab();
+    void showTab(int part) override;
+
 public slots:
+    void slotAddEnable();
+    void slotDeleteEnable();
+    void slotRenameEnable();
+    void slotEnableLBoxSelectionChanged();
+    void slotEnableLBoxContextMenuRequested(QListWidgetItem* item, const QPoint& pos);
     void slotEnableTypeCBoxActivated(int index);
     void slotEnableEqualConnectionCBoxActivated(int index);
     void slotSetPowerControl();
+    void slotAddEnableItem();
+    void slotDeleteEnableItem();
+    void slotEnableTableValueChanged(int row, int col);
+    void slotEnableTableComboBoxItemActivated(int index);
 
 protected:
     // Also forgets the output disable kept from the pattern shown.
     void clearEditor() override;
     void prepareEditor() override;
-    void storePattern(int part, int index) override;
-    void showPattern(int index) override;
+    void storePattern(int part, int index) override { storeEnablePattern(part, index); }
+    void showPattern(int index) override { showEnablePattern(index); }
 
 private:
     void setUpHistory();

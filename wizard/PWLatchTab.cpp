@@ -33,8 +33,7 @@ PWPatternListTab::Setup latchSetup()
 {
     PWPatternListTab::Setup s;
     s.kind = PWPatternListTab::Setup::Latches;
-    s.stem = QStringLiteral("Latch");
-    s.editorPageName = QStringLiteral("wsLatchPage");
+    s.names = {"lbLatchLBox", "AddLatch", "DeleteLatch", "wsLatch", "wsLatchPage", "wspLatchInvalid"};
     s.emptyText = PartwrightDlg::tr("There is no Latch Sequence available");
     s.icon = QStringLiteral("PWlatch.png");
     s.defaultBase = PartwrightDlg::tr("Latch");
@@ -145,6 +144,8 @@ PWLatchTab::PWLatchTab(PWWizardContext* context, QWidget* parent)
     editorLayout()->addWidget(m_table, 1);
     editorLayout()->addLayout(buttons);
 
+    connectList(this, &PWLatchTab::slotAddLatch, &PWLatchTab::slotRenameLatch, &PWLatchTab::slotDeleteLatch,
+                &PWLatchTab::slotLatchSequenceLBoxSelectionChanged, &PWLatchTab::slotLatchLBoxContextMenuRequested);
     connect(add, &QPushButton::clicked, this, &PWLatchTab::slotAddLatchVector);
     connect(insert, &QPushButton::clicked, this, &PWLatchTab::slotInsertLatchVector);
     connect(del, &QPushButton::clicked, this, &PWLatchTab::slotDeleteLatchVector);
@@ -320,6 +321,21 @@ void PWLatchTab::slotDeleteLatchVector()
     removeSelectedRows(m_table);
     markEdited();
 }
+
+bool PWLatchTab::addLatchSequence(const QString& name) { return addPattern(name); }
+
+void PWLatchTab::slotAddLatch()
+{
+    addItem([this](const QString& name) { return addLatchSequence(name); });
+}
+
+void PWLatchTab::slotDeleteLatch() { deleteCurrent(); }
+
+void PWLatchTab::slotRenameLatch() { renameCurrent(); }
+
+void PWLatchTab::slotLatchSequenceLBoxSelectionChanged() { selectionChanged(); }
+
+void PWLatchTab::slotLatchLBoxContextMenuRequested(QListWidgetItem* item, const QPoint& pos) { execListMenu(item, pos); }
 
 void PWLatchTab::slotLatchSequenceTableValueChanged(int, int) { markEdited(); }
 

@@ -26,8 +26,15 @@ public:
     QComboBox* secondSignal() const { return m_second; }
 
     QMenu* createTableMenu();
+    // An empty name takes the next default name.
+    bool addLatchSequence(const QString& name);
 
 public slots:
+    void slotAddLatch();
+    void slotDeleteLatch();
+    void slotRenameLatch();
+    void slotLatchSequenceLBoxSelectionChanged();
+    void slotLatchLBoxContextMenuRequested(QListWidgetItem* item, const QPoint& pos);
     // Above the selected row, else at the end.
     void slotAddLatchVector();
     // Before the current row, else at the end.

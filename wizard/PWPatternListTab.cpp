@@ -31,15 +31,15 @@ PWPatternListTab::PWPatternListTab(const Setup& setup, PWWizardContext* context,
       m_editorPage(new QWidget(m_stack)), m_invalidPage(new QWidget(m_stack)),
       m_editorLayout(new QVBoxLayout(m_editorPage))
 {
-    m_list->setObjectName(QStringLiteral("lb%1LBox").arg(setup.stem));
+    m_list->setObjectName(QLatin1String(setup.names.list));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->setMaximumWidth(220);
-    m_add->setObjectName(QStringLiteral("Add%1").arg(setup.stem));
-    m_delete->setObjectName(QStringLiteral("Delete%1").arg(setup.stem));
+    m_add->setObjectName(QLatin1String(setup.names.add));
+    m_delete->setObjectName(QLatin1String(setup.names.remove));
     m_delete->setEnabled(false);
-    m_stack->setObjectName(QStringLiteral("ws%1").arg(setup.stem));
-    m_editorPage->setObjectName(setup.editorPageName);
-    m_invalidPage->setObjectName(QStringLiteral("wsp%1Invalid").arg(setup.stem));
+    m_stack->setObjectName(QLatin1String(setup.names.stack));
+    m_editorPage->setObjectName(QLatin1String(setup.names.editorPage));
+    m_invalidPage->setObjectName(QLatin1String(setup.names.invalidPage));
     m_editorLayout->setContentsMargins(0, 0, 0, 0);
 
     auto* empty = new QLabel(setup.emptyText, m_invalidPage);
@@ -60,10 +60,6 @@ PWPatternListTab::PWPatternListTab(const Setup& setup, PWWizardContext* context,
     layout->addLayout(left);
     layout->addWidget(m_stack, 1);
 
-    connect(m_add, &QPushButton::clicked, this, &PWPatternListTab::slotAdd);
-    connect(m_delete, &QPushButton::clicked, this, &PWPatternListTab::slotDelete);
-    connect(m_list, &QListWidget::itemSelectionChanged, this, &PWPatternListTab::slotSelectionChanged);
-    lxConnectListMenu(m_list, this, [this](QListWidgetItem* item, const QPoint& pos) { slotListMenuRequested(item, pos); });
     if (PWEditState* state = context->editState())
         state->addControl(m_add);
 }
@@ -248,7 +244,9 @@ void PWPatternListTab::emptyWidgets()
     m_shownPart = -1;
 }
 
-void PWPatternListTab::showTab(int part)
+void PWPatternListTab::showTab(int part) { fillTab(part); }
+
+void PWPatternListTab::fillTab(int part)
 {
     emptyWidgets();
     m_shownPart = part;
@@ -287,7 +285,7 @@ void PWPatternListTab::logicPartInserted(int part, const QList<int>& marks)
         ++m_shownPart;
 }
 
-void PWPatternListTab::slotAdd()
+void PWPatternListTab::addItem(const std::function<bool(const QString&)>& add)
 {
     if (!shownRecord() || !m_addable) {
         context()->showInformation(m_setup.cannotAdd);
@@ -300,7 +298,8 @@ void PWPatternListTab::slotAdd()
     if (!LxMessages::askName(m_setup.askAdd, proposal, &answer))
         return;
     const int selectedBefore = currentIndex();
-    if (addPattern(answer.trimmed().isEmpty() ? proposal : answer) && listHistory())
+    const QString name = answer.trimmed().isEmpty() ? proposal : answer;
+    if (add(name) && listHistory())
         listHistory()->push(
             new PWListMoveStep(PWListMoveStep::Added, this, m_shownPart, m_list->count() - 1, selectedBefore));
 }
@@ -329,7 +328,7 @@ bool PWPatternListTab::addPattern(const QString& name)
     return true;
 }
 
-void PWPatternListTab::slotRename()
+void PWPatternListTab::renameCurrent()
 {
     QListWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected())
@@ -383,20 +382,28 @@ void PWPatternListTab::renameItem(int part, int index, const QString& name)
     }
 }
 
-void PWPatternListTab::slotDelete()
+void PWPatternListTab::deleteCurrent(const std::function<void(int, int)>& remove)
 {
     QListWidgetItem* item = m_list->currentItem();
     if (m_list->count() == 0 || !item)
         return;
     if (!context()->askYesNo(m_setup.askDelete.arg(item->text())))
         return;
-    if (listHistory())
-        listHistory()->push(new PWListMoveStep(PWListMoveStep::Deleted, this, m_shownPart, currentIndex()));
+    if (remove)
+        remove(m_shownPart, currentIndex());
     else
         removePattern(m_shownPart, currentIndex());
 }
 
 void PWPatternListTab::removePattern(int part, int index)
+{
+    if (listHistory())
+        listHistory()->push(new PWListMoveStep(PWListMoveStep::Deleted, this, part, index));
+    else
+        deletePattern(part, index);
+}
+
+void PWPatternListTab::deletePattern(int part, int index)
 {
     if (CLogicPart* p = context()->logic().logicParts().at(part))
         delete takeModelPattern(*p, index);
@@ -468,7 +475,7 @@ void PWPatternListTab::removeEntry(int part, int index)
         showPattern(currentIndex());
 }
 
-void PWPatternListTab::slotSelectionChanged()
+void PWPatternListTab::selectionChanged()
 {
     storeEdited();
     if (!context()->loading && currentIndex() >= 0)
@@ -482,15 +489,15 @@ QMenu* PWPatternListTab::createListMenu(QListWidgetItem* item)
     const QIcon icon(lxImage(m_setup.icon));
     const bool onEntry = item && m_list->count() > 0;
     auto* menu = new QMenu(this);
-    menu->addAction(icon, PartwrightDlg::tr("New ..."), this, &PWPatternListTab::slotAdd);
-    menu->addAction(icon, PartwrightDlg::tr("Rename ..."), this, &PWPatternListTab::slotRename)->setEnabled(onEntry);
-    menu->addAction(icon, PartwrightDlg::tr("Delete "), this, &PWPatternListTab::slotDelete)->setEnabled(onEntry);
+    menu->addAction(icon, PartwrightDlg::tr("New ..."), this, m_menuSlots[0]);
+    menu->addAction(icon, PartwrightDlg::tr("Rename ..."), this, m_menuSlots[1])->setEnabled(onEntry);
+    menu->addAction(icon, PartwrightDlg::tr("Delete "), this, m_menuSlots[2])->setEnabled(onEntry);
     if (editable() && listHistory())
         listHistory()->appendTo(menu);
     return menu;
 }
 
-void PWPatternListTab::slotListMenuRequested(QListWidgetItem* item, const QPoint& pos)
+void PWPatternListTab::execListMenu(QListWidgetItem* item, const QPoint& pos)
 {
     lxExecPopup(createListMenu(item), pos);
 }

@@ -1,11 +1,17 @@
 #ifndef PWPATTERNLISTTAB_H
 #define PWPATTERNLISTTAB_H
 
+#include "LxListMenu.h"
 #include "PWEditMarks.h"
 #include "PWLogicTab.h"
 #include "PWUndoableList.h"
 
+#include <QListWidget>
+#include <QPushButton>
 #include <QSet>
+
+#include <array>
+#include <functional>
 
 class CLogicPart;
 namespace lxlib {
@@ -14,10 +20,7 @@ class LxLibObject;
 class LxLibTable;
 class LxTableHistory;
 class QComboBox;
-class QListWidget;
-class QListWidgetItem;
 class QMenu;
-class QPushButton;
 class QStackedWidget;
 class QVBoxLayout;
 
@@ -25,17 +28,22 @@ class QVBoxLayout;
 // current logic part in a list, one of them edited at a time on the editor
 // page. The editor's widgets hold the item until it is stored: when another
 // item is selected or added, and when the tab, the part or the page is left.
+// Each tab connects the frame's widgets to its own slots, which call the
+// frame's shared operations.
 class PWPatternListTab : public PWLogicTab, public PWUndoableList
 {
     Q_OBJECT
 public:
     // What the tab lists, the object names of the frame's widgets and the
     // texts of its messages.
+    struct ObjectNames
+    {
+        const char *list, *add, *remove, *stack, *editorPage, *invalidPage;
+    };
     struct Setup
     {
         enum Kind { Enables, Disables, Latches } kind = Enables;
-        // The widgets are named after the stem ("lbEnableLBox", "AddEnable", ...).
-        QString stem, editorPageName;
+        ObjectNames names{};
         QString emptyText;
         QString icon;
         QString defaultBase;
@@ -66,9 +74,6 @@ public:
     int currentIndex() const;
     int mark(int part, int index) const { return m_marks.mark(index, part); }
 
-    bool addPattern(const QString& name);
-    void removePattern(int part, int index);
-
     // Items leave with all their settings, by the part they belong to.
     std::unique_ptr<PWTakenItem> takeItem(int part, int pos) override;
     void putItem(int part, int pos, std::unique_ptr<PWTakenItem> item) override;
@@ -76,16 +81,45 @@ public:
     void renameItem(int part, int pos, const QString& name) override;
     void selectItem(int part, int pos) override;
 
+    // The tab's New, Rename and Delete slots on the entry under the pointer.
     QMenu* createListMenu(QListWidgetItem* item);
 
-public slots:
-    void slotAdd();
-    void slotRename();
-    void slotDelete();
-    void slotSelectionChanged();
-    void slotListMenuRequested(QListWidgetItem* item, const QPoint& pos);
-
 protected:
+    // Connects the buttons and the list to the tab's slots for adding, renaming,
+    // deleting, a selection change and a context menu request.
+    template <class Tab>
+    void connectList(Tab* tab, void (Tab::*add)(), void (Tab::*rename)(), void (Tab::*remove)(),
+                     void (Tab::*changed)(), void (Tab::*menuRequested)(QListWidgetItem*, const QPoint&))
+    {
+        connect(m_add, &QPushButton::clicked, tab, add);
+        connect(m_delete, &QPushButton::clicked, tab, remove);
+        connect(m_list, &QListWidget::itemSelectionChanged, tab, changed);
+        lxConnectListMenu(m_list, tab, [tab, menuRequested](QListWidgetItem* item, const QPoint& pos) {
+            (tab->*menuRequested)(item, pos);
+        });
+        m_menuSlots = {[tab, add] { (tab->*add)(); }, [tab, rename] { (tab->*rename)(); },
+                       [tab, remove] { (tab->*remove)(); }};
+    }
+
+    // What the tab's slots do: asks for a name and hands it to add; asks for
+    // the current entry's new name; asks before handing the current entry to
+    // remove; stores the edited item and shows the selected one; runs the menu.
+    // Without remove, removePattern serves.
+    void addItem(const std::function<bool(const QString&)>& add);
+    void renameCurrent();
+    void deleteCurrent(const std::function<void(int, int)>& remove = {});
+    void selectionChanged();
+    void execListMenu(QListWidgetItem* item, const QPoint& pos);
+
+    // Adds an item under name, or under a default name for an empty one.
+    bool addPattern(const QString& name);
+    // Removes item index of part from list and model, as a step of the history when there is one.
+    void removePattern(int part, int index);
+    // Fills the list for part and shows its last item.
+    void fillTab(int part);
+    // Item index of part holds no edits the model lacks.
+    void setStored(int part, int index) { m_marks.setMark(index, PWEditMarks::Stored, part); }
+
     int shownPart() const { return m_shownPart; }
     const CLogicPart* shownRecord() const;
     // The record of part, made under the logic part's list name when missing.
@@ -131,6 +165,8 @@ private:
     void storeEdited();
     void updateDeleteButton();
 
+    // Removes the item at once, leaving nothing to take back.
+    void deletePattern(int part, int index);
     lxlib::LxLibObject* takeModelPattern(CLogicPart& part, int index);
     void insertModelPattern(CLogicPart& part, int index, lxlib::LxLibObject* pattern);
     // The list entry and marks follow an item gone from the model.
@@ -147,6 +183,8 @@ private:
     QVBoxLayout* m_editorLayout;
     // Position: item; kind: logic part.
     PWEditMarks m_marks{PWEditMarks::Positions};
+    // New, Rename and Delete of the list's menu.
+    std::array<std::function<void()>, 3> m_menuSlots;
     int m_shownPart = -1;
     LxTableHistory* m_history = nullptr;
 };

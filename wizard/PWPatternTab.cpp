@@ -24,14 +24,14 @@ PWPatternTab::PWPatternTab(const Setup& setup, const TableSetup& tableSetup, PWW
     : PWPatternListTab(setup, context, parent), m_tableSetup(tableSetup)
 {
     auto* group = new QGroupBox(tableSetup.groupTitle, this);
-    group->setObjectName(QStringLiteral("gb%1Definition").arg(setup.stem));
+    group->setObjectName(QLatin1String(tableSetup.group));
     m_table = new LxLibTable(group);
-    m_table->setObjectName(QStringLiteral("%1Table").arg(setup.stem));
+    m_table->setObjectName(QLatin1String(tableSetup.table));
     m_table->setTableKind(tableSetup.tableKind);
     m_addItem = new QPushButton(PartwrightDlg::tr("Add"), group);
-    m_addItem->setObjectName(QStringLiteral("Add%1Item").arg(setup.stem));
+    m_addItem->setObjectName(QLatin1String(tableSetup.addItem));
     m_deleteItem = new QPushButton(PartwrightDlg::tr("Delete"), group);
-    m_deleteItem->setObjectName(QStringLiteral("Delete%1Item").arg(setup.stem));
+    m_deleteItem->setObjectName(QLatin1String(tableSetup.deleteItem));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_addItem);
@@ -41,10 +41,6 @@ PWPatternTab::PWPatternTab(const Setup& setup, const TableSetup& tableSetup, PWW
     layout->addLayout(buttons);
     editorLayout()->addWidget(group, 1);
 
-    connect(m_addItem, &QPushButton::clicked, this, &PWPatternTab::slotAddItem);
-    connect(m_deleteItem, &QPushButton::clicked, this, &PWPatternTab::slotDeleteItem);
-    connect(m_table, &LxLibTable::valueChanged, this, &PWPatternTab::slotTableValueChanged);
-    connect(m_table, &LxLibTable::comboBoxActivated, this, &PWPatternTab::slotTableComboBoxItemActivated);
     connect(m_table, &LxLibTable::pasteRequested, this, &PWPatternTab::slotPasteRows);
     followHistory(m_table->enableHistory());
     if (PWEditState* state = context->editState()) {
@@ -190,27 +186,25 @@ void PWPatternTab::showRows(const LxLibSetSignalList& rows)
     m_table->history()->reset();
 }
 
-void PWPatternTab::slotAddItem()
+void PWPatternTab::addRow()
 {
     const LxTableHistory::Step step(m_table, m_table->numRows(), 0);
     appendPatternRow();
     markEdited();
 }
 
-void PWPatternTab::slotDeleteItem()
+void PWPatternTab::deleteRows()
 {
     removeSelectedRows(m_table);
     markEdited();
 }
 
-void PWPatternTab::slotTableValueChanged(int row, int col)
+void PWPatternTab::tableValueChanged(int row, int col)
 {
     if (col == 0)
         configurePatternRow(row);
     markEdited();
 }
-
-void PWPatternTab::slotTableComboBoxItemActivated(int) { markEdited(); }
 
 void PWPatternTab::slotPasteRows(const QString& text)
 {

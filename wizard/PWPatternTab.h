@@ -1,13 +1,12 @@
 #ifndef PWPATTERNTAB_H
 #define PWPATTERNTAB_H
 
+#include "LxLibTable.h"
 #include "PWPatternListTab.h"
 
 #include <QHash>
 #include <QList>
 #include <QStringList>
-
-class LxLibTable;
 
 namespace lxlib {
 class LxLibSetSignalList;
@@ -20,10 +19,10 @@ class PWPatternTab : public PWPatternListTab
 {
     Q_OBJECT
 public:
-    // The table and its buttons are named after the stem of the frame
-    // ("EnableTable", "AddEnableItem", ...).
     struct TableSetup
     {
+        // Object names of the table's group, the table and its row buttons.
+        const char *group, *table, *addItem, *deleteItem;
         QString groupTitle;
         int tableKind = 0;
         // Asked before a row without any set level is left out.
@@ -45,15 +44,27 @@ public:
     void fillPatternRow(int row, const QString& signalTypeName, const QString& vector);
 
 public slots:
-    void slotAddItem();
-    void slotDeleteItem();
-    void slotTableValueChanged(int row, int col);
-    void slotTableComboBoxItemActivated(int index);
     // Ctrl+V: rows of a signal type and its levels, either as copied from a
     // pattern table or as the type followed by the vector of its bits.
     void slotPasteRows(const QString& text);
 
 protected:
+    // Connects the row buttons and the table to the tab's slots.
+    template <class Tab>
+    void connectTable(Tab* tab, void (Tab::*addRow)(), void (Tab::*deleteRows)(), void (Tab::*valueChanged)(int, int),
+                      void (Tab::*comboBoxActivated)(int))
+    {
+        connect(m_addItem, &QPushButton::clicked, tab, addRow);
+        connect(m_deleteItem, &QPushButton::clicked, tab, deleteRows);
+        connect(m_table, &LxLibTable::valueChanged, tab, valueChanged);
+        connect(m_table, &LxLibTable::comboBoxActivated, tab, comboBoxActivated);
+    }
+
+    // What the tab's table slots do.
+    void addRow();
+    void deleteRows();
+    void tableValueChanged(int row, int col);
+
     // The settings of the table's rows; with ask, a row with no level set is
     // left out when the user agrees.
     void readRows(lxlib::LxLibSetSignalList& rows, bool ask) const;

@@ -117,19 +117,19 @@ void TestPatterns::enableNamesAndLimit()
     QListWidget* list = tab->list();
 
     // Outputs alone cannot be driven to enable anything.
-    tab->slotAdd();
+    tab->slotAddEnable();
     QCOMPARE(prompts.lastText(), QStringLiteral("Unable to add Enable Pattern\nPlease check your Pin List"));
     QCOMPARE(list->count(), 0);
     QCOMPARE(tab->stack()->currentWidget()->objectName(), QStringLiteral("wspEnableInvalid"));
 
     f.selectPart(1);
     prompts.answerText(QString());
-    tab->slotAdd();
+    tab->slotAddEnable();
     prompts.answerText(QStringLiteral("truth TABLE"));
-    tab->slotAdd();
+    tab->slotAddEnable();
     QCOMPARE(prompts.lastText(), QStringLiteral("This Enable Pattern name is not allowed!"));
     prompts.answerText(QStringLiteral("  "));
-    tab->slotAdd();
+    tab->slotAddEnable();
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Enable 01"));
     QCOMPARE(list->item(1)->text(), QStringLiteral("Enable 02"));
@@ -139,13 +139,13 @@ void TestPatterns::enableNamesAndLimit()
 
     // Renaming refuses reserved names in any case, accepts a name already used.
     prompts.answerText(QStringLiteral("dIsAbLeD"));
-    tab->slotRename();
+    tab->slotRenameEnable();
     QCOMPARE(prompts.lastText(), QStringLiteral("This Enable Pattern name is not allowed!"));
     prompts.answerText(QStringLiteral(" "));
-    tab->slotRename();
+    tab->slotRenameEnable();
     QCOMPARE(prompts.lastText(), QStringLiteral("There is no enable id specified"));
     prompts.answerText(QStringLiteral("Enable 01"));
-    tab->slotRename();
+    tab->slotRenameEnable();
     QCOMPARE(list->item(1)->text(), QStringLiteral("Enable 01"));
     QCOMPARE(tab->mark(1, 1), int(PWEditMarks::Edited));
     list->setCurrentRow(0);
@@ -154,15 +154,15 @@ void TestPatterns::enableNamesAndLimit()
     // Defaults avoid the names of every part.
     f.selectPart(2);
     prompts.answerText(QString());
-    tab->slotAdd();
+    tab->slotAddEnable();
     QCOMPARE(list->item(0)->text(), QStringLiteral("Enable 02"));
 
     f.selectPart(1);
     QCOMPARE(list->count(), 2);
     while (list->count() < PWEnableTab::MaxEnables)
-        QVERIFY(tab->addPattern(QString()));
+        QVERIFY(tab->addEnablePattern(QString()));
     QCOMPARE(list->item(11)->text(), QStringLiteral("Enable 12"));
-    QVERIFY(!tab->addPattern(QStringLiteral("One more")));
+    QVERIFY(!tab->addEnablePattern(QStringLiteral("One more")));
     QCOMPARE(prompts.lastText(),
              QStringLiteral("It is not possible to add a new Enable\nMaximum number of Enables is reached"));
     QCOMPARE(list->count(), 100);
@@ -181,7 +181,7 @@ void TestPatterns::enableNamesAndLimit()
 
     list->setCurrentRow(0);
     prompts.answerYesNo(true);
-    tab->slotDelete();
+    tab->slotDeleteEnable();
     QCOMPARE(prompts.lastText(), QStringLiteral("Do you want to delete  \"Enable 01\"?"));
     QCOMPARE(list->count(), 99);
     QCOMPARE(f.part(1)->enablePatterns().count(), 99);
@@ -214,21 +214,21 @@ void TestPatterns::enableTypesAndSignalChoices()
     QCOMPARE(itemsOf(conn2), (QStringList{"Normal", "Invert"}));
 
     prompts.answerText(QStringLiteral("On"));
-    tab->slotAdd();
+    tab->slotAddEnable();
     LxLibTable* table = tab->table();
     QCOMPARE(table->numCols(), 5);
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("D"));
     QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("OE"));
-    tab->slotAddItem();
+    tab->slotAddEnableItem();
     QCOMPARE(table->comboItem(0, 0)->stringList(), (QStringList{"OE", "IN", "IO", "DATA", ""}));
     QCOMPARE(enabledColumns(table, 0), QStringList{"OE"});
     setRowType(table, 0, QStringLiteral("IN"));
     QCOMPARE(enabledColumns(table, 0), QStringList{"A"});
     type(table, 0, 3, QStringLiteral("z"));
-    tab->slotAddItem();
+    tab->slotAddEnableItem();
     setRowType(table, 1, QStringLiteral("DATA"));
     // A row without any level set is offered for deletion when it is stored.
-    tab->slotAddItem();
+    tab->slotAddEnableItem();
 
     choose(typeBox, QStringLiteral("Equation"));
     QVERIFY(typeStack->isVisibleTo(tab));
@@ -327,7 +327,7 @@ void TestPatterns::enableTypesWithoutSignals()
     f.showTab(PWLogicPartsPage::EnableTab);
     PWEnableTab* tab = f.enables();
     prompts.answerText(QString());
-    tab->slotAdd();
+    tab->slotAddEnable();
     auto* typeBox = child<QComboBox>(tab, "EnableTypeCBox");
     choose(typeBox, QStringLiteral("Equation"));
     QCOMPARE(prompts.lastText(), QStringLiteral("There is no data available to create an Enable Equation type"));
@@ -386,12 +386,12 @@ void TestPatterns::disableTypeChecks()
     f.show();
     f.showTab(PWLogicPartsPage::DisableTab);
     PWDisableTab* tab = f.disables();
-    tab->slotAdd();
+    tab->slotAddDisable();
     QCOMPARE(prompts.lastText(), QStringLiteral("Unable to add Disable Pattern\nPlease check your Pin List"));
 
     f.selectPart(1);
     prompts.answerText(QString());
-    tab->slotAdd();
+    tab->slotAddDisable();
     QCOMPARE(tab->list()->item(0)->text(), QStringLiteral("Disable 01"));
     const QStringList types = {"DATA", "DATAA", "DATAB", "DATAO", "OUT", "IO", "RYBY"};
     QStringList checked, enabled;
@@ -409,7 +409,7 @@ void TestPatterns::disableTypeChecks()
     QCOMPARE(tab->mark(1, 0), int(PWEditMarks::Stored));
     tab->typeBox(QStringLiteral("DATA"))->click();
     QCOMPARE(tab->mark(1, 0), int(PWEditMarks::Edited));
-    tab->slotAddItem();
+    tab->slotAddDisableItem();
     type(tab->table(), 0, 2, QStringLiteral("1"));
     f.showTab(PWLogicPartsPage::EnableTab);
     const LxLibDisablePattern* stored = part->disablePatterns().at(0);
@@ -438,11 +438,11 @@ void TestPatterns::disableTypeChecks()
     // Control signals only: patterns, but no disable type to choose.
     f.selectPart(2);
     prompts.answerText(QString());
-    tab->slotAdd();
+    tab->slotAddDisable();
     QCOMPARE(tab->list()->item(0)->text(), QStringLiteral("Disable 02"));
     for (const QString& t : types)
         QVERIFY(!tab->typeBox(t)->isEnabled());
-    tab->slotAddItem();
+    tab->slotAddDisableItem();
     QCOMPARE(tab->table()->comboItem(0, 0)->stringList(), (QStringList{"CE", "OE", ""}));
     QVERIFY(prompts.unexpected().isEmpty());
 }
@@ -456,12 +456,12 @@ void TestPatterns::disableLimitAndReadOnlyView()
     f.showTab(PWLogicPartsPage::DisableTab);
     PWDisableTab* tab = f.disables();
     while (tab->list()->count() < 20)
-        QVERIFY(tab->addPattern(QString()));
-    QVERIFY(!tab->addPattern(QStringLiteral("Activate Buffering")));
+        QVERIFY(tab->addDisablePattern(QString()));
+    QVERIFY(!tab->addDisablePattern(QStringLiteral("Activate Buffering")));
     QCOMPARE(prompts.lastText(), QStringLiteral("This Disable Pattern name is not allowed!"));
-    QVERIFY(tab->addPattern(QString()));
+    QVERIFY(tab->addDisablePattern(QString()));
     QCOMPARE(tab->list()->item(20)->text(), QStringLiteral("Disable 21"));
-    QVERIFY(!tab->addPattern(QString()));
+    QVERIFY(!tab->addDisablePattern(QString()));
     QCOMPARE(prompts.lastText(),
              QStringLiteral("It is not possible to add a new Disable Pattern\nMaximum number of Disables is reached"));
     QCOMPARE(part->disablePatterns().count(), 21);
@@ -495,15 +495,15 @@ void TestPatterns::latchConditionAndVectors()
     f.show();
     f.showTab(PWLogicPartsPage::LatchTab);
     PWLatchTab* tab = f.latches();
-    tab->slotAdd();
+    tab->slotAddLatch();
     QCOMPARE(prompts.lastText(), QStringLiteral("Unable to add Latch Sequence\nPlease check your Pin List"));
 
     f.selectPart(1);
     prompts.answerText(QStringLiteral("Activate latching"));
-    tab->slotAdd();
+    tab->slotAddLatch();
     QCOMPARE(prompts.lastText(), QStringLiteral("This Latch Sequence name is not allowed!"));
     prompts.answerText(QString());
-    tab->slotAdd();
+    tab->slotAddLatch();
     QCOMPARE(tab->list()->item(0)->text(), QStringLiteral("Latch 01"));
     QCOMPARE(itemsOf(tab->firstSignal()), (QStringList{"OUT", ""}));
     QCOMPARE(itemsOf(tab->secondSignal()),
@@ -573,15 +573,15 @@ void TestPatterns::latchConditionAndVectors()
 
     // Rename strips the blanks; the list keeps at most 100.
     prompts.answerText(QStringLiteral("  Hold  "));
-    tab->slotRename();
+    tab->slotRenameLatch();
     QCOMPARE(tab->list()->item(0)->text(), QStringLiteral("Hold"));
     while (tab->list()->count() < PWLatchTab::MaxLatches)
-        QVERIFY(tab->addPattern(QString()));
-    QVERIFY(!tab->addPattern(QString()));
+        QVERIFY(tab->addLatchSequence(QString()));
+    QVERIFY(!tab->addLatchSequence(QString()));
     QCOMPARE(prompts.lastText(), QStringLiteral("It is not possible to add a new Latch Sequence\n"
                                                 "Maximum number of Latch Sequences is reached"));
     prompts.answerYesNo(true);
-    tab->slotDelete();
+    tab->slotDeleteLatch();
     QCOMPARE(prompts.lastText(), QStringLiteral("Do you want to delete \"Latch 100\"?"));
     QCOMPARE(part->latchSequences().count(), 99);
     QVERIFY(prompts.unexpected().isEmpty());
@@ -597,7 +597,7 @@ void TestPatterns::pasteAndCopy()
     f.showTab(PWLogicPartsPage::EnableTab);
     PWEnableTab* enables = f.enables();
     prompts.answerText(QString());
-    enables->slotAdd();
+    enables->slotAddEnable();
     LxLibTable* table = enables->table();
     paste(table, QStringLiteral("IN\t1\t0\noe 1\nXYZ 1\nIN 2z\n"));
     QCOMPARE(table->numRows(), 2);
@@ -617,7 +617,7 @@ void TestPatterns::pasteAndCopy()
 
     PWLatchTab* latches = f.latches();
     prompts.answerText(QString());
-    latches->slotAdd();
+    latches->slotAddLatch();
     LxLibLogicTable* vectors = latches->table();
     paste(vectors, QStringLiteral("Vector\t1\t0\tz\n01x\n2xx\n"));
     QCOMPARE(vectors->numRows(), 2);

@@ -284,7 +284,7 @@ private slots:
         QListWidget* enables = page->enableTab()->list();
         QCOMPARE(entries(enables), QStringList{QStringLiteral("Byte 2 on")});
         e.prompts.answerYesNo(true);
-        page->enableTab()->slotDelete();
+        page->enableTab()->slotDeleteEnable();
         QCOMPARE(logic.logicParts().at(1)->enablePatterns().count(), 0);
         QVERIFY(history->undo());
         QCOMPARE(entries(enables), QStringList{QStringLiteral("Byte 2 on")});
@@ -294,7 +294,7 @@ private slots:
         page->form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::DisableTab);
         QListWidget* disables = page->disableTab()->list();
         e.prompts.answerText(QStringLiteral("Quiet"));
-        page->disableTab()->slotAdd();
+        page->disableTab()->slotAddDisable();
         QCOMPARE(entries(disables), (QStringList{QStringLiteral("Byte 2 off"), QStringLiteral("Quiet")}));
         QVERIFY(history->undo());
         QCOMPARE(entries(disables), QStringList{QStringLiteral("Byte 2 off")});
