@@ -1,5 +1,3 @@
-// Loading into and saving from the wizard, through its widgets and the scripted prompts.
-
 #include "CLogic.h"
 #include "CLogicChecks.h"
 #include "LxLibInfo.h"
@@ -25,7 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 namespace {
 
 const QByteArray kModel = "model-format 1.1\n"
@@ -49,6 +46,14 @@ class TestModelFile : public QObject
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
+    static void addOnePinPackage(PartwrightDlg& dlg)
+    {
+        auto* package = new CPackage;
+        package->addPackageId(QStringLiteral("P"));
+        package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
+        dlg.context().logic().packages().append(package);
+    }
+
     // A new logic model with one package of one pin, named on the last page.
     static std::unique_ptr<PartwrightDlg> newLogicModel(const QString& lib, const QString& modelName)
     {
@@ -59,10 +64,7 @@ class TestModelFile : public QObject
         QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
         dlg->leDeviceId->setText(QStringLiteral("CHIP"));
         dlg->rbLogicDevice->click();
-        auto* package = new CPackage;
-        package->addPackageId(QStringLiteral("P"));
-        package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
-        dlg->context().logic().packages().append(package);
+        addOnePinPackage(*dlg);
         dlg->leModelName->setText(modelName);
         return dlg;
     }
@@ -146,24 +148,6 @@ private slots:
                                 "    property \"family\" \"HC\"\n    pinlist"),
                  saved.constData());
         QVERIFY(!saved.contains("property \"first\""));
-    }
-
-    void refusedDisablePatternsAreShownOnLoading()
-    {
-        ScriptedPrompter prompts;
-        QByteArray many;
-        for (int i = 1; i <= 22; ++i)
-            many += "    disable \"D" + QByteArray::number(i) + "\" {\n      set IN \"1\"\n    }\n";
-        QByteArray text = kModel;
-        const QString file = path(QStringLiteral("disables.model"));
-        QVERIFY(put(file, text.replace("    enable \"E\"", many + "    enable \"E\"")));
-        auto dlg = openedOnNext(file);
-        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
-        // After the warning about the two enable specifications, the add's refusal.
-        QCOMPARE(prompts.count(), 2);
-        QCOMPARE(prompts.lastText(), QStringLiteral("It is not possible to add a new Disable Pattern\n"
-                                                    "Maximum number of Disables is reached"));
-        QCOMPARE(dlg->context().logic().logicParts().at(0)->disablePatterns().count(), 21);
     }
 
     void savingFollowsTheNameRules()
@@ -251,10 +235,7 @@ private slots:
         QCOMPARE(contentOf(old), before);
 
         // Targets nobody can write, whoever runs the test. Under a regular file no folder can be made.
-        auto* package = new CPackage;
-        package->addPackageId(QStringLiteral("P"));
-        package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
-        dlg->context().logic().packages().append(package);
+        addOnePinPackage(*dlg);
         dlg->leModelName->setText(old + QStringLiteral("/sub/x.model"));
         QVERIFY(!dlg->modelFile()->buildAndSave());
         QCOMPARE(prompts.lastText(), QStringLiteral("Unable to create folder name 'old.model'"));
@@ -298,8 +279,12 @@ private slots:
     void nextFromTheFirstPageLoads()
     {
         ScriptedPrompter prompts;
+        QByteArray many;
+        for (int i = 1; i <= 22; ++i)
+            many += "    disable \"D" + QByteArray::number(i) + "\" {\n      set IN \"1\"\n    }\n";
+        QByteArray text = kModel;
         const QString file = path(QStringLiteral("chip.model"));
-        QVERIFY(put(file, kModel));
+        QVERIFY(put(file, text.replace("    enable \"E\"", many + "    enable \"E\"")));
         auto dlg = openedOnNext(file);
         QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
         QCOMPARE(dlg->leDeviceId->text(), QStringLiteral("CHIP"));
@@ -311,9 +296,12 @@ private slots:
         QVERIFY(box);
         QCOMPARE(box->count(), 1);
         QCOMPARE(box->item(0)->text(), QStringLiteral("P"));
-        // Two enable specifications: one warning box, before the page changes.
-        QCOMPARE(prompts.count(), 1);
-        QVERIFY(prompts.lastText().startsWith(QStringLiteral("Some enable patterns have multiple specifications.")));
+        // Before the page changes: the warning about the two enable specifications, then the refused disable.
+        QCOMPARE(prompts.count(), 2);
+        QVERIFY(prompts.texts().first().startsWith(QStringLiteral("Some enable patterns have multiple specifications.")));
+        QCOMPARE(prompts.lastText(), QStringLiteral("It is not possible to add a new Disable Pattern\n"
+                                                    "Maximum number of Disables is reached"));
+        QCOMPARE(dlg->context().logic().logicParts().at(0)->disablePatterns().count(), 21);
 
         // Saving again keeps the alias and writes format 1.2.
         dlg->leModelName->setText(path(QStringLiteral("again.model")));
