@@ -347,6 +347,16 @@ void TestLxLib::randomModelsRoundTrip()
                                                .arg(r.errors.join('\n'), QString::fromUtf8(text))));
         QCOMPARE(r.info.toText(), text);
     }
+    // A text written wrongly may still read back to the same wrong text: compare with what went in.
+    Random random(7);
+    auto* note = new LxLibHeader(HT_NOTE);
+    for (int i = 0; i < 500; ++i)
+        note->AddLogComment(random.text());
+    LxLibInfo texts(QStringLiteral("texts.model"));
+    texts.AddHeader(note);
+    Recorded r;
+    QVERIFY(r.read(texts.toText()));
+    QCOMPARE(r.info.GetHeaderList().first()->GetLogCommentList(), note->GetLogCommentList());
 }
 
 void TestLxLib::versions()
