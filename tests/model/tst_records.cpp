@@ -156,18 +156,15 @@ private slots:
         fillSimpleLogic(full);
         addPinList(*full.logicParts().at(0), "PL2", {{"A0", ST_DATAI, 0}, {"OE", ST_OE, 0}});
         full.rebuildSignalIndex(0);
-        names.clear();
-        full.getSignalNames(names, 8, 0);
-        QCOMPARE(names, QStringList({"OE", "DATAI", "DATAO", "DATA", ""}));
-        names.clear();
-        full.getSignalNames(names, 4, 0);
-        QCOMPARE(names, QStringList({"DATAO", "DATA", ""}));
-        names.clear();
-        full.getSignalNames(names, 3, 0);
-        QCOMPARE(names, QStringList({"OE", "DATAI", "DATA", "PWR", "GND", "PWR_NEG", "PWR_REF", "PWR_SW", ""}));
-        names.clear();
-        full.getSignalNames(names, 7, 0);
-        QCOMPARE(names, QStringList({""}));
+        auto namesOf = [&full](int kind) {
+            QStringList n;
+            full.getSignalNames(n, kind, 0);
+            return n;
+        };
+        QCOMPARE(namesOf(8), QStringList({"OE", "DATAI", "DATAO", "DATA", ""}));
+        QCOMPARE(namesOf(4), QStringList({"DATAO", "DATA", ""}));
+        QCOMPARE(namesOf(3), QStringList({"OE", "DATAI", "DATA", "PWR", "GND", "PWR_NEG", "PWR_REF", "PWR_SW", ""}));
+        QCOMPARE(namesOf(7), QStringList({""}));
     }
 
     void pruningAndDanglingNames()
@@ -176,11 +173,9 @@ private slots:
         fillSimpleLogic(logic);
         CLogicPart* part = logic.logicParts().at(0);
         auto* enable = new LxLibEnablePattern("Enable 01");
-        enable->AddSetSignal(new LxLibSetSignal(ST_DATA, "1"));
-        enable->AddSetSignal(new LxLibSetSignal(ST_CE, "0"));
-        enable->AddSetSignal(new LxLibSetSignal(ST_OE, "0"));
-        enable->AddSetSignal(new LxLibSetSignal(ST_DATAO, "1"));
-        enable->AddSetSignal(new LxLibSetSignal(ST_DATAI, "Z"));
+        for (const auto& [type, value] : QList<std::pair<int, QString>>{
+                 {ST_DATA, "1"}, {ST_CE, "0"}, {ST_OE, "0"}, {ST_DATAO, "1"}, {ST_DATAI, "Z"}})
+            enable->AddSetSignal(new LxLibSetSignal(type, value));
         part->insertEnablePattern(0, enable);
         auto* disable = new LxLibDisablePattern("Disable 01");
         disable->AddSetSignal(new LxLibSetSignal(ST_WE, "1"));
