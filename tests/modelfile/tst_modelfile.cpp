@@ -126,30 +126,6 @@ private slots:
         QVERIFY(prompts.unexpected().isEmpty());
     }
 
-    void propertiesFollowTheirPartIntoTheSavedFile()
-    {
-        ScriptedPrompter prompts;
-        QByteArray two = kModel;
-        two.replace("  }\n}\n", "  }\n  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
-                                "    property \"family\" \"HC\"\n    pinlist \"PL\" {\n      signal IN 0 \"A\"\n"
-                                "    }\n  }\n}\n");
-        two.replace("  logic \"Part 01\" {\n", "  logic \"Part 01\" {\n    property \"first\" \"1\"\n");
-        const QString file = path(QStringLiteral("properties.model"));
-        QVERIFY(put(file, two));
-        auto dlg = openedOnNext(file);
-        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
-        QCOMPARE(walkToLastPage(*dlg), int(PartwrightForm::LastPage));
-        // The first part goes; its property goes with it, the second part keeps its own.
-        QVERIFY(dlg->logicPage()->deleteLogicPart(0));
-        dlg->leModelName->setText(path(QStringLiteral("properties-saved.model")));
-        QVERIFY(dlg->modelFile()->buildAndSave());
-        const QByteArray saved = contentOf(path(QStringLiteral("properties-saved.model")));
-        QVERIFY2(saved.contains("  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
-                                "    property \"family\" \"HC\"\n    pinlist"),
-                 saved.constData());
-        QVERIFY(!saved.contains("property \"first\""));
-    }
-
     void savingFollowsTheNameRules()
     {
         ScriptedPrompter prompts;
@@ -283,15 +259,20 @@ private slots:
         for (int i = 1; i <= 22; ++i)
             many += "    disable \"D" + QByteArray::number(i) + "\" {\n      set IN \"1\"\n    }\n";
         QByteArray text = kModel;
+        text.replace("    enable \"E\"", many + "    enable \"E\"");
+        text.replace("  }\n}\n", "  }\n  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
+                                 "    property \"family\" \"HC\"\n    pinlist \"PL\" {\n      signal IN 0 \"A\"\n"
+                                 "    }\n  }\n}\n");
+        text.replace("  logic \"Part 01\" {\n", "  logic \"Part 01\" {\n    property \"first\" \"1\"\n");
         const QString file = path(QStringLiteral("chip.model"));
-        QVERIFY(put(file, text.replace("    enable \"E\"", many + "    enable \"E\"")));
+        QVERIFY(put(file, text));
         auto dlg = openedOnNext(file);
         QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
         QCOMPARE(dlg->leDeviceId->text(), QStringLiteral("CHIP"));
         QVERIFY(dlg->rbLogicDevice->isChecked());
         QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
         QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(file));
-        QCOMPARE(dlg->context().logic().logicParts().count(), 1);
+        QCOMPARE(dlg->context().logic().logicParts().count(), 2);
         auto* box = dlg->findChild<QListWidget*>(QStringLiteral("PackageLBox"));
         QVERIFY(box);
         QCOMPARE(box->count(), 1);
@@ -303,13 +284,20 @@ private slots:
                                                     "Maximum number of Disables is reached"));
         QCOMPARE(dlg->context().logic().logicParts().at(0)->disablePatterns().count(), 21);
 
-        // Saving again keeps the alias and writes format 1.2.
+        // Saving again keeps the alias and writes format 1.2. The first part goes, its
+        // property with it; the second part keeps its own.
+        QCOMPARE(walkToLastPage(*dlg), int(PartwrightForm::LastPage));
+        QVERIFY(dlg->logicPage()->deleteLogicPart(0));
         dlg->leModelName->setText(path(QStringLiteral("again.model")));
         QVERIFY(dlg->modelFile()->buildAndSave());
         const QByteArray again = contentOf(path(QStringLiteral("again.model")));
         QVERIFY(again.startsWith("model-format 1.2\n"));
         QVERIFY(again.contains("alias \"A1\" \"CHIP\" \"Maker\" \"P\""));
         QVERIFY(again.contains("line \"(c) Jo\""));
+        QVERIFY2(again.contains("  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
+                                "    property \"family\" \"HC\"\n    pinlist"),
+                 again.constData());
+        QVERIFY(!again.contains("property \"first\""));
     }
 
     void loadingSetsEditModeAndCategory()
@@ -358,6 +346,12 @@ private slots:
             QCOMPARE(dlg->currentIndex(), int(PartwrightForm::LogicPage));
             QCOMPARE(prompts.lastText(), expected);
         }
+        // A cancelled File Open forgets the loaded file.
+        QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(file));
+        prompts.answerFile(QString());
+        dlg->menuAction(PartwrightDlg::MenuOpen)->trigger();
+        QVERIFY(dlg->modelFileName().isEmpty());
+        QVERIFY(dlg->proposedFilePath().isEmpty());
         QVERIFY(prompts.unexpected().isEmpty());
     }
 
@@ -435,16 +429,6 @@ private slots:
                                                     "(*.abl);;IBIS (*.ibs);;All Files (*.*)"));
         QVERIFY(dlg->proposedFilePath().isEmpty());
         QVERIFY(dlg->modelFileName().isEmpty());
-
-        // The same from File Open, after a model was loaded.
-        const QString file = path(QStringLiteral("chip.model"));
-        QVERIFY(put(file, kModel));
-        dlg = openedOnNext(file);
-        QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(file));
-        prompts.answerFile(QString());
-        dlg->menuAction(PartwrightDlg::MenuOpen)->trigger();
-        QVERIFY(dlg->modelFileName().isEmpty());
-        QVERIFY(dlg->proposedFilePath().isEmpty());
         QVERIFY(prompts.unexpected().isEmpty());
     }
 };
