@@ -185,10 +185,13 @@ void TestLxLibStream::pool()
         QVERIFY(LxLibPool::blockCount() > 0);
         // Freed slots are handed out again before new blocks are cut.
         const std::size_t blocks = LxLibPool::blockCount();
+        std::size_t replaced = 0;
         for (size_t i = 1; i < objects.size(); i += 3) {
             objects[i].reset();
             objects[i].reset(new LxLibDiagRuleStuckAt(2, int(i), 1));
+            replaced += 1 - addresses.count(objects[i].get());
         }
+        QCOMPARE(replaced, std::size_t(0));
         QCOMPARE(LxLibPool::blockCount(), blocks);
         QCOMPARE(static_cast<LxLibDiagRuleStuckAt*>(objects[4].get())->GetSignalBit(), 4);
         QCOMPARE(static_cast<LxLibTruthTableRecord*>(objects[3].get())->GetVector(), QStringLiteral("3"));
