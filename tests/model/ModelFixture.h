@@ -7,12 +7,7 @@
 #include <QString>
 
 // Short ways to assemble device models in tests.
-struct PinSpec
-{
-    QString name;
-    int type;
-    int bit;
-};
+struct PinSpec { QString name; int type; int bit; };
 
 inline CPackage* addPackage(CLogic& logic, const QString& id, const QList<std::pair<QString, int>>& pins)
 {

@@ -52,12 +52,7 @@ private slots:
 
     void pinChecks()
     {
-        struct Case
-        {
-            PinSpec pin;
-            QString error;
-        };
-        const QList<Case> cases = {
+        const QList<std::pair<PinSpec, QString>> cases = {
             {{" ", ST_DATAI, 0}, "Error Part1 PL: Pin names are not correctly specified"},
             {{"", ST_DATAI, 0}, "Error Part1 PL: Pin names are not correctly specified"},
             {{"  ", ST_DATAI, 0}, ""},
@@ -71,13 +66,13 @@ private slots:
             {{"NotInPackage", ST_DATA, 0}, ""},
             {{"A0", ST_PWR, 0}, ""},
         };
-        for (const Case& c : cases) {
+        for (const auto& [pin, expected] : cases) {
             CLogic logic;
             addPackage(logic, "P", {{"A0", PPT_INPUT}, {"Y0", PPT_OUTPUT}, {"D0", PPT_INOUT_PD}, {"  ", PPT_INPUT}});
-            addPinList(*addPart(logic, "Part1"), "PL", {c.pin});
+            addPinList(*addPart(logic, "Part1"), "PL", {pin});
             QString error;
-            QCOMPARE(logic.validatePinLists(error), c.error.isEmpty());
-            QCOMPARE(error, c.error);
+            QCOMPARE(logic.validatePinLists(error), expected.isEmpty());
+            QCOMPARE(error, expected);
         }
 
         // Every package is checked, not only the first with the name.
