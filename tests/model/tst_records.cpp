@@ -204,8 +204,7 @@ private slots:
     void listsAndDiagnostics()
     {
         CLogic logic;
-        QVERIFY(!logic.insertPackage(0, nullptr));
-        QVERIFY(!logic.insertLogicPart(0, nullptr));
+        QVERIFY(!logic.insertPackage(0, nullptr) && !logic.insertLogicPart(0, nullptr));
         QVERIFY(!logic.insertSignalIndex(0, nullptr));
         addPart(logic, "A");
         addPart(logic, "B");
@@ -216,8 +215,7 @@ private slots:
         QCOMPARE(logic.signalIndexes().count(), 1);
 
         CLogicPart part("P");
-        QVERIFY(!part.insertPinList(0, nullptr));
-        QVERIFY(!part.insertEnablePattern(0, nullptr));
+        QVERIFY(!part.insertPinList(0, nullptr) && !part.insertEnablePattern(0, nullptr));
         auto* ts = new CTestSequences("TS 01");
         ts->appendStatement(new CVectorTestSequence("1"));
         ts->appendStatement(loopOf(1));
@@ -276,49 +274,45 @@ private slots:
             return r << static_cast<CVectorTestSequence*>(ts->statements().at(0))->vector()
                      << loop->vectors().at(0)->vector();
         };
+        auto rebuilt = [&logic, &rows] {
+            logic.rebuildSignalIndex(0);
+            return rows();
+        };
         // As storing an edited pin list does.
-        auto replacePins = [&logic, part](const QList<PinSpec>& pins) {
+        auto withPins = [part, &rebuilt](const QList<PinSpec>& pins) {
             part->pinLists().clear();
             addPinList(*part, "PL", pins);
-            logic.rebuildSignalIndex(0);
+            return rebuilt();
         };
         // Without an index before, the rows are taken as they are.
-        logic.rebuildSignalIndex(0);
-        QCOMPARE(rows(), QStringList({"H10", "lUz", "01", "H10", "L01"}));
+        QCOMPARE(rebuilt(), QStringList({"H10", "lUz", "01", "H10", "L01"}));
 
         // A new signal's cells read "X"; building again changes nothing.
-        replacePins({{"OE", ST_OE, 0}, {"A", ST_IN, 1}, {"Y", ST_OUT, 2}, {"B", ST_IN, 3}});
-        QCOMPARE(rows(), QStringList({"XH10", "XlUz", "01", "XH10", "XL01"}));
-        logic.rebuildSignalIndex(0);
-        QCOMPARE(rows(), QStringList({"XH10", "XlUz", "01", "XH10", "XL01"}));
+        const QStringList widened{"XH10", "XlUz", "01", "XH10", "XL01"};
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"A", ST_IN, 1}, {"Y", ST_OUT, 2}, {"B", ST_IN, 3}}), widened);
+        QCOMPARE(rebuilt(), widened);
 
         // Bits swapped and a type corrected: the cells move with the pins.
-        replacePins({{"OE", ST_OE, 0}, {"A", ST_IN, 3}, {"Y", ST_DATAO, 2}, {"B", ST_DIR, 1}, {"Y", ST_OUT, 2}});
         const QStringList swapped{"1HX0", "UlXz", "01", "1HX0", "0LX1"};
-        QCOMPARE(rows(), swapped);
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"A", ST_IN, 3}, {"Y", ST_DATAO, 2}, {"B", ST_DIR, 1}, {"Y", ST_OUT, 2}}),
+                 swapped);
 
         // A signal removed below the highest bit leaves an empty column; the top one goes.
-        replacePins({{"OE", ST_OE, 0}, {"A", ST_IN, 3}, {"Y", ST_OUT, 2}});
-        QCOMPARE(rows(), swapped);
-        replacePins({{"OE", ST_OE, 0}, {"Y", ST_OUT, 2}});
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"A", ST_IN, 3}, {"Y", ST_OUT, 2}}), swapped);
         const QStringList narrowed{"HX0", "lXz", "01", "HX0", "LX1"};
-        QCOMPARE(rows(), narrowed);
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"Y", ST_OUT, 2}}), narrowed);
 
         // Another pin for the same signal keeps its cells too.
-        replacePins({{"OE", ST_OE, 0}, {"Z", ST_OUT, 2}});
-        QCOMPARE(rows(), narrowed);
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"Z", ST_OUT, 2}}), narrowed);
 
         // Without pin lists there is nothing to fit; the same pins back fit again.
         part->pinLists().clear();
-        logic.rebuildSignalIndex(0);
-        QCOMPARE(rows(), narrowed);
-        replacePins({{"OE", ST_OE, 0}, {"Y", ST_OUT, 2}});
-        QCOMPARE(rows(), narrowed);
+        QCOMPARE(rebuilt(), narrowed);
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"Y", ST_OUT, 2}}), narrowed);
 
         // A second pin list adds pins to the columns, which keep their cells.
         addPinList(*part, "PL2", {{"OE2", ST_OE, 0}, {"Y2", ST_OUT, 2}});
-        logic.rebuildSignalIndex(0);
-        QCOMPARE(rows(), narrowed);
+        QCOMPARE(rebuilt(), narrowed);
 
         // Selecting a later part first puts an empty index at the first position.
         CLogicPart* second = addPart(logic, "U2");
