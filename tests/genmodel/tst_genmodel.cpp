@@ -15,30 +15,16 @@ class TestGenModel : public QObject
 private slots:
     void generatedModelsAreValid_data()
     {
-        QTest::addColumn<int>("pins");
-        QTest::addColumn<int>("parts");
-        QTest::addColumn<int>("pinLists");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("packages");
-        QTest::newRow("smallest") << 8 << 1 << 1 << 1 << 1;
-        QTest::newRow("wrapping pins") << 40 << 7 << 4 << 8 << 2;
-        QTest::newRow("wide") << 400 << 3 << 2 << 64 << 1;
+        // packages, pins per package, logic parts, pin lists per part, width, sequences per part, vectors per sequence
+        QTest::addColumn<ModelGenerator::Options>("o");
+        QTest::newRow("smallest") << ModelGenerator::Options{1, 8, 1, 1, 1, 2, 9};
+        QTest::newRow("wrapping pins") << ModelGenerator::Options{2, 40, 7, 4, 8, 2, 9};
+        QTest::newRow("wide") << ModelGenerator::Options{1, 400, 3, 2, 64, 2, 9};
     }
 
     void generatedModelsAreValid()
     {
-        QFETCH(int, pins);
-        QFETCH(int, parts);
-        QFETCH(int, pinLists);
-        QFETCH(int, width);
-        QFETCH(int, packages);
-        ModelGenerator::Options o;
-        o.pinsPerPackage = pins;
-        o.logicParts = parts;
-        o.pinListsPerPart = pinLists;
-        o.width = width;
-        o.packages = packages;
-        o.vectorsPerSequence = 9;
+        QFETCH(ModelGenerator::Options, o);
         const ModelGenerator generator(o);
         QVERIFY2(generator.problem().isEmpty(), qPrintable(generator.problem()));
         const QByteArray text = generator.text();
@@ -51,8 +37,8 @@ private slots:
         QVERIFY2(info.check(&first) > 0, qPrintable(first));
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
         QCOMPARE(info.toText(), text); // already canonical
-        QCOMPARE(info.GetComponent()->GetDescriptorList().count(), parts);
-        QCOMPARE(info.GetComponent()->GetPackageList().count(), packages);
+        QCOMPARE(info.GetComponent()->GetDescriptorList().count(), o.logicParts);
+        QCOMPARE(info.GetComponent()->GetPackageList().count(), o.packages);
 
         PWDeviceModel model;
         QString error;
@@ -63,19 +49,11 @@ private slots:
 
     void sizeTargetAndBadOptions()
     {
-        ModelGenerator::Options o;
-        o.pinsPerPackage = 200;
-        o.logicParts = 5;
-        o.megabytes = 2;
-        const qsizetype size = ModelGenerator(o).text().size();
+        const qsizetype size = ModelGenerator({.pinsPerPackage = 200, .logicParts = 5, .megabytes = 2}).text().size();
         QVERIFY2(size >= 2 * 1024 * 1024 && size < 2.2 * 1024 * 1024, qPrintable(QString::number(size)));
-
-        ModelGenerator::Options tooNarrow;
-        tooNarrow.pinsPerPackage = 16; // six inputs cannot carry a nine-signal pin list
-        QVERIFY(!ModelGenerator(tooNarrow).problem().isEmpty());
-        ModelGenerator::Options negative;
-        negative.logicParts = -1;
-        QVERIFY(!ModelGenerator(negative).problem().isEmpty());
+        // Six inputs cannot carry a nine-signal pin list.
+        QVERIFY(!ModelGenerator({.pinsPerPackage = 16}).problem().isEmpty());
+        QVERIFY(!ModelGenerator({.logicParts = -1}).problem().isEmpty());
     }
 };
 

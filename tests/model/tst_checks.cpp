@@ -1,6 +1,8 @@
+#include "CLogicBuilder.h"
 #include "CLogicChecks.h"
 #include "CLoopTestSequence.h"
 #include "CWaitTestSequence.h"
+#include "LxLibInfo.h"
 #include "ModelFixture.h"
 
 #include <QTest>
@@ -15,6 +17,14 @@ CTestSequences* addSequence(CLogicPart& part, const QString& name, CTestSequence
     ts->appendStatement(statement);
     part.insertTestSequence(part.testSequences().count(), ts);
     return ts;
+}
+
+// The file the logic builds into.
+QByteArray builtText(CLogic& logic)
+{
+    LxLibInfo doc("x.model");
+    QString error;
+    return logic.buildLogicComponent(&doc, "DEV", error) ? doc.toText() : error.toUtf8();
 }
 
 } // namespace
@@ -45,12 +55,7 @@ private slots:
 
     void pinChecks()
     {
-        struct Case
-        {
-            PinSpec pin;
-            QString error;
-        };
-        const QList<Case> cases = {
+        const QList<std::pair<PinSpec, QString>> cases = {
             {{" ", ST_DATAI, 0}, "Error Part1 PL: Pin names are not correctly specified"},
             {{"", ST_DATAI, 0}, "Error Part1 PL: Pin names are not correctly specified"},
             {{"  ", ST_DATAI, 0}, ""},
@@ -64,13 +69,13 @@ private slots:
             {{"NotInPackage", ST_DATA, 0}, ""},
             {{"A0", ST_PWR, 0}, ""},
         };
-        for (const Case& c : cases) {
+        for (const auto& [pin, expected] : cases) {
             CLogic logic;
             addPackage(logic, "P", {{"A0", PPT_INPUT}, {"Y0", PPT_OUTPUT}, {"D0", PPT_INOUT_PD}, {"  ", PPT_INPUT}});
-            addPinList(*addPart(logic, "Part1"), "PL", {c.pin});
+            addPinList(*addPart(logic, "Part1"), "PL", {pin});
             QString error;
-            QCOMPARE(logic.validatePinLists(error), c.error.isEmpty());
-            QCOMPARE(error, c.error);
+            QCOMPARE(logic.validatePinLists(error), expected.isEmpty());
+            QCOMPARE(error, expected);
         }
 
         // Every package is checked, not only the first with the name.
@@ -129,37 +134,26 @@ private slots:
         QCOMPARE(error, QString("Error Part1 Function Truth Table: This vector '0121' is not valid"));
         part->truthTable().clear();
 
-        addSequence(*part, "TS 01", new CVectorTestSequence("0 1"));
-        QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
-        QCOMPARE(error, QString("Error Part1 TS 01: This vector 0 1 is not valid"));
-        part->testSequences().clear();
+        // The only sequence of the part; what the check says of it, empty when it passes.
+        auto sequenceError = [&](CTestSequence* statement, const QString& name = "TS 01") {
+            part->testSequences().clear();
+            addSequence(*part, name, statement);
+            return CLogicChecks::checkTestSequences(logic, error) ? QString() : error;
+        };
+        QCOMPARE(sequenceError(new CVectorTestSequence("0 1")), QString("Error Part1 TS 01: This vector 0 1 is not valid"));
         // A character past Latin-1 whose low byte is an allowed one.
-        addSequence(*part, "TS 01", new CVectorTestSequence(QStringLiteral("1\u0130")));
-        QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
-        QCOMPARE(error, QStringLiteral("Error Part1 TS 01: This vector 1\u0130 is not valid"));
-        part->testSequences().clear();
-
+        QCOMPARE(sequenceError(new CVectorTestSequence(QStringLiteral("1\u0130"))),
+                 QStringLiteral("Error Part1 TS 01: This vector 1\u0130 is not valid"));
         auto* loop = new CLoopTestSequence(0, 0);
         loop->appendVector(new CVectorTestSequence("2"));
-        addSequence(*part, "TS 01", loop);
-        QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
-        QCOMPARE(error, QString("Error Part1 TS 01: Number of times to repeat is not valid"));
+        QCOMPARE(sequenceError(loop), QString("Error Part1 TS 01: Number of times to repeat is not valid"));
         loop->setCount(4);
         QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
         QCOMPARE(error, QString("Error Part1 TS 01: vector '2' is not valid"));
-        part->testSequences().clear();
-
-        addSequence(*part, "TS 01", new CWaitTestSequence(5, TU_NONE));
-        QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
-        QCOMPARE(error, QString("Error Part1 TS 01: Unit of the wait time is not specified"));
-        part->testSequences().clear();
-        addSequence(*part, "TS 01", new CWaitTestSequence(5, TU_TCK));
-        QVERIFY(CLogicChecks::checkTestSequences(logic, error));
-
-        addSequence(*part, "", new CVectorTestSequence("2"));
-        QVERIFY(!CLogicChecks::checkTestSequences(logic, error));
-        QCOMPARE(error, QString("This Test Sequence has no name"));
-        part->testSequences().remove(1);
+        QCOMPARE(sequenceError(new CWaitTestSequence(5, TU_NONE)),
+                 QString("Error Part1 TS 01: Unit of the wait time is not specified"));
+        QCOMPARE(sequenceError(new CVectorTestSequence("2"), ""), QString("This Test Sequence has no name"));
+        QCOMPARE(sequenceError(new CWaitTestSequence(5, TU_TCK)), QString());
 
         // A diagnostic rule needs its signal, bit and stuck-at type; rules of
         // undefined diagnostics are not looked at.
@@ -291,6 +285,148 @@ private slots:
         logic.logicParts().at(0)->pinLists().clear();
         QVERIFY(!CLogicChecks::checkPinListsPresent(logic, error, &at));
         QCOMPARE(at.sourceLine(), 19);
+    }
+
+    void failures()
+    {
+        CLogic logic;
+        QString error;
+        QVERIFY(!logic.buildLogicComponent(nullptr, "DEV", error));
+        QVERIFY(error.isEmpty());
+
+        LxLibInfo doc("x.model");
+        QVERIFY(!logic.buildLogicComponent(&doc, "DEV", error));
+        QCOMPARE(error, QString("Unable to save this model\nPackage information is required"));
+        QVERIFY(doc.GetComponentList().isEmpty());
+        QVERIFY(!logic.componentUnderConstruction());
+    }
+
+    void packagesAndParts()
+    {
+        CLogic logic;
+        CPackage* package = addPackage(logic, "SO8", {{"A", PPT_INPUT}, {"B", PPT_OUTPUT}});
+        package->addPin("tie0", "T", PPT_INPUT);
+        package->addPin("Pad", "Q", PPT_INOUT);
+        package->addPackageId("SOIC8");
+        package->setHasTap(true);
+        const QByteArray head = "model-format 1.2\ncomponent \"DEV\" {\n  package {\n    id \"SO8\"\n    id \"SOIC8\"\n"
+                                "    tap\n    pin \"1\" \"A\" INPUT\n    pin \"2\" \"B\" OUTPUT\n"
+                                "    pin \"TIE0\" \"T\" INPUT die TIE0\n    pin \"PAD\" \"Q\" INOUT die PAD\n  }\n";
+        // No logic part still gives the file one unnamed logic.
+        QCOMPARE(builtText(logic), head + "  logic \"\" {\n  }\n}\n");
+        QCOMPARE(CLogicBuilder::diePinTypeOf("Open"), int(DPT_OPEN));
+        QCOMPARE(CLogicBuilder::diePinTypeOf("TIE1"), int(DPT_TIE1));
+        QCOMPARE(CLogicBuilder::diePinTypeOf("TIE"), int(DPT_EXTERN));
+
+        // Parts without a usable pin list are left out; properties go out as they came
+        // in, repeated keys and order included.
+        CLogicPart* first = addPart(logic, "Good");
+        addPinList(*first, "PL", {{"A", ST_IN, 0}, {"B", ST_OUT, 0}});
+        first->properties() = {{"organisation", "128K x 8"}, {"family", "HC"}, {"organisation", "again"}};
+        addPinList(*addPart(logic, "OnlyEmpty"), "PL", {});
+        addPart(logic, "NoLists");
+        CLogicPart* mixed = addPart(logic, "Mixed");
+        addPinList(*mixed, "PL", {{"A", ST_IN, 0}});
+        addPinList(*mixed, "PL2", {});
+        QCOMPARE(builtText(logic), head + "  logic \"Good\" {\n    property \"organisation\" \"128K x 8\"\n"
+                                          "    property \"family\" \"HC\"\n    property \"organisation\" \"again\"\n"
+                                          "    pinlist \"PL\" {\n      signal IN 0 \"A\"\n      signal OUT 0 \"B\"\n    }\n  }\n}\n");
+    }
+
+    void sequencesAndDiagnostics()
+    {
+        CLogic logic;
+        fillSimpleLogic(logic);
+        CLogicPart* part = logic.logicParts().at(0);
+        part->truthTable().append(new LxLibTruthTableRecord("01X"));
+
+        auto* ts = new CTestSequences("TS 01");
+        ts->appendStatement(new CVectorTestSequence("10"));
+        auto* loop = new CLoopTestSequence(7, 2);
+        for (const char* v : {"00", "01", "11"})
+            loop->appendVector(new CVectorTestSequence(v));
+        ts->appendStatement(loop);
+        ts->appendStatement(new CWaitTestSequence(25, TU_US));
+        part->insertTestSequence(0, ts);
+
+        // Rows: 0 vector, 1 repeat, 2-4 its vectors, 5 end, 6 wait.
+        CTestSequenceDiagnoseList& diags = part->testSequenceDiagnostics();
+        auto defined = [](int kind, int stuckAt) {
+            auto* d = new CLogicDiagnose(CLogicDiagnose::Defined, kind);
+            d->AddRule(new LxLibDiagRuleStuckAt(ST_DATA, 0, stuckAt));
+            return d;
+        };
+        diags.setDiagnose(0, 0, defined(CLogicDiagnose::VectorRow, SA_1));
+        diags.setDiagnose(0, 2, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::VectorRow));
+        diags.setDiagnose(0, 3, defined(CLogicDiagnose::VectorRow, SA_0));
+        // Out of step with the rows: the loop's vectors from here on get nothing.
+        diags.setDiagnose(0, 4, defined(CLogicDiagnose::EndRow, SA_X));
+
+        const QByteArray expected =
+            "    truthtable {\n      row \"01X\"\n    }\n    sequence \"TS 01\" {\n      vector \"10\" {\n        diagnose {\n"
+            "          stuck DATA 0 SA1\n        }\n      }\n      loop 7 break error {\n        vector \"00\"\n"
+            "        vector \"01\" {\n          diagnose {\n            stuck DATA 0 SA0\n          }\n        }\n"
+            "        vector \"11\"\n      }\n      wait 25 us\n    }\n  }\n}\n";
+        // Building twice must not attach the diagnostics twice.
+        for (int pass = 0; pass < 2; ++pass) {
+            const QByteArray text = builtText(logic);
+            QVERIFY2(text.endsWith(expected), text.constData());
+        }
+    }
+
+    void patternCopies()
+    {
+        CLogic logic;
+        fillSimpleLogic(logic);
+        CLogicPart* part = logic.logicParts().at(0);
+
+        part->enablePatterns().append(new LxLibEnablePattern("Empty"));
+        auto* enable = new LxLibEnablePattern("Full");
+        enable->AddSetEnable(new LxLibSetEnable(ET_POWER_CONTROL));
+        enable->AddSetEnable(new LxLibSetEnableEqual(ST_DATAO, ST_OE, 3, 4, 1, 1, ST_DATA, -1));
+        enable->AddSetEnable(new LxLibSetEnableConnection(ST_DATAI, ST_DATA, 0, 1, 1, 0));
+        enable->AddSetEnable(new LxLibSetEnableDisable(ST_DATA, 2));
+        enable->AddSetSignal(new LxLibSetSignal(ST_OE, "0", 3));
+        part->enablePatterns().append(enable);
+
+        auto* disable = new LxLibDisablePattern("Off");
+        disable->AddSetDisable(new LxLibSetDisable(ST_DATAO));
+        disable->AddSetSignal(new LxLibSetSignal(ST_OE, "1"));
+        part->disablePatterns().append(disable);
+
+        auto* latch = new LxLibLatchSequence("Latch 01");
+        latch->AddSetEnable(new LxLibSetEnableEqual(ST_DATAO, ST_OE, 2, 0, 1, 1));
+        latch->AddSetEnable(new LxLibSetEnableEqual(ST_DATA, ST_OE));
+        auto* row = new LxLibSetSignalList;
+        row->append(new LxLibSetSignal(ST_OE, "1"));
+        latch->AddSetSignalList(row);
+        part->latchSequences().append(latch);
+
+        LxLibInfo doc("x.model");
+        QString error;
+        QVERIFY(logic.buildLogicComponent(&doc, "DEV", error));
+        // Empty patterns get a placeholder; bits, differentials and all but the
+        // first latch condition stay behind.
+        const QByteArray text = doc.toText();
+        QVERIFY2(text.endsWith("    enable \"Empty\" {\n      set - \"\"\n    }\n    enable \"Full\" {\n      set OE \"0\"\n"
+                               "      power-control\n      equation DATAO -1 OE -1 invert latch\n"
+                               "      connection DATAI -1 DATA -1 invert\n      output-disable DATA\n    }\n"
+                               "    disable \"Off\" {\n      set OE \"1\"\n      disables DATAO\n    }\n"
+                               "    latch \"Latch 01\" {\n      equation DATAO -1 OE -1 invert\n      step {\n"
+                               "        set OE \"1\"\n      }\n    }\n  }\n}\n"),
+                 text.constData());
+        // The model keeps its own objects.
+        QCOMPARE(part->latchSequences().at(0)->GetSetEnableList().count(), 2);
+
+        // What is built passes the library's check and survives a write and a read.
+        QString checkError;
+        QVERIFY2(doc.check(&checkError) > 0, qPrintable(checkError));
+        LxLibInfo reread("x.model");
+        QStringList messages;
+        connect(&reread, &LxLibInfo::message, this, [&](const lxlib::Message& m) { messages << m.text; });
+        QVERIFY(reread.readFromData(text, true, false));
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+        QCOMPARE(reread.toText(), text);
     }
 };
 

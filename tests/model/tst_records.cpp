@@ -1,7 +1,9 @@
 #include "CLoopTestSequence.h"
 #include "CWaitTestSequence.h"
 #include "ModelFixture.h"
+#include "PWVocabulary.h"
 
+#include <QSet>
 #include <QTest>
 
 using namespace lxlib;
@@ -33,7 +35,7 @@ class TestRecords : public QObject
     Q_OBJECT
 
 private slots:
-    void bitSequence()
+    void pinListPins()
     {
         QString error;
         CPinList repeated("PL");
@@ -62,18 +64,11 @@ private slots:
         QVERIFY(error.startsWith("%2 - Pin Name \"%1\":"));
 
         QVERIFY(CPinList("Empty").checkBitSequence(error));
-    }
 
-    void signalClass()
-    {
-        QCOMPARE(CPinListPin("P", ST_DATA, 0).signalClass(), 1);
-        QCOMPARE(CPinListPin("P", ST_DATAB, 0).signalClass(), 1);
-        QCOMPARE(CPinListPin("P", ST_MUXO, 0).signalClass(), 1);
-        QCOMPARE(CPinListPin("P", ST_DIR, 0).signalClass(), 2);
-        QCOMPARE(CPinListPin("P", ST_WPROT, 0).signalClass(), 2);
-        QCOMPARE(CPinListPin("P", ST_DASH, 0).signalClass(), 0);
-        QCOMPARE(CPinListPin("P", ST_PWR_SW, 0).signalClass(), 0);
-        QCOMPARE(CPinListPin("P", ST_NONE, 0).signalClass(), 0);
+        const QList<std::pair<int, int>> classes = {{ST_DATA, 1},  {ST_DATAB, 1}, {ST_MUXO, 1},   {ST_DIR, 2},
+                                                    {ST_WPROT, 2}, {ST_DASH, 0},  {ST_PWR_SW, 0}, {ST_NONE, 0}};
+        for (const auto& [type, signalClass] : classes)
+            QCOMPARE(CPinListPin("P", type, 0).signalClass(), signalClass);
     }
 
     void statementRowsAndOwnership()
@@ -172,18 +167,15 @@ private slots:
         fillSimpleLogic(full);
         addPinList(*full.logicParts().at(0), "PL2", {{"A0", ST_DATAI, 0}, {"OE", ST_OE, 0}});
         full.rebuildSignalIndex(0);
-        names.clear();
-        full.getSignalNames(names, 8, 0);
-        QCOMPARE(names, QStringList({"OE", "DATAI", "DATAO", "DATA", ""}));
-        names.clear();
-        full.getSignalNames(names, 4, 0);
-        QCOMPARE(names, QStringList({"DATAO", "DATA", ""}));
-        names.clear();
-        full.getSignalNames(names, 3, 0);
-        QCOMPARE(names, QStringList({"OE", "DATAI", "DATA", "PWR", "GND", "PWR_NEG", "PWR_REF", "PWR_SW", ""}));
-        names.clear();
-        full.getSignalNames(names, 7, 0);
-        QCOMPARE(names, QStringList({""}));
+        auto namesOf = [&full](int kind) {
+            QStringList n;
+            full.getSignalNames(n, kind, 0);
+            return n;
+        };
+        QCOMPARE(namesOf(8), QStringList({"OE", "DATAI", "DATAO", "DATA", ""}));
+        QCOMPARE(namesOf(4), QStringList({"DATAO", "DATA", ""}));
+        QCOMPARE(namesOf(3), QStringList({"OE", "DATAI", "DATA", "PWR", "GND", "PWR_NEG", "PWR_REF", "PWR_SW", ""}));
+        QCOMPARE(namesOf(7), QStringList({""}));
     }
 
     void pruningAndDanglingNames()
@@ -192,11 +184,9 @@ private slots:
         fillSimpleLogic(logic);
         CLogicPart* part = logic.logicParts().at(0);
         auto* enable = new LxLibEnablePattern("Enable 01");
-        enable->AddSetSignal(new LxLibSetSignal(ST_DATA, "1"));
-        enable->AddSetSignal(new LxLibSetSignal(ST_CE, "0"));
-        enable->AddSetSignal(new LxLibSetSignal(ST_OE, "0"));
-        enable->AddSetSignal(new LxLibSetSignal(ST_DATAO, "1"));
-        enable->AddSetSignal(new LxLibSetSignal(ST_DATAI, "Z"));
+        for (const auto& [type, value] : QList<std::pair<int, QString>>{
+                 {ST_DATA, "1"}, {ST_CE, "0"}, {ST_OE, "0"}, {ST_DATAO, "1"}, {ST_DATAI, "Z"}})
+            enable->AddSetSignal(new LxLibSetSignal(type, value));
         part->insertEnablePattern(0, enable);
         auto* disable = new LxLibDisablePattern("Disable 01");
         disable->AddSetSignal(new LxLibSetSignal(ST_WE, "1"));
@@ -225,8 +215,7 @@ private slots:
     void listsAndDiagnostics()
     {
         CLogic logic;
-        QVERIFY(!logic.insertPackage(0, nullptr));
-        QVERIFY(!logic.insertLogicPart(0, nullptr));
+        QVERIFY(!logic.insertPackage(0, nullptr) && !logic.insertLogicPart(0, nullptr));
         QVERIFY(!logic.insertSignalIndex(0, nullptr));
         addPart(logic, "A");
         addPart(logic, "B");
@@ -237,8 +226,7 @@ private slots:
         QCOMPARE(logic.signalIndexes().count(), 1);
 
         CLogicPart part("P");
-        QVERIFY(!part.insertPinList(0, nullptr));
-        QVERIFY(!part.insertEnablePattern(0, nullptr));
+        QVERIFY(!part.insertPinList(0, nullptr) && !part.insertEnablePattern(0, nullptr));
         auto* ts = new CTestSequences("TS 01");
         ts->appendStatement(new CVectorTestSequence("1"));
         ts->appendStatement(loopOf(1));
@@ -277,8 +265,11 @@ private slots:
     {
         // Columns, highest bit first: OUT 2, IN 1, OE 0.
         CLogic logic;
-        CLogicPart* part = addPart(logic, "Part");
-        CPinList* list = addPinList(*part, "PL", {{"OE", ST_OE, 0}, {"A", ST_IN, 1}, {"Y", ST_OUT, 2}});
+        CLogicPart* part = addPart(logic, "U1");
+        addPinList(*part, "PL", {{"OE", ST_OE, 0}, {"A", ST_IN, 1}, {"Y", ST_OUT, 2}});
+        // A row of another length is no row of these columns.
+        for (const char* row : {"H10", "lUz", "01"})
+            part->truthTable().append(new LxLibTruthTableRecord(row));
         auto* ts = new CTestSequences("TS 01");
         ts->appendStatement(new CVectorTestSequence("H10"));
         auto* loop = new CLoopTestSequence(2);
@@ -286,32 +277,133 @@ private slots:
         ts->appendStatement(loop);
         ts->appendStatement(new CWaitTestSequence(5, TU_MS));
         part->insertTestSequence(0, ts);
-        auto vectors = [ts, loop] {
-            return QStringList{static_cast<CVectorTestSequence*>(ts->statements().at(0))->vector(),
-                               loop->vectors().at(0)->vector()};
+        // The truth table, then the vectors of the sequence.
+        auto rows = [part, ts, loop] {
+            QStringList r;
+            for (const LxLibTruthTableRecord* t : part->truthTable())
+                r.append(t->GetVector());
+            return r << static_cast<CVectorTestSequence*>(ts->statements().at(0))->vector()
+                     << loop->vectors().at(0)->vector();
         };
-        // Without an index before, the vectors are taken as they are.
-        logic.rebuildSignalIndex(0);
-        QCOMPARE(vectors(), QStringList({"H10", "L01"}));
+        auto rebuilt = [&logic, &rows] {
+            logic.rebuildSignalIndex(0);
+            return rows();
+        };
+        // As storing an edited pin list does.
+        auto withPins = [part, &rebuilt](const QList<PinSpec>& pins) {
+            part->pinLists().clear();
+            addPinList(*part, "PL", pins);
+            return rebuilt();
+        };
+        // Without an index before, the rows are taken as they are.
+        QCOMPARE(rebuilt(), QStringList({"H10", "lUz", "01", "H10", "L01"}));
 
-        // A new highest bit opens a column of "X" in front.
-        list->addPin("B", ST_IN, 3);
-        logic.rebuildSignalIndex(0);
-        QCOMPARE(vectors(), QStringList({"XH10", "XL01"}));
-        logic.rebuildSignalIndex(0);
-        QCOMPARE(vectors(), QStringList({"XH10", "XL01"}));
+        // A new signal's cells read "X"; building again changes nothing.
+        const QStringList widened{"XH10", "XlUz", "01", "XH10", "XL01"};
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"A", ST_IN, 1}, {"Y", ST_OUT, 2}, {"B", ST_IN, 3}}), widened);
+        QCOMPARE(rebuilt(), widened);
 
-        // Bit 1 leaves (its column becomes a gap) and pin Y takes another
-        // signal: Y's characters follow the pin, the gap reads "X".
-        list->pins().remove(1);
-        list->pins().replace(1, new CPinListPin("Y", ST_IN, 2));
-        logic.rebuildSignalIndex(0);
-        QCOMPARE(vectors(), QStringList({"XHX0", "XLX1"}));
+        // Bits swapped and a type corrected: the cells move with the pins.
+        const QStringList swapped{"1HX0", "UlXz", "01", "1HX0", "0LX1"};
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"A", ST_IN, 3}, {"Y", ST_DATAO, 2}, {"B", ST_DIR, 1}, {"Y", ST_OUT, 2}}),
+                 swapped);
 
-        // The highest bit goes: its column goes with it.
-        list->pins().remove(2);
-        logic.rebuildSignalIndex(0);
-        QCOMPARE(vectors(), QStringList({"HX0", "LX1"}));
+        // A signal removed below the highest bit leaves an empty column; the top one goes.
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"A", ST_IN, 3}, {"Y", ST_OUT, 2}}), swapped);
+        const QStringList narrowed{"HX0", "lXz", "01", "HX0", "LX1"};
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"Y", ST_OUT, 2}}), narrowed);
+
+        // Another pin for the same signal keeps its cells too.
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"Z", ST_OUT, 2}}), narrowed);
+
+        // Without pin lists there is nothing to fit; the same pins back fit again.
+        part->pinLists().clear();
+        QCOMPARE(rebuilt(), narrowed);
+        QCOMPARE(withPins({{"OE", ST_OE, 0}, {"Y", ST_OUT, 2}}), narrowed);
+
+        // A second pin list adds pins to the columns, which keep their cells.
+        addPinList(*part, "PL2", {{"OE2", ST_OE, 0}, {"Y2", ST_OUT, 2}});
+        QCOMPARE(rebuilt(), narrowed);
+
+        // Selecting a later part first puts an empty index at the first position.
+        CLogicPart* second = addPart(logic, "U2");
+        addPinList(*second, "PL", {{"OE", ST_OE, 0}, {"A", ST_IN, 1}});
+        for (const char* row : {"10", ""})
+            second->truthTable().append(new LxLibTruthTableRecord(row));
+        addPart(logic, "U3");
+        logic.rebuildSignalIndex(2);
+        QVERIFY(!logic.signalIndexes().at(1)->isBuilt());
+        logic.rebuildSignalIndex(1);
+        QCOMPARE(second->truthTable().at(0)->GetVector(), QString("10"));
+        QVERIFY(second->truthTable().at(1)->GetVector().isEmpty());
+    }
+
+    void tablesAgreeWithLibraryCodes()
+    {
+        for (int code = 0; code < ST_COUNT; ++code) {
+            QCOMPARE(SignalTypeNames[code], signalTypeKeyword(code));
+            if (code > 0)
+                QCOMPARE(signalTypeCode(SignalTypeNames[code]), code);
+        }
+        for (int code = 0; code < PPT_COUNT; ++code) {
+            QCOMPARE(PackagePinTypeNames[code], packagePinTypeKeyword(code));
+            if (code > 0)
+                QCOMPARE(packagePinTypeCode(PackagePinTypeNames[code]), code);
+        }
+        for (int code = 0; code < DPT_COUNT; ++code)
+            QCOMPARE(PackageDiePinTypeNames[code], diePinTypeKeyword(code));
+        for (int code = 0; code < PCT_COUNT; ++code)
+            QCOMPARE(PassiveComponentTypeNames[code], passiveTypeKeyword(code));
+
+        QCOMPARE(StuckAtTypeNames(), QStringList({"", "SA1", "SA0", "SAX"}));
+        for (int code = 0; code < SA_COUNT; ++code)
+            QCOMPARE(StuckAtTypeNames()[code], stuckAtKeyword(code));
+    }
+
+    void allowedSignalTypes()
+    {
+        const QStringList inoutLogic = AllowedSignalTypes(PPT_INOUT_PD, false);
+        QCOMPARE(inoutLogic.count(), 20);
+        QVERIFY(inoutLogic.first().isEmpty());
+        QVERIFY(!inoutLogic.contains("MUX"));
+
+        const QStringList inoutMemory = AllowedSignalTypes(PPT_INOUT_PD, true);
+        QCOMPARE(inoutMemory.count(), 23);
+        const int modus = inoutMemory.indexOf("MODUS");
+        QCOMPARE(inoutMemory.mid(modus, 5), QStringList({"MODUS", "MUX", "MUXI", "MUXO", "OE"}));
+
+        QCOMPARE(AllowedSignalTypes(PPT_OUTPUT2, false), QStringList({"", "DATAO", "OUT", "RYBY"}));
+        QCOMPARE(AllowedSignalTypes(PPT_OUTPUT_OS_PD, true),
+                 QStringList({"", "DATAO", "MUXO", "OUT", "RYBY"}));
+        QCOMPARE(AllowedSignalTypes(PPT_INPUT, false),
+                 QStringList({"", "ADDR", "CE", "DATAI", "DIR", "IN", "LE", "MODUS", "OE", "RESETP",
+                              "VPP", "WE", "WPROT"}));
+        QVERIFY(AllowedSignalTypes(PPT_INPUT_PD, true).contains("MUXI"));
+        QVERIFY(!AllowedSignalTypes(PPT_INPUT_PD, true).contains("MUXO"));
+        for (int type : {PPT_NONE, PPT_GND, PPT_PWR, PPT_NC, PPT_DU, PPT_DASH, PPT_PWR_NEG, PPT_PWR_REF})
+            QCOMPARE(AllowedSignalTypes(type, true), QStringList({""}));
+
+        // Power types and "-" are never offered.
+        const QSet<QString> all(inoutMemory.begin(), inoutMemory.end());
+        for (int code = ST_DASH; code < ST_COUNT; ++code)
+            QVERIFY(!all.contains(SignalTypeNames[code]));
+    }
+
+    void reservedNamesAndMonths()
+    {
+        QVERIFY(isReservedPatternName("Truth Table"));
+        QVERIFY(isReservedPatternName("activate transceiving"));
+        QVERIFY(!isReservedPatternName("Truth Table "));
+        QVERIFY(!isReservedPatternName("TruthTable"));
+        QVERIFY(!isReservedPatternName(" Enabled"));
+        QVERIFY(!isReservedPatternName(""));
+
+        // The three length lists partition the months; the header page tests the day counts.
+        QStringList months = MonthNames30Days() + MonthNames31Days() + MonthNamesFebruary();
+        QCOMPARE(months.count(), 12);
+        for (const QString& m : MonthNames())
+            QVERIFY(months.removeOne(m));
+        QVERIFY(months.isEmpty());
     }
 };
 

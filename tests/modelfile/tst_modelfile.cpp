@@ -1,5 +1,3 @@
-// Loading into and saving from the wizard, through its widgets and the scripted prompts.
-
 #include "CLogic.h"
 #include "CLogicChecks.h"
 #include "LxLibInfo.h"
@@ -25,7 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 namespace {
 
 const QByteArray kModel = "model-format 1.1\n"
@@ -49,6 +46,14 @@ class TestModelFile : public QObject
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
+    static void addOnePinPackage(PartwrightDlg& dlg)
+    {
+        auto* package = new CPackage;
+        package->addPackageId(QStringLiteral("P"));
+        package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
+        dlg.context().logic().packages().append(package);
+    }
+
     // A new logic model with one package of one pin, named on the last page.
     static std::unique_ptr<PartwrightDlg> newLogicModel(const QString& lib, const QString& modelName)
     {
@@ -59,10 +64,7 @@ class TestModelFile : public QObject
         QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
         dlg->leDeviceId->setText(QStringLiteral("CHIP"));
         dlg->rbLogicDevice->click();
-        auto* package = new CPackage;
-        package->addPackageId(QStringLiteral("P"));
-        package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
-        dlg->context().logic().packages().append(package);
+        addOnePinPackage(*dlg);
         dlg->leModelName->setText(modelName);
         return dlg;
     }
@@ -124,48 +126,6 @@ private slots:
         QVERIFY(prompts.unexpected().isEmpty());
     }
 
-    void propertiesFollowTheirPartIntoTheSavedFile()
-    {
-        ScriptedPrompter prompts;
-        QByteArray two = kModel;
-        two.replace("  }\n}\n", "  }\n  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
-                                "    property \"family\" \"HC\"\n    pinlist \"PL\" {\n      signal IN 0 \"A\"\n"
-                                "    }\n  }\n}\n");
-        two.replace("  logic \"Part 01\" {\n", "  logic \"Part 01\" {\n    property \"first\" \"1\"\n");
-        const QString file = path(QStringLiteral("properties.model"));
-        QVERIFY(put(file, two));
-        auto dlg = openedOnNext(file);
-        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
-        QCOMPARE(walkToLastPage(*dlg), int(PartwrightForm::LastPage));
-        // The first part goes; its property goes with it, the second part keeps its own.
-        QVERIFY(dlg->logicPage()->deleteLogicPart(0));
-        dlg->leModelName->setText(path(QStringLiteral("properties-saved.model")));
-        QVERIFY(dlg->modelFile()->buildAndSave());
-        const QByteArray saved = contentOf(path(QStringLiteral("properties-saved.model")));
-        QVERIFY2(saved.contains("  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
-                                "    property \"family\" \"HC\"\n    pinlist"),
-                 saved.constData());
-        QVERIFY(!saved.contains("property \"first\""));
-    }
-
-    void refusedDisablePatternsAreShownOnLoading()
-    {
-        ScriptedPrompter prompts;
-        QByteArray many;
-        for (int i = 1; i <= 22; ++i)
-            many += "    disable \"D" + QByteArray::number(i) + "\" {\n      set IN \"1\"\n    }\n";
-        QByteArray text = kModel;
-        const QString file = path(QStringLiteral("disables.model"));
-        QVERIFY(put(file, text.replace("    enable \"E\"", many + "    enable \"E\"")));
-        auto dlg = openedOnNext(file);
-        QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
-        // After the warning about the two enable specifications, the add's refusal.
-        QCOMPARE(prompts.count(), 2);
-        QCOMPARE(prompts.lastText(), QStringLiteral("It is not possible to add a new Disable Pattern\n"
-                                                    "Maximum number of Disables is reached"));
-        QCOMPARE(dlg->context().logic().logicParts().at(0)->disablePatterns().count(), 21);
-    }
-
     void savingFollowsTheNameRules()
     {
         ScriptedPrompter prompts;
@@ -209,10 +169,6 @@ private slots:
                  QDir::toNativeSeparators(bad) + QStringLiteral("\nThe above model file name is invalid"));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("new"))));
 
-        dlg->leModelName->clear();
-        QVERIFY(!dlg->modelFile()->buildAndSave());
-        QCOMPARE(prompts.lastText(), QStringLiteral("There is no model file name specified"));
-
         // Without a model-library folder a bare name is saved in the current folder.
         const QString cwd = QDir::currentPath();
         QVERIFY(QDir().mkpath(path(QStringLiteral("here"))));
@@ -251,10 +207,7 @@ private slots:
         QCOMPARE(contentOf(old), before);
 
         // Targets nobody can write, whoever runs the test. Under a regular file no folder can be made.
-        auto* package = new CPackage;
-        package->addPackageId(QStringLiteral("P"));
-        package->addPin(QStringLiteral("1"), QStringLiteral("A"), 1);
-        dlg->context().logic().packages().append(package);
+        addOnePinPackage(*dlg);
         dlg->leModelName->setText(old + QStringLiteral("/sub/x.model"));
         QVERIFY(!dlg->modelFile()->buildAndSave());
         QCOMPARE(prompts.lastText(), QStringLiteral("Unable to create folder name 'old.model'"));
@@ -298,30 +251,49 @@ private slots:
     void nextFromTheFirstPageLoads()
     {
         ScriptedPrompter prompts;
+        QByteArray many;
+        for (int i = 1; i <= 22; ++i)
+            many += "    disable \"D" + QByteArray::number(i) + "\" {\n      set IN \"1\"\n    }\n";
+        QByteArray text = kModel;
+        text.replace("    enable \"E\"", many + "    enable \"E\"");
+        text.replace("  }\n}\n", "  }\n  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
+                                 "    property \"family\" \"HC\"\n    pinlist \"PL\" {\n      signal IN 0 \"A\"\n"
+                                 "    }\n  }\n}\n");
+        text.replace("  logic \"Part 01\" {\n", "  logic \"Part 01\" {\n    property \"first\" \"1\"\n");
         const QString file = path(QStringLiteral("chip.model"));
-        QVERIFY(put(file, kModel));
+        QVERIFY(put(file, text));
         auto dlg = openedOnNext(file);
         QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
         QCOMPARE(dlg->leDeviceId->text(), QStringLiteral("CHIP"));
         QVERIFY(dlg->rbLogicDevice->isChecked());
         QCOMPARE(dlg->deviceCategory(), int(PartwrightDlg::Logic));
         QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(file));
-        QCOMPARE(dlg->context().logic().logicParts().count(), 1);
+        QCOMPARE(dlg->context().logic().logicParts().count(), 2);
         auto* box = dlg->findChild<QListWidget*>(QStringLiteral("PackageLBox"));
         QVERIFY(box);
         QCOMPARE(box->count(), 1);
         QCOMPARE(box->item(0)->text(), QStringLiteral("P"));
-        // Two enable specifications: one warning box, before the page changes.
-        QCOMPARE(prompts.count(), 1);
-        QVERIFY(prompts.lastText().startsWith(QStringLiteral("Some enable patterns have multiple specifications.")));
+        // Before the page changes: the warning about the two enable specifications, then the refused disable.
+        QCOMPARE(prompts.count(), 2);
+        QVERIFY(prompts.texts().first().startsWith(QStringLiteral("Some enable patterns have multiple specifications.")));
+        QCOMPARE(prompts.lastText(), QStringLiteral("It is not possible to add a new Disable Pattern\n"
+                                                    "Maximum number of Disables is reached"));
+        QCOMPARE(dlg->context().logic().logicParts().at(0)->disablePatterns().count(), 21);
 
-        // Saving again keeps the alias and writes format 1.2.
+        // Saving again keeps the alias and writes format 1.2. The first part goes, its
+        // property with it; the second part keeps its own.
+        QCOMPARE(walkToLastPage(*dlg), int(PartwrightForm::LastPage));
+        QVERIFY(dlg->logicPage()->deleteLogicPart(0));
         dlg->leModelName->setText(path(QStringLiteral("again.model")));
         QVERIFY(dlg->modelFile()->buildAndSave());
         const QByteArray again = contentOf(path(QStringLiteral("again.model")));
         QVERIFY(again.startsWith("model-format 1.2\n"));
         QVERIFY(again.contains("alias \"A1\" \"CHIP\" \"Maker\" \"P\""));
         QVERIFY(again.contains("line \"(c) Jo\""));
+        QVERIFY2(again.contains("  logic \"Part 02\" {\n    property \"grade\" \"industrial\"\n"
+                                "    property \"family\" \"HC\"\n    pinlist"),
+                 again.constData());
+        QVERIFY(!again.contains("property \"first\""));
     }
 
     void loadingSetsEditModeAndCategory()
@@ -370,6 +342,12 @@ private slots:
             QCOMPARE(dlg->currentIndex(), int(PartwrightForm::LogicPage));
             QCOMPARE(prompts.lastText(), expected);
         }
+        // A cancelled File Open forgets the loaded file.
+        QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(file));
+        prompts.answerFile(QString());
+        dlg->menuAction(PartwrightDlg::MenuOpen)->trigger();
+        QVERIFY(dlg->modelFileName().isEmpty());
+        QVERIFY(dlg->proposedFilePath().isEmpty());
         QVERIFY(prompts.unexpected().isEmpty());
     }
 
@@ -447,16 +425,6 @@ private slots:
                                                     "(*.abl);;IBIS (*.ibs);;All Files (*.*)"));
         QVERIFY(dlg->proposedFilePath().isEmpty());
         QVERIFY(dlg->modelFileName().isEmpty());
-
-        // The same from File Open, after a model was loaded.
-        const QString file = path(QStringLiteral("chip.model"));
-        QVERIFY(put(file, kModel));
-        dlg = openedOnNext(file);
-        QCOMPARE(dlg->modelFileName(), QDir::toNativeSeparators(file));
-        prompts.answerFile(QString());
-        dlg->menuAction(PartwrightDlg::MenuOpen)->trigger();
-        QVERIFY(dlg->modelFileName().isEmpty());
-        QVERIFY(dlg->proposedFilePath().isEmpty());
         QVERIFY(prompts.unexpected().isEmpty());
     }
 };
