@@ -18,22 +18,18 @@ const QByteArray kGood = "model-format 1.2\ncomponent \"C\" {\n  package {\n    
                          "  logic \"L\" {\n    pinlist \"P\" {\n      signal IN 0 \"A\"\n    }\n  }\n}\n";
 
 // A logic model that passes every check; its texts are varied by the tests.
-const QByteArray kLogic = "model-format 1.1\n"
-                          "header general {\n  line \"March 3 2026 Jo\"\n  line \"(c) Jo\"\n  line \"Buffer\"\n"
-                          "  line \"Logic\"\n}\nheader history {\n  line \"first\"\n}\n"
-                          "alias \"A1\" \"CHIP\" \"Maker\" \"P\"\n"
-                          "component \"CHIP\" {\n  package {\n    id \"P\"\n    id \"P-ALT\"\n    tap\n"
-                          "    pin \"1\" \"A\" INPUT\n    pin \"2\" \"Y\" OUTPUT\n    pin \"3\" \"G\" GND\n  }\n"
-                          "  logic \"Part 01\" {\n"
-                          "    pinlist \"PL\" {\n      signal IN 0 \"A\"\n      signal OUT 0 \"Y\"\n    }\n"
-                          "    pinlist \"PL2\" {\n      signal IN 0 \"A\"\n      signal OUT 0 \"Y\"\n    }\n"
-                          "    truthtable {\n      row \"0\"\n    }\n"
-                          "    sequence \"S\" {\n      vector \"1\"\n      loop 3 {\n        vector \"0\"\n      }\n"
-                          "      wait 5 ns\n    }\n"
-                          "    enable \"E\" {\n      set IN \"0\"\n      chip-enable\n    }\n"
-                          "    disable \"D\" {\n      set IN \"1\"\n      disables OUT\n    }\n"
-                          "    latch \"L\" {\n      equation IN -1 OUT -1 invert\n      step {\n        set IN \"1\"\n"
-                          "      }\n    }\n  }\n}\n";
+const QByteArray kLogic = "model-format 1.1\nheader general {\n  line \"March 3 2026 Jo\"\n  line \"(c) Jo\"\n"
+                          "  line \"Buffer\"\n  line \"Logic\"\n}\nheader history {\n  line \"first\"\n}\n"
+                          "alias \"A1\" \"CHIP\" \"Maker\" \"P\"\ncomponent \"CHIP\" {\n  package {\n    id \"P\"\n"
+                          "    id \"P-ALT\"\n    tap\n    pin \"1\" \"A\" INPUT\n    pin \"2\" \"Y\" OUTPUT\n"
+                          "    pin \"3\" \"G\" GND\n  }\n  logic \"Part 01\" {\n    pinlist \"PL\" {\n"
+                          "      signal IN 0 \"A\"\n      signal OUT 0 \"Y\"\n    }\n    pinlist \"PL2\" {\n"
+                          "      signal IN 0 \"A\"\n      signal OUT 0 \"Y\"\n    }\n    truthtable {\n"
+                          "      row \"0\"\n    }\n    sequence \"S\" {\n      vector \"1\"\n      loop 3 {\n"
+                          "        vector \"0\"\n      }\n      wait 5 ns\n    }\n    enable \"E\" {\n"
+                          "      set IN \"0\"\n      chip-enable\n    }\n    disable \"D\" {\n      set IN \"1\"\n"
+                          "      disables OUT\n    }\n    latch \"L\" {\n      equation IN -1 OUT -1 invert\n"
+                          "      step {\n        set IN \"1\"\n      }\n    }\n  }\n}\n";
 
 // Line and column of the record that starts on the line holding offset.
 QString placeOf(const QByteArray& text, qsizetype offset)
