@@ -1,10 +1,9 @@
-// The wizard's menu bar: entries, enabling, File New and Open, help and the about box.
-
 #include "CLogic.h"
 #include "LxHelpLauncher.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
 #include "ScriptedPrompter.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,6 +18,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <tuple>
 
 namespace {
 
@@ -135,33 +136,25 @@ private slots:
     {
         const QList<PartwrightDlg::MenuItem> fileItems{PartwrightDlg::MenuNew, PartwrightDlg::MenuOpen,
                                                        PartwrightDlg::MenuSave, PartwrightDlg::MenuSaveAs};
-        for (bool viewOnly : {false, true}) {
+        const QString file = example("octal-latch-373.model");
+        // Without either flag the same file may be opened anew and saved; loading the host's file keeps them off.
+        for (const auto& [hostFile, viewOnly] : {std::pair{true, false}, {false, true}, {false, false}}) {
             ScriptedPrompter prompts;
-            const QString file = example("octal-latch-373.model");
             auto dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), file);
-            dlg->setHostFile(!viewOnly);
+            dlg->setHostFile(hostFile);
             dlg->setViewOnly(viewOnly);
             dlg->setModelFileName(file);
             dlg->show();
+            const bool locked = hostFile || viewOnly;
             for (auto item : fileItems)
-                QVERIFY2(!dlg->menuAction(item)->isEnabled(), qPrintable(QString::number(item)));
-            // Loading the host's file keeps them off.
+                QVERIFY2(!locked || !dlg->menuAction(item)->isEnabled(), qPrintable(QString::number(item)));
             dlg->next();
             QCOMPARE(dlg->currentIndex(), int(PartwrightForm::DevicePage));
             for (auto item : fileItems)
-                QVERIFY2(!dlg->menuAction(item)->isEnabled(), qPrintable(QString::number(item)));
+                QVERIFY2(dlg->menuAction(item)->isEnabled() != locked, qPrintable(QString::number(item)));
             QVERIFY(dlg->menuAction(PartwrightDlg::MenuExport)->isEnabled());
             QVERIFY(prompts.unexpected().isEmpty());
         }
-
-        // Without either flag the same file may be opened anew and saved.
-        ScriptedPrompter prompts;
-        const QString file = example("octal-latch-373.model");
-        auto dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), file);
-        dlg->setModelFileName(file);
-        dlg->next();
-        for (auto item : fileItems)
-            QVERIFY2(dlg->menuAction(item)->isEnabled(), qPrintable(QString::number(item)));
     }
 
     void fileNewFromEveryPage()
@@ -195,12 +188,7 @@ private slots:
 
     void fileOpenOfEachExample()
     {
-        const struct
-        {
-            const char* file;
-            int category;
-            int page;
-        } examples[] = {
+        const std::tuple<const char*, int, int> examples[] = {
             {"bus-transceiver-16245.model", PartwrightDlg::Logic, PartwrightForm::PackagePage},
             {"octal-buffer-244.model", PartwrightDlg::Logic, PartwrightForm::PackagePage},
             {"octal-latch-373.model", PartwrightDlg::Logic, PartwrightForm::PackagePage},
@@ -210,18 +198,17 @@ private slots:
         };
         QCOMPARE(QDir(QStringLiteral(PW_EXAMPLES_DIR)).entryList({QStringLiteral("*.model")}).size(),
                  int(std::size(examples)));
-        for (const auto& e : examples) {
+        for (const auto& [name, category, page] : examples) {
             ScriptedPrompter prompts;
             auto dlg = makeDlg();
-            const QString file = QDir::toNativeSeparators(example(e.file));
+            const QString file = QDir::toNativeSeparators(example(name));
             prompts.answerFile(file);
             dlg->menuAction(PartwrightDlg::MenuOpen)->trigger();
-            QCOMPARE(dlg->deviceCategory(), e.category);
-            QCOMPARE(dlg->currentIndex(), e.page);
+            QCOMPARE(dlg->deviceCategory(), category);
+            QCOMPARE(dlg->currentIndex(), page);
             QVERIFY(dlg->backButton()->isVisible());
-            QCOMPARE(dlg->modelFileName(), file);
-            QCOMPARE(dlg->leOpenExisistingModel->text(), file);
-            QCOMPARE(dlg->leModelName->text(), file);
+            QCOMPARE(QStringList({dlg->modelFileName(), dlg->leOpenExisistingModel->text(), dlg->leModelName->text()}),
+                     QStringList(3, file));
             const QString base = QFileInfo(file).completeBaseName();
             QCOMPARE(dlg->windowTitle(), QStringLiteral("%1 - Partwright - [%2.model (%3)]")
                                              .arg(dlg->leDeviceId->text(), base,
@@ -235,10 +222,7 @@ private slots:
         auto dlg = makeDlg();
         QTemporaryDir dir;
         const QString broken = dir.filePath(QStringLiteral("broken.model"));
-        QFile f(broken);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("not a model\n");
-        f.close();
+        QVERIFY(put(broken, "not a model\n"));
         prompts.answerFile(broken);
         dlg->menuAction(PartwrightDlg::MenuOpen)->trigger();
         QCOMPARE(dlg->currentIndex(), int(PartwrightForm::StartPage));
@@ -300,9 +284,7 @@ private slots:
         LxHelpLauncher::setProgramFinder([](const QString& program) { return program == QLatin1String("cmd"); });
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("userassistance/Help/Pages")));
-        QFile page(dir.filePath(QStringLiteral("userassistance/Help/Pages/6.1.0.0.htm")));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.close();
+        QVERIFY(put(dir.filePath(QStringLiteral("userassistance/Help/Pages/6.1.0.0.htm")), QByteArray()));
         const QString previous = QDir::currentPath();
         QDir::setCurrent(dir.path());
         dlg->menuBar()->actions().at(1)->menu()->actions().at(0)->trigger();
@@ -337,11 +319,8 @@ private slots:
         for (const QString& folder : {QStringLiteral("Pages"), QStringLiteral("Navigation")}) {
             const QDir dir(guide.filePath(folder));
             for (const QString& name : dir.entryList({QStringLiteral("*.htm")})) {
-                QFile page(dir.filePath(name));
-                QVERIFY(page.open(QIODevice::ReadOnly));
-                const QString html = QString::fromUtf8(page.readAll());
                 ++pages;
-                for (const auto& match : reference.globalMatch(html)) {
+                for (const auto& match : reference.globalMatch(QString::fromUtf8(contentOf(dir.filePath(name))))) {
                     ++links;
                     QVERIFY2(QFileInfo::exists(dir.filePath(match.captured(1))),
                              qPrintable(name + QStringLiteral(": ") + match.captured(1)));

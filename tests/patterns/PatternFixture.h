@@ -8,17 +8,26 @@
 #include "PWLogicPartsPage.h"
 #include "PWWizardContext.h"
 #include "PageFixture.h"
+#include "ScriptedPrompter.h"
 #include "ui_PWLogicPage.h"
 
 #include <QComboBox>
 #include <QListWidget>
 #include <QTabWidget>
 
-inline QStringList itemsOf(const QComboBox* box)
+#include <type_traits>
+
+// The entries of a choice box or a list.
+template <typename Box>
+QStringList itemsOf(const Box* box)
 {
     QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items.append(box->itemText(i));
+    for (int i = 0; i < box->count(); ++i) {
+        if constexpr (std::is_same_v<Box, QListWidget>)
+            items.append(box->item(i)->text());
+        else
+            items.append(box->itemText(i));
+    }
     return items;
 }
 
@@ -26,6 +35,7 @@ inline QStringList itemsOf(const QComboBox* box)
 // carry the signals of the parts, the package pin type following the signal.
 struct PatternFixture : PageFixture<PWLogicPartsPage>
 {
+    ScriptedPrompter prompts;
     CPackage* package = nullptr;
 
     PatternFixture() { context.category = 2; }
@@ -39,16 +49,17 @@ struct PatternFixture : PageFixture<PWLogicPartsPage>
         return lxlib::PPT_INPUT;
     }
 
-    // Pins as "pin:signal:bit".
-    CLogicPart* addPart(const QString& name, const QStringList& pins)
+    // Pins as "pin:signal:bit", separated by blanks.
+    CLogicPart* addPart(const char* name, const char* pinList)
     {
+        const QStringList pins = QString::fromLatin1(pinList).split(QLatin1Char(' '));
         if (!package) {
             package = new CPackage;
             package->addPackageId(QStringLiteral("P"));
             context.logic().insertPackage(0, package);
         }
-        auto* part = new CLogicPart(name);
-        auto* list = new CPinList(name + QStringLiteral(" pins"));
+        auto* part = new CLogicPart(QString::fromLatin1(name));
+        auto* list = new CPinList(QString::fromLatin1(name) + QStringLiteral(" pins"));
         for (const QString& pin : pins) {
             const QStringList f = pin.split(QLatin1Char(':'));
             if (package->countPinsNamed(f[0]) == 0)
@@ -60,11 +71,12 @@ struct PatternFixture : PageFixture<PWLogicPartsPage>
         return part;
     }
 
-    // Lists the parts and shows the first, on the pin list tab.
-    void show()
+    // Lists the parts and shows the first, on the given tab.
+    void show(int tab)
     {
         context.rebuildPinNames();
         page.showModel();
+        showTab(tab);
     }
     void selectPart(int pos) { page.form()->lbLogicPartLBox->setCurrentRow(pos); }
     void showTab(int tab) { page.form()->LogicPartTWidget->setCurrentIndex(tab); }

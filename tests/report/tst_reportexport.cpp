@@ -1,6 +1,3 @@
-// Model > Export driven through the scripted prompter: filters, start name,
-// extension rules, the replace question and the host-file flag.
-
 #include "PWReportText.h"
 #include "PWWizardContext.h"
 #include "PartwrightDlg.h"
@@ -49,26 +46,20 @@ private slots:
 
         prompts.answerFile(tmp.filePath(QStringLiteral("report.dat")), kText);
         exportAction->trigger();
-        QCOMPARE(prompts.shown().size(), 1);
+        QCOMPARE(prompts.count(), 1);
         const ScriptedPrompter::Shown save = prompts.shown().first();
-        QCOMPARE(save.kind, QStringLiteral("save"));
-        QCOMPARE(save.caption, QStringLiteral("Export to..."));
-        QCOMPARE(save.text, kHtml + QStringLiteral(";;") + kText);
-        QCOMPARE(save.initial, QStringLiteral("octal-buffer-244"));
+        QCOMPARE(save.kind + '|' + save.caption + '|' + save.text + '|' + save.initial,
+                 "save|Export to...|" + kHtml + ";;" + kText + "|octal-buffer-244");
         const QByteArray text = contentOf(tmp.filePath(QStringLiteral("report.dat.txt")));
         const QString fileLine = QStringLiteral("File Name\t\t:") + dlg->modelFileName();
-        QVERIFY(text.startsWith((fileLine + QStringLiteral("\nDevice Name\t\t:OB244\nDevice Type Category\t:Logic\n"
-                                                           "PACKAGES\n")).toLatin1()));
+        QVERIFY(text.startsWith((fileLine + "\nDevice Name\t\t:OB244\nDevice Type Category\t:Logic\nPACKAGES\n").toLatin1()));
         QVERIFY(text.endsWith("Disable Type : OUT \n"));
-        QCOMPARE(QString::fromLatin1(text),
-                 dlg->textReport().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        QCOMPARE(QString::fromLatin1(text), dlg->textReport().join('\n') + '\n');
 
-        prompts.answerFile(tmp.filePath(QStringLiteral("report.html")), kHtml);
-        prompts.answerFile(tmp.filePath(QStringLiteral("plain")), kHtml);
-        prompts.answerFile(tmp.filePath(QStringLiteral("upper.TXT")), kText);
-        exportAction->trigger();
-        exportAction->trigger();
-        exportAction->trigger();
+        for (const char* name : {"report.html", "plain", "upper.TXT"}) {
+            prompts.answerFile(tmp.filePath(QString::fromLatin1(name)), name[0] == 'u' ? kText : kHtml);
+            exportAction->trigger();
+        }
         const QByteArray html = contentOf(tmp.filePath(QStringLiteral("report.html")));
         QVERIFY(html.startsWith("<HTML>\n"));
         QVERIFY(html.contains("<TD><tt>File Name</tt>&nbsp;</TD>\n<TD><tt>" + QFile::encodeName(dlg->modelFileName())));
@@ -145,11 +136,10 @@ private slots:
         prompts.answerFile(tmp.filePath(QStringLiteral("p")), kHtml);
         dlg->slotMenuFileExport();
         dlg->slotMenuFileExport();
-        QCOMPARE(prompts.texts(), QStringList({kHtml + QStringLiteral(";;") + kText, kHtml + QStringLiteral(";;") + kText}));
+        QCOMPARE(prompts.texts(), QStringList(2, kHtml + ";;" + kText));
         const QByteArray text = contentOf(tmp.filePath(QStringLiteral("p.txt")));
-        QVERIFY(text.startsWith((QStringLiteral("File Name\t\t: ") + dlg->modelFileName()
-                                 + QStringLiteral("\nDevice Type Category\t: Passive\nDevice Name\t\t: RN8-10K\n"))
-                                    .toLatin1()));
+        QVERIFY(text.startsWith(
+            ("File Name\t\t: " + dlg->modelFileName() + "\nDevice Type Category\t: Passive\nDevice Name\t\t: RN8-10K\n").toLatin1()));
         QVERIFY(text.contains("\tName\t: JP1"));
         QVERIFY(contentOf(tmp.filePath(QStringLiteral("p.htm"))).contains("<TD><tt>Device Name : </tt>&nbsp;</TD>\n"
                                                                           "<TD><tt>RN8-10K</tt>"));

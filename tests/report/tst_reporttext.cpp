@@ -1,6 +1,3 @@
-// The text report: sections, the enable, disable, repeat and wait lines, the
-// passive report and the file name rules.
-
 #include "CLoopTestSequence.h"
 #include "CVectorTestSequence.h"
 #include "CWaitTestSequence.h"
@@ -10,7 +7,10 @@
 
 #include <QTemporaryDir>
 
+#include <tuple>
+
 using namespace lxlib;
+using namespace Qt::StringLiterals;
 
 class TestReportText : public QObject
 {
@@ -24,88 +24,84 @@ class TestReportText : public QObject
     }
 
 private slots:
-    void logicExampleSectionsInOrder()
+    void examplesSectionsInOrder()
     {
-        ExampleModel ex(QStringLiteral("octal-buffer-244.model"));
+        ExampleModel ex(u"octal-buffer-244.model"_s);
         QVERIFY(ex.read);
-        const QStringList lines =
-            PWReportText::logicReport(ex.model.logic(), QStringLiteral("f.model"), QStringLiteral("OB244"),
-                                      QStringLiteral("Logic"));
-        QCOMPARE(lines.mid(0, 3), QStringList({QStringLiteral("File Name\t\t:f.model"),
-                                               QStringLiteral("Device Name\t\t:OB244"),
-                                               QStringLiteral("Device Type Category\t:Logic")}));
-        QVERIFY(inOrder(lines.join(QLatin1Char('\n')),
-                        {QStringLiteral("\nPACKAGES\n"), QStringLiteral("\nPackage Name\t: DIP20, SO20\n"),
-                         QStringLiteral("\n\t\tNr \tName \tType\n"), QStringLiteral("\n\t\t1\t1OE_N\tINPUT\n"),
-                         QStringLiteral("\nPARTS\n"), QStringLiteral("\n  Part Name\t: Buffer\n"),
-                         QStringLiteral("\n\tPin List Name\t: Half 1\n"), QStringLiteral("\n\t\tName\tType\tBit\n"),
-                         QStringLiteral("\n\t\t1OE_N\tOE\t0\n"), QStringLiteral("\n\tPin List Name\t: Half 2\n"),
-                         QStringLiteral("\n\tTruth Table\n\t\tLLLL00000\n"),
-                         QStringLiteral("\n\tTest Sequence Name\t: Walking one\n\t\tLLLH00010,\tOUT 5 SA0\n"),
-                         QStringLiteral("\n\t\tHHLH11010,\t\n"),
-                         QStringLiteral("\n\t\tZZZZ11111,\tOE 0 SA0\n\t\tWait\t1\tus\n"),
-                         QStringLiteral("\n\tEnable Patterns\t\n\t\tOE = \"0\"\tOutput EnableName : Outputs on\n"),
-                         QStringLiteral("\n\tDisable Patterns\n\t\tOE = \"1\"\tDisable Type : OUT ")}));
-        QVERIFY(!lines.join(QLatin1Char('\n')).contains(QStringLiteral("Package Has TAP")));
+        const QStringList lines = PWReportText::logicReport(ex.model.logic(), u"f.model"_s, u"OB244"_s, u"Logic"_s);
+        QCOMPARE(lines.mid(0, 3), QStringList({"File Name\t\t:f.model", "Device Name\t\t:OB244", "Device Type Category\t:Logic"}));
+        const QString logic = lines.join('\n');
+        QVERIFY(inOrder(logic, {"\nPACKAGES\n", "\nPackage Name\t: DIP20, SO20\n", "\n\t\tNr \tName \tType\n",
+                                "\n\t\t1\t1OE_N\tINPUT\n", "\nPARTS\n", "\n  Part Name\t: Buffer\n",
+                                "\n\tPin List Name\t: Half 1\n", "\n\t\tName\tType\tBit\n", "\n\t\t1OE_N\tOE\t0\n",
+                                "\n\tPin List Name\t: Half 2\n", "\n\tTruth Table\n\t\tLLLL00000\n",
+                                "\n\tTest Sequence Name\t: Walking one\n\t\tLLLH00010,\tOUT 5 SA0\n", "\n\t\tHHLH11010,\t\n",
+                                "\n\t\tZZZZ11111,\tOE 0 SA0\n\t\tWait\t1\tus\n",
+                                "\n\tEnable Patterns\t\n\t\tOE = \"0\"\tOutput EnableName : Outputs on\n",
+                                "\n\tDisable Patterns\n\t\tOE = \"1\"\tDisable Type : OUT "}));
+        QVERIFY(!logic.contains(u"Package Has TAP"_s));
+
+        ExampleModel passive(u"resistor-network-board.model"_s);
+        QVERIFY(passive.read);
+        const QStringList parts = PWReportText::passiveReport(*passive.document, u"r.model"_s, u"Passive"_s);
+        QCOMPARE(parts.mid(0, 7), QStringList({"File Name\t\t: r.model", "Device Type Category\t: Passive",
+                                               "Device Name\t\t: RN8-10K\n", "Parts\n", "\tName\t: RN1",
+                                               "\tType\t: RESISTOR", "\t\t\"1\"\t\"16\"\n"}));
+        QVERIFY(inOrder(parts.join('\n'), {"\tName\t: JP1\n\tType\t: CONNECTION\n\t\t\"JP1\"\t\"JP2\"\n",
+                                           "\n\t\tCondition : Position 1-2\n\t\t\t\"JP1\" \"JP2\"\t\n"}));
+        QVERIFY(PWReportText::passiveReport(LxLibInfo(QString()), QString(), QString()).isEmpty());
     }
 
     void emptySectionsAndSpecifications()
     {
         CLogic logic;
-        auto* part = new CLogicPart(QStringLiteral("U1"));
+        auto* part = new CLogicPart(u"U1"_s);
         logic.insertLogicPart(0, part);
-        QStringList lines = PWReportText::logicReport(logic, QString(), QString(), QString());
-        QCOMPARE(lines.mid(3), QStringList({QStringLiteral("PARTS"), QStringLiteral("  Part Name\t: U1")}));
+        QCOMPARE(PWReportText::logicReport(logic, QString(), QString(), QString()).mid(3),
+                 QStringList({"PARTS", "  Part Name\t: U1"}));
         QVERIFY(PWReportText::logicReport(CLogic(), QString(), QString(), QString()).isEmpty());
 
-        auto* enable = new LxLibEnablePattern(QStringLiteral("E1"));
-        enable->AddSetSignal(new LxLibSetSignal(ST_CE, QStringLiteral("0")));
+        auto* enable = new LxLibEnablePattern(u"E1"_s);
+        enable->AddSetSignal(new LxLibSetSignal(ST_CE, u"0"_s));
         enable->AddSetEnable(new LxLibSetEnable(ET_CHIP_ENABLE));
         part->insertEnablePattern(0, enable);
-        QCOMPARE(PWReportText::enableText(*part),
-                 QStringList({QStringLiteral("\tEnable Patterns\t"),
-                              QStringLiteral("\t\tCE = \"0\"\tChip EnableName : E1")}));
-
-        auto* all = new LxLibEnablePattern(QStringLiteral("E2"));
+        QCOMPARE(PWReportText::enableText(*part), QStringList({"\tEnable Patterns\t", "\t\tCE = \"0\"\tChip EnableName : E1"}));
+        auto* all = new LxLibEnablePattern(u"E2"_s);
         all->AddSetEnable(new LxLibSetEnable(ET_OUTPUT_ENABLE));
         all->AddSetEnable(new LxLibSetEnableConnection(ST_IN, ST_OUT, -1, -1, 1));
         all->AddSetEnable(new LxLibSetEnableConnection(ST_IN, ST_OUT));
-        all->AddSetEnable(new LxLibSetEnableEqual(ST_OE, ST_DIR, -1, -1, 1, 1));
-        all->AddSetEnable(new LxLibSetEnableEqual(ST_OE, ST_DIR, -1, -1, 0, 1));
-        all->AddSetEnable(new LxLibSetEnableEqual(ST_OE, ST_DIR, -1, -1, 1, 0));
-        all->AddSetEnable(new LxLibSetEnableEqual(ST_OE, ST_DIR));
+        for (const auto& [invert, latch] : {std::pair{1, 1}, {0, 1}, {1, 0}, {0, 0}})
+            all->AddSetEnable(new LxLibSetEnableEqual(ST_OE, ST_DIR, -1, -1, invert, latch));
         all->AddSetEnable(new LxLibSetEnableDisable(ST_DATA));
         all->AddSetEnable(new LxLibSetEnable(ET_POWER_CONTROL));
         part->insertEnablePattern(1, all);
         QCOMPARE(PWReportText::enableText(*part).at(2),
-                 QStringLiteral("\t\tOutput Enable Connection Invert IN OUT Connection IN OUT OE is Latch Invert DIR "
-                                "OE is Latch DIR OE is Inverted DIR OE is DIR Output Disable DATA Power "
-                                "ControlName : E2"));
+                 u"\t\tOutput Enable Connection Invert IN OUT Connection IN OUT OE is Latch Invert DIR OE is Latch DIR "
+                 "OE is Inverted DIR OE is DIR Output Disable DATA Power ControlName : E2"_s);
 
-        auto* disable = new LxLibDisablePattern(QStringLiteral("never shown"));
-        disable->AddSetSignal(new LxLibSetSignal(ST_OE, QStringLiteral("1")));
-        disable->AddSetSignal(new LxLibSetSignal(ST_WE, QStringLiteral("1")));
+        auto* disable = new LxLibDisablePattern(u"never shown"_s);
+        disable->AddSetSignal(new LxLibSetSignal(ST_OE, u"1"_s));
+        disable->AddSetSignal(new LxLibSetSignal(ST_WE, u"1"_s));
         disable->AddSetDisable(new LxLibSetDisable(ST_OUT));
         disable->AddSetDisable(new LxLibSetDisable(ST_IO));
         part->insertDisablePattern(0, disable);
         QCOMPARE(PWReportText::disableText(*part),
-                 QStringList({QStringLiteral("\tDisable Patterns"),
-                              QStringLiteral("\t\tOE = \"1\"\tWE = \"1\"\tDisable Type : OUT IO ")}));
-        lines = PWReportText::partsText(logic.logicParts());
-        QVERIFY(lines.indexOf(QStringLiteral("\tEnable Patterns\t")) < lines.indexOf(QStringLiteral("\tDisable Patterns")));
+                 QStringList({"\tDisable Patterns", "\t\tOE = \"1\"\tWE = \"1\"\tDisable Type : OUT IO "}));
+        const QStringList lines = PWReportText::partsText(logic.logicParts());
+        QVERIFY(lines.indexOf(u"\tEnable Patterns\t"_s) < lines.indexOf(u"\tDisable Patterns"_s));
     }
 
     void repeatAndWaitLines()
     {
-        CLogicPart part(QStringLiteral("U1"));
-        auto* sequence = new CTestSequences(QStringLiteral("S"));
-        sequence->appendStatement(new CVectorTestSequence(QStringLiteral("01")));
+        CLogicPart part(u"U1"_s);
+        auto* sequence = new CTestSequences(u"S"_s);
+        sequence->appendStatement(new CVectorTestSequence(u"01"_s));
         auto* loop = new CLoopTestSequence(3, BM_ON_ERROR);
-        loop->appendVector(new CVectorTestSequence(QStringLiteral("10")));
-        loop->appendVector(new CVectorTestSequence(QStringLiteral("11")));
+        loop->appendVector(new CVectorTestSequence(u"10"_s));
+        loop->appendVector(new CVectorTestSequence(u"11"_s));
         sequence->appendStatement(loop);
         sequence->appendStatement(new CLoopTestSequence(7, BM_ON_NO_ERROR));
-        sequence->appendStatement(new CVectorTestSequence(QStringLiteral("00")));
+        sequence->appendStatement(new CVectorTestSequence(u"00"_s));
         sequence->appendStatement(new CWaitTestSequence(5, TU_MS));
         part.insertTestSequence(0, sequence);
         // Rows: 0 vector, 1 repeat, 2-3 members, 4 end, 5 repeat, 6 end, 7 vector, 8 wait.
@@ -116,49 +112,29 @@ private slots:
         two->AddRule(new LxLibDiagRuleStuckAt(ST_OUT, 1, SA_1));
         rows.setDiagnose(0, 7, two);
         QCOMPARE(PWReportText::testSequenceText(part),
-                 QStringList({QStringLiteral("\tTest Sequence Name\t: S"), QStringLiteral("\t\t01,\tOUT 1 SA1"),
-                              QStringLiteral("\t\tRepeat\t3: Break On Error"), QStringLiteral("\t\t 10,\t"),
-                              QStringLiteral("\t\t 11,\tIN 0 SA0"), QStringLiteral("\t\tEnd Repeat"),
-                              QStringLiteral("\t\tRepeat\t7: Break On No Error"), QStringLiteral("\t\tEnd Repeat"),
-                              QStringLiteral("\t\t00,\tOUT 0 SA0, OUT 1 SA1"), QStringLiteral("\t\tWait\t5\tms")}));
-    }
-
-    void passiveReportFirstLines()
-    {
-        ExampleModel ex(QStringLiteral("resistor-network-board.model"));
-        QVERIFY(ex.read);
-        const QStringList lines =
-            PWReportText::passiveReport(*ex.document, QStringLiteral("r.model"), QStringLiteral("Passive"));
-        QCOMPARE(lines.mid(0, 6), QStringList({QStringLiteral("File Name\t\t: r.model"),
-                                               QStringLiteral("Device Type Category\t: Passive"),
-                                               QStringLiteral("Device Name\t\t: RN8-10K\n"), QStringLiteral("Parts\n"),
-                                               QStringLiteral("\tName\t: RN1"), QStringLiteral("\tType\t: RESISTOR")}));
-        QCOMPARE(lines.at(6), QStringLiteral("\t\t\"1\"\t\"16\"\n"));
-        const QString all = lines.join(QLatin1Char('\n'));
-        QVERIFY(inOrder(all, {QStringLiteral("\tName\t: JP1\n\tType\t: CONNECTION\n\t\t\"JP1\"\t\"JP2\"\n"),
-                              QStringLiteral("\n\t\tCondition : Position 1-2\n\t\t\t\"JP1\" \"JP2\"\t\n")}));
-        QVERIFY(PWReportText::passiveReport(LxLibInfo(QString()), QString(), QString()).isEmpty());
+                 QStringList({"\tTest Sequence Name\t: S", "\t\t01,\tOUT 1 SA1", "\t\tRepeat\t3: Break On Error",
+                              "\t\t 10,\t", "\t\t 11,\tIN 0 SA0", "\t\tEnd Repeat", "\t\tRepeat\t7: Break On No Error",
+                              "\t\tEnd Repeat", "\t\t00,\tOUT 0 SA0, OUT 1 SA1", "\t\tWait\t5\tms"}));
     }
 
     void extensionRulesAndWrite()
     {
-        QCOMPARE(PWReportFile::withExtension(QStringLiteral("report.dat"), false), QStringLiteral("report.dat.txt"));
-        QCOMPARE(PWReportFile::withExtension(QStringLiteral("report.TxT"), false), QStringLiteral("report.TxT"));
-        QCOMPARE(PWReportFile::withExtension(QStringLiteral("report"), false), QStringLiteral("report.txt"));
-        QCOMPARE(PWReportFile::withExtension(QStringLiteral("a.txt/report"), false), QStringLiteral("a.txt/report.txt"));
-        QCOMPARE(PWReportFile::withExtension(QStringLiteral("report.html"), true), QStringLiteral("report.html"));
-        QCOMPARE(PWReportFile::withExtension(QStringLiteral("report.HTM"), true), QStringLiteral("report.HTM"));
-        QCOMPARE(PWReportFile::withExtension(QStringLiteral("report"), true), QStringLiteral("report.htm"));
-        QCOMPARE(PWReportFile::withExtension(QStringLiteral("report.txt"), true), QStringLiteral("report.txt.htm"));
+        const std::tuple<const char*, bool, const char*> rules[] = {
+            {"report.dat", false, "report.dat.txt"}, {"report.TxT", false, "report.TxT"},
+            {"report", false, "report.txt"},         {"a.txt/report", false, "a.txt/report.txt"},
+            {"report.html", true, "report.html"},    {"report.HTM", true, "report.HTM"},
+            {"report", true, "report.htm"},          {"report.txt", true, "report.txt.htm"}};
+        for (const auto& [name, html, expected] : rules)
+            QCOMPARE(PWReportFile::withExtension(name, html), QString::fromLatin1(expected));
 
         QTemporaryDir tmp;
-        const QString path = tmp.filePath(QStringLiteral("r.txt"));
-        QVERIFY(PWReportFile::write(path, QStringLiteral("a\u00e9\u20ac")));
+        const QString path = tmp.filePath(u"r.txt"_s);
+        QVERIFY(PWReportFile::write(path, u"a\u00e9\u20ac"_s));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("a\xe9?\n"));
         QString why;
-        QVERIFY(!PWReportFile::write(tmp.filePath(QStringLiteral("no/such/dir/r.txt")), QStringLiteral("x"), &why));
+        QVERIFY(!PWReportFile::write(tmp.filePath(u"no/such/dir/r.txt"_s), u"x"_s, &why));
         QVERIFY(!why.isEmpty());
     }
 };

@@ -8,6 +8,7 @@
 #include "PWLogicDocument.h"
 #include "PWModelConverter.h"
 
+#include <QPoint>
 #include <QTest>
 
 #include <memory>
@@ -73,22 +74,17 @@ struct BothWays
 {
     explicit BothWays(const QByteArray& text) : copied(documentOf(text)), taken(documentOf(text))
     {
-        if (!copied || !taken)
-            return;
-        copiedOk = PWModelConverter::convert(*copied, fromCopy, copyError, &copyAt);
-        takenOk = PWModelConverter::convertTaking(*taken, fromTake, takeError, &takeAt);
+        if (copied && taken) {
+            copiedOk = PWModelConverter::convert(*copied, fromCopy, copyError, &copyAt);
+            takenOk = PWModelConverter::convertTaking(*taken, fromTake, takeError, &takeAt);
+        }
     }
 
-    std::unique_ptr<LxLibInfo> copied;
-    std::unique_ptr<LxLibInfo> taken;
-    PWDeviceModel fromCopy;
-    PWDeviceModel fromTake;
-    bool copiedOk = false;
-    bool takenOk = false;
-    QString copyError;
-    QString takeError;
-    CSourcePosition copyAt;
-    CSourcePosition takeAt;
+    std::unique_ptr<LxLibInfo> copied, taken;
+    PWDeviceModel fromCopy, fromTake;
+    bool copiedOk = false, takenOk = false;
+    QString copyError, takeError;
+    CSourcePosition copyAt, takeAt;
 };
 
 } // namespace
@@ -101,39 +97,30 @@ private slots:
     void takingConvertsAsCopying()
     {
         BothWays m(sequenceModel("2"));
-        QVERIFY2(m.copiedOk, qPrintable(m.copyError));
-        QVERIFY2(m.takenOk, qPrintable(m.takeError));
-
+        QVERIFY2(m.copiedOk && m.takenOk, qPrintable(m.copyError + m.takeError));
         QCOMPARE(rowsOf(m.fromTake), rowsOf(m.fromCopy));
         QCOMPARE(rowsOf(m.fromTake).size(), 14);
         const QByteArray saved = savedText(m.fromTake);
         QCOMPARE(saved, savedText(m.fromCopy));
         QVERIFY(saved.contains("stuck OUT 1 SAX"));
-
         // The copied document is whole; the taken one has given its statements away.
         for (const LxLibLogicStatementLists* list : logicOf(*m.copied).GetStatementListsList())
             QVERIFY(!list->GetStatementList().isEmpty());
         for (const LxLibLogicStatementLists* list : logicOf(*m.taken).GetStatementListsList())
             QVERIFY(list->GetStatementList().isEmpty());
-    }
 
-    void takingStopsAtARefusedStatement()
-    {
         // A repeat count beyond 32 bits: both ways refuse the loop at its line.
-        BothWays m(sequenceModel("5000000000"));
-        QVERIFY(m.copied && m.taken);
-        QVERIFY(!m.copiedOk);
-        QVERIFY(!m.takenOk);
-        QCOMPARE(m.takeAt.sourceLine(), m.copyAt.sourceLine());
-        QCOMPARE(m.takeAt.sourceColumn(), m.copyAt.sourceColumn());
-        QVERIFY(m.takeAt.hasSourcePosition());
-
+        BothWays refused(sequenceModel("5000000000"));
+        QVERIFY(refused.copied && refused.taken && !refused.copiedOk && !refused.takenOk);
+        QVERIFY(refused.takeAt.hasSourcePosition());
+        QCOMPARE(QPoint(refused.takeAt.sourceLine(), refused.takeAt.sourceColumn()),
+                 QPoint(refused.copyAt.sourceLine(), refused.copyAt.sourceColumn()));
         // The statements after the refused one stay in the document, in order.
-        const LxLibLogicStatementList& rest = logicOf(*m.taken).GetStatementListsList().at(1)->GetStatementList();
+        const LxLibLogicStatementList& rest = logicOf(*refused.taken).GetStatementListsList().at(1)->GetStatementList();
         QCOMPARE(rest.count(), 2);
         QCOMPARE(rest.at(0)->kind(), int(LxLibLogicStatement::Wait));
         QCOMPARE(rest.at(1)->kind(), int(LxLibLogicStatement::TestVector));
-        QVERIFY(logicOf(*m.taken).GetStatementListsList().at(0)->GetStatementList().isEmpty());
+        QVERIFY(logicOf(*refused.taken).GetStatementListsList().at(0)->GetStatementList().isEmpty());
     }
 
     void tokenizerFindsEachSpecialByteWhereverItFalls()
@@ -151,10 +138,8 @@ private slots:
                     return line;
                 };
                 const int column = indent + 9 + at;
-                for (const char* control : {"\t", "\x7f", "\xff", "\x01"}) {
-                    const LxLibLine line = lex(control);
-                    QCOMPARE(line.errorColumn, column);
-                }
+                for (const char* control : {"\t", "\x7f", "\xff", "\x01"})
+                    QCOMPARE(lex(control).errorColumn, column);
                 LxLibLine line = lex("\\n");
                 QVERIFY(!line.hasError());
                 QCOMPARE(line.tokens.at(1).length, 21);

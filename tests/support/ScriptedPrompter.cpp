@@ -24,48 +24,37 @@ int ScriptedPrompter::pendingAnswers() const
                             + m_dialogs.size());
 }
 
-void ScriptedPrompter::record(const QString& kind, const QString& caption, const QString& text,
-                              const QString& initial)
+template <typename T>
+bool ScriptedPrompter::ask(const QQueue<T>& answers, const QString& kind, const QString& caption,
+                           const QString& text, const QString& initial, const QString& what)
 {
     m_shown.append({kind, caption, text, initial});
+    if (answers.isEmpty())
+        m_unexpected << kind + QStringLiteral(": ") + what;
+    return !answers.isEmpty();
 }
 
 void ScriptedPrompter::information(QWidget*, const QString& caption, const QString& text)
 {
-    record(QStringLiteral("information"), caption, text);
+    m_shown.append({QStringLiteral("information"), caption, text, QString()});
 }
 
 bool ScriptedPrompter::yesNo(QWidget*, const QString& caption, const QString& text)
 {
-    record(QStringLiteral("yesNo"), caption, text);
-    if (m_yesNo.isEmpty()) {
-        m_unexpected << QStringLiteral("yesNo: ") + text;
-        return false;
-    }
-    return m_yesNo.dequeue();
+    return ask(m_yesNo, QStringLiteral("yesNo"), caption, text, QString(), text) && m_yesNo.dequeue();
 }
 
 LxPrompter::Answer ScriptedPrompter::yesNoCancel(QWidget*, const QString& caption, const QString& text)
 {
-    record(QStringLiteral("yesNoCancel"), caption, text);
-    if (m_yesNoCancel.isEmpty()) {
-        m_unexpected << QStringLiteral("yesNoCancel: ") + text;
-        return Cancel;
-    }
-    return m_yesNoCancel.dequeue();
+    return ask(m_yesNoCancel, QStringLiteral("yesNoCancel"), caption, text, QString(), text) ? m_yesNoCancel.dequeue()
+                                                                                            : Cancel;
 }
 
 QString ScriptedPrompter::getText(QWidget*, const QString& caption, const QString& label, const QString& text,
                                   bool* ok)
 {
-    record(QStringLiteral("getText"), caption, label, text);
-    if (m_texts.isEmpty()) {
-        m_unexpected << QStringLiteral("getText: ") + label;
-        if (ok)
-            *ok = false;
-        return QString();
-    }
-    const TextAnswer a = m_texts.dequeue();
+    const TextAnswer a = ask(m_texts, QStringLiteral("getText"), caption, label, text, label) ? m_texts.dequeue()
+                                                                                            : TextAnswer{QString(), false};
     if (ok)
         *ok = a.ok;
     return a.ok ? a.text : QString();
@@ -73,22 +62,14 @@ QString ScriptedPrompter::getText(QWidget*, const QString& caption, const QStrin
 
 QString ScriptedPrompter::openFileName(QWidget*, const QString& caption, const QString&, const QString& filter)
 {
-    record(QStringLiteral("open"), caption, filter);
-    if (m_files.isEmpty()) {
-        m_unexpected << QStringLiteral("open: ") + caption;
-        return QString();
-    }
-    return m_files.dequeue().name;
+    return ask(m_files, QStringLiteral("open"), caption, filter, QString(), caption) ? m_files.dequeue().name : QString();
 }
 
 QString ScriptedPrompter::saveFileName(QWidget*, const QString& caption, const QString& start, const QString& filter,
                                        QString* selectedFilter)
 {
-    record(QStringLiteral("save"), caption, filter, start);
-    if (m_files.isEmpty()) {
-        m_unexpected << QStringLiteral("save: ") + caption;
+    if (!ask(m_files, QStringLiteral("save"), caption, filter, start, caption))
         return QString();
-    }
     const FileAnswer a = m_files.dequeue();
     if (selectedFilter)
         *selectedFilter = a.filter;
@@ -101,9 +82,9 @@ int ScriptedPrompter::execDialog(QDialog* dialog)
     const auto* prompt = dialog->findChild<QLabel*>(QStringLiteral("NameLabel"));
     const auto* entry = dialog->findChild<QLineEdit*>(QStringLiteral("NameLineEdit"));
     if (prompt && entry)
-        record(QStringLiteral("dialog"), dialog->windowTitle(), prompt->text(), entry->text());
+        m_shown.append({QStringLiteral("dialog"), dialog->windowTitle(), prompt->text(), entry->text()});
     else
-        record(QStringLiteral("dialog"), dialog->windowTitle(), dialog->objectName());
+        m_shown.append({QStringLiteral("dialog"), dialog->windowTitle(), dialog->objectName(), QString()});
     if (!m_dialogs.isEmpty())
         return m_dialogs.dequeue()(dialog);
     // A name dialog answered by answerText(): fill its first line edit.

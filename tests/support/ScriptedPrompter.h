@@ -74,8 +74,10 @@ private:
         QString filter;
     };
 
-    void record(const QString& kind, const QString& caption, const QString& text,
-                const QString& initial = QString());
+    // Records the request; false, with a failure text, when no answer is queued for it.
+    template <typename T>
+    bool ask(const QQueue<T>& answers, const QString& kind, const QString& caption, const QString& text,
+             const QString& initial, const QString& what);
 
     LxPrompter* m_previous = nullptr;
     QList<Shown> m_shown;

@@ -1,11 +1,9 @@
-// Clipboard text in and out of the editor tables, and the checks a pasted row
-// must pass, without any widget.
-
 #include "CLogic.h"
 #include "PWPackagePinCheck.h"
 #include "PWPasteChecks.h"
 #include "PWTableText.h"
 
+#include <QPoint>
 #include <QTest>
 
 using PWTableText::planPaste;
@@ -39,8 +37,7 @@ private slots:
         // Line numbers are those of the block, blank lines counted.
         const QList<PWTableText::Row> rows = PWTableText::parse(QStringLiteral("a\n\n  \nb\rc"));
         QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows[1].line, 4);
-        QCOMPARE(rows[2].line, 5);
+        QCOMPARE(QPoint(rows[1].line, rows[2].line), QPoint(4, 5));
         QVERIFY(PWTableText::parse(QString()).isEmpty());
 
         // What copy writes, paste reads back unchanged.

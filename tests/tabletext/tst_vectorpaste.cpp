@@ -1,6 +1,3 @@
-// Vectors pasted into signal columns: both clipboard shapes, the characters of
-// each column, and a reason for every row that is not taken.
-
 #include "PWVectorPaste.h"
 
 #include <QTest>
