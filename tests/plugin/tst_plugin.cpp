@@ -1,5 +1,3 @@
-// The real libpartwright, loaded through the host core as the host loads it.
-
 #include "GuiScript.h"
 #include "OrvikHost.h"
 
@@ -59,6 +57,19 @@ private:
         return host;
     }
 
+    // A host with the model library at lib, refusing one interface, whose wizard is cancelled at once.
+    std::unique_ptr<OrvikHost> cancelledLaunch(const QString& lib, const QString& refused = QString(), bool hook = true)
+    {
+        auto host = makeHost(hook);
+        host->setSetting(QStringLiteral("ModelLibPath"), lib);
+        if (!refused.isEmpty())
+            host->refuse(refused);
+        GuiScript s;
+        cancelWizard(s);
+        launch(*host, s);
+        return host;
+    }
+
     // Runs the action until the script is done and the launch returns.
     void launch(OrvikHost& host, GuiScript& script)
     {
@@ -79,7 +90,7 @@ private:
     }
 
 private slots:
-    void interfaceQueries()
+    void interfacesAndAction()
     {
         auto host = makeHost();
         for (const char* name : {"LxiStartup", "LxiActions", "LxiDatabasePersist", "LxiPartwright"}) {
@@ -104,10 +115,18 @@ private slots:
         QCOMPARE(pi->metaObject()->className(), "PartwrightPI");
         QCOMPARE(static_cast<void*>(qobject_cast<LxiPartwright*>(pi)), other);
         QVERIFY(qobject_cast<LxiStartup*>(pi));
-        QVERIFY(qobject_cast<LxiDatabasePersist*>(pi));
         auto* persist = qobject_cast<LxiDatabasePersist*>(pi);
-        QVERIFY(persist->load(QString()) && persist->save(QString()));
+        QVERIFY(persist && persist->load(QString()) && persist->save(QString()));
         static_cast<LxiPartwright*>(other)->release();
+
+        QAction* a = actions->getAction("Partwright");
+        QCOMPARE(a->text(), "&Partwright Wizard");
+        QCOMPARE(a->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        QCOMPARE(a->objectName(), "Partwright");
+        QCOMPARE(a->toolTip(), "actionPartwright");
+        QVERIFY(a->isEnabled() && !a->icon().isNull());
+        for (const QString& name : {QStringLiteral("partwright"), QStringLiteral("PARTWRIGHT"), QString()})
+            QVERIFY(!actions->getAction(name));
         actions->release();
     }
 
@@ -125,7 +144,6 @@ private slots:
         p->release();
         QVERIFY(!action); // count reached 0: the object and its action are gone
         auto* again = host->create<LxiActions>(QStringLiteral("LxiActions"));
-        QVERIFY(again);
         QVERIFY(again->getAction(QStringLiteral("Partwright")));
         again->release();
     }
@@ -147,26 +165,7 @@ private slots:
         QCOMPARE(*manager, static_cast<void*>(second.get()));
         QVERIFY(*createProc);
         second.reset();
-        QVERIFY(!*manager);
-        QVERIFY(!*createProc);
-    }
-
-    void action()
-    {
-        auto host = makeHost();
-        auto* actions = host->create<LxiActions>(QStringLiteral("LxiActions"));
-        QAction* a = actions->getAction(QStringLiteral("Partwright"));
-        QVERIFY(a);
-        QCOMPARE(a->text(), QStringLiteral("&Partwright Wizard"));
-        QCOMPARE(a->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
-        QCOMPARE(a->objectName(), QStringLiteral("Partwright"));
-        QCOMPARE(a->toolTip(), QStringLiteral("actionPartwright"));
-        QVERIFY(a->isEnabled());
-        QVERIFY(!a->icon().isNull());
-        QVERIFY(!actions->getAction(QStringLiteral("partwright")));
-        QVERIFY(!actions->getAction(QStringLiteral("PARTWRIGHT")));
-        QVERIFY(!actions->getAction(QString()));
-        actions->release();
+        QVERIFY(!*manager && !*createProc);
     }
 
     void finishRestartsAndCancelEnds()
@@ -183,8 +182,7 @@ private slots:
                    && (w.first()->windowState() & Qt::WindowMaximized);
         });
         s.add("create", [&] {
-            auto* rb = child<QRadioButton>(seen.first(), "rbCreateNewModel");
-            rb->click();
+            child<QRadioButton>(seen.first(), "rbCreateNewModel")->click();
             return clickChild(seen.first(), "nextButton");
         });
         s.add("back from page 1", [&] { return clickChild(seen.first(), "backButton"); });
@@ -211,51 +209,26 @@ private slots:
     void modelLibraryFolderAndHostInterfaces()
     {
         QTemporaryDir root;
-        {
-            auto host = makeHost();
-            host->setSetting(QStringLiteral("ModelLibPath"), root.path());
-            GuiScript s;
-            cancelWizard(s);
-            launch(*host, s);
-            QVERIFY(QDir(root.path() + QStringLiteral("/custom")).exists());
-            QVERIFY(host->requests().contains(QStringLiteral("LxiMain")));
-            QCOMPARE(host->helpRegistrations().size(), 1);
-            QCOMPARE(host->helpRegistrations().first().context, QStringLiteral("Partwright Plugin"));
-            QCOMPARE(host->helpRegistrations().first().title, QStringLiteral("Partwright"));
-            QCOMPARE(host->outstandingReferences(), 0);
-        }
-        QDir(root.path()).rmdir(QStringLiteral("custom"));
-        {
-            // A missing model library gets no folder; a refused LxiMain and LxiWhatsThis are skipped.
-            auto host = makeHost();
-            const QString missing = root.path() + QStringLiteral("/missing");
-            host->setSetting(QStringLiteral("ModelLibPath"), missing);
-            host->refuse(QStringLiteral("LxiWhatsThis"));
-            GuiScript s;
-            cancelWizard(s);
-            launch(*host, s);
-            QVERIFY(!QDir(missing).exists());
-            QVERIFY(host->helpRegistrations().isEmpty());
-        }
-        {
-            auto host = makeHost();
-            host->setSetting(QStringLiteral("ModelLibPath"), root.path());
-            host->refuse(QStringLiteral("LxiMain"));
-            GuiScript s;
-            cancelWizard(s);
-            launch(*host, s);
-            QVERIFY(!QDir(root.path() + QStringLiteral("/custom")).exists());
-        }
-        {
-            // Without a hook every request fails, and the wizard still opens.
-            auto host = makeHost(false);
-            host->setSetting(QStringLiteral("ModelLibPath"), root.path());
-            GuiScript s;
-            cancelWizard(s);
-            launch(*host, s);
-            QVERIFY(host->requests().isEmpty());
-            QVERIFY(!QDir(root.path() + QStringLiteral("/custom")).exists());
-        }
+        const QString custom = root.path() + "/custom";
+        auto host = cancelledLaunch(root.path());
+        QVERIFY(QDir(custom).exists());
+        QVERIFY(host->requests().contains("LxiMain"));
+        QCOMPARE(host->helpRegistrations().size(), 1);
+        QCOMPARE(host->helpRegistrations().first().context, "Partwright Plugin");
+        QCOMPARE(host->helpRegistrations().first().title, "Partwright");
+        QCOMPARE(host->outstandingReferences(), 0);
+        host.reset();
+        QDir(root.path()).rmdir("custom");
+
+        // A missing model library gets no folder; a refused LxiMain and LxiWhatsThis are skipped.
+        const QString missing = root.path() + "/missing";
+        QVERIFY(cancelledLaunch(missing, "LxiWhatsThis")->helpRegistrations().isEmpty());
+        QVERIFY(!QDir(missing).exists());
+        cancelledLaunch(root.path(), "LxiMain");
+        QVERIFY(!QDir(custom).exists());
+        // Without a hook every request fails, and the wizard still opens.
+        QVERIFY(cancelledLaunch(root.path(), QString(), false)->requests().isEmpty());
+        QVERIFY(!QDir(custom).exists());
     }
 
     void createWidgetParent()
