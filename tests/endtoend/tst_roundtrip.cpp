@@ -175,8 +175,7 @@ void TestRoundTrip::buildSaveReopenChange()
         QVERIFY2(dlg.finishedFlag(), qPrintable(prompts.texts().join(" | ")));
     }
     const QList<QByteArray> first = contentOf(file).split('\n');
-    QVERIFY(first.contains("      signal IN 1 \"2A\""));
-    QVERIFY(first.contains("    pin \"7\" \"2Y\" OUTPUT"));
+    QVERIFY(first.contains("      signal IN 1 \"2A\"") && first.contains("    pin \"7\" \"2Y\" OUTPUT"));
     {
         PartwrightDlg dlg(nullptr, QString(), file);
         open(dlg, file);
@@ -200,8 +199,7 @@ void TestRoundTrip::buildSaveReopenChange()
         QTest::keyClick(editor, Qt::Key_7);
         prompts.answerYesNoCancel(LxPrompter::Yes);
         dlg.menuAction(PartwrightDlg::MenuSave)->trigger();
-        QVERIFY(!table->isEditing());
-        QVERIFY(contentOf(file).contains("\n    pin \"17\" \"2Y\" OUTPUT\n"));
+        QVERIFY(!table->isEditing() && contentOf(file).contains("\n    pin \"17\" \"2Y\" OUTPUT\n"));
         next(dlg);
         PWLogicPartsPage* logic = dlg.logicPage();
         QCOMPARE(logic->form()->lbLogicPartLBox->item(0)->text(), "Buffer");
@@ -253,9 +251,7 @@ void TestRoundTrip::examplesSurviveShowAndStore()
         patterns += static_cast<int>(first.count("\n    enable ") + first.count("\n    disable ") + first.count("\n    latch "));
     }
     // The examples hold every kind of item; a loop over none proves nothing.
-    QVERIFY(items >= 20);
-    QVERIFY(diagnosed >= 5);
-    QVERIFY(patterns >= 3);
+    QVERIFY(items >= 20 && diagnosed >= 5 && patterns >= 3);
 }
 
 void TestRoundTrip::loadedUnderEveryVersion()

@@ -211,8 +211,7 @@ private slots:
         QTemporaryDir root;
         const QString custom = root.path() + "/custom";
         auto host = cancelledLaunch(root.path());
-        QVERIFY(QDir(custom).exists());
-        QVERIFY(host->requests().contains("LxiMain"));
+        QVERIFY(QDir(custom).exists() && host->requests().contains("LxiMain"));
         QCOMPARE(host->helpRegistrations().size(), 1);
         QCOMPARE(host->helpRegistrations().first().context, "Partwright Plugin");
         QCOMPARE(host->helpRegistrations().first().title, "Partwright");
@@ -222,13 +221,11 @@ private slots:
 
         // A missing model library gets no folder; a refused LxiMain and LxiWhatsThis are skipped.
         const QString missing = root.path() + "/missing";
-        QVERIFY(cancelledLaunch(missing, "LxiWhatsThis")->helpRegistrations().isEmpty());
-        QVERIFY(!QDir(missing).exists());
+        QVERIFY(cancelledLaunch(missing, "LxiWhatsThis")->helpRegistrations().isEmpty() && !QDir(missing).exists());
         cancelledLaunch(root.path(), "LxiMain");
         QVERIFY(!QDir(custom).exists());
         // Without a hook every request fails, and the wizard still opens.
-        QVERIFY(cancelledLaunch(root.path(), QString(), false)->requests().isEmpty());
-        QVERIFY(!QDir(custom).exists());
+        QVERIFY(cancelledLaunch(root.path(), QString(), false)->requests().isEmpty() && !QDir(custom).exists());
     }
 
     void createWidgetParent()
@@ -239,9 +236,7 @@ private slots:
         auto* actions = host->create<LxiActions>(QStringLiteral("LxiActions"));
         QWidget* embedded = actions->createWidget(QString());
         QCOMPARE(embedded->parentWidget(), &main);
-        QVERIFY(!embedded->isVisible());
-        QVERIFY(embedded->windowState() & Qt::WindowMaximized);
-        QVERIFY(!embedded->isModal());
+        QVERIFY(!embedded->isVisible() && embedded->windowState() & Qt::WindowMaximized && !embedded->isModal());
         delete embedded;
         host->refuse(QStringLiteral("LxiMainMenuEx"));
         embedded = actions->createWidget(QString());

@@ -62,8 +62,7 @@ private slots:
         dlg->leOpenExisistingModel->clear();
         QVERIFY(!dlg->nextButton()->isEnabled());
         dlg->rbCreateNewModel->click();
-        QVERIFY(dlg->nextButton()->isEnabled());
-        QVERIFY(!dlg->leOpenExisistingModel->isVisible());
+        QVERIFY(dlg->nextButton()->isEnabled() && !dlg->leOpenExisistingModel->isVisible());
         QCOMPARE(dlg->editMode(), int(PartwrightDlg::CreateNew));
         QVERIFY(prompts.shown().isEmpty());
 
@@ -123,8 +122,7 @@ private slots:
         fresh->leDeviceId->setText("old");
         fresh->menuAction(PartwrightDlg::MenuNew)->trigger();
         QCOMPARE(fresh->currentIndex(), int(PartwrightForm::DevicePage));
-        QVERIFY(fresh->rbCreateNewModel->isChecked());
-        QVERIFY(fresh->leDeviceId->text().isEmpty());
+        QVERIFY(fresh->rbCreateNewModel->isChecked() && fresh->leDeviceId->text().isEmpty());
         QCOMPARE(fresh->editMode(), int(PartwrightDlg::CreateNew));
         QVERIFY(fresh->menuAction(PartwrightDlg::MenuSave)->isEnabled());
         prompts.answerYesNo(true);
@@ -138,8 +136,7 @@ private slots:
         // No category: Finish stays without a message.
         auto dlg = makeDlg();
         dlg->accept();
-        QVERIFY(dlg->isVisible() && !dlg->finishedFlag() && !dlg->closedFlag());
-        QVERIFY(prompts.shown().isEmpty());
+        QVERIFY(dlg->isVisible() && !dlg->finishedFlag() && !dlg->closedFlag() && prompts.shown().isEmpty());
         prompts.answerYesNo(false);
         dlg->reject();
         QVERIFY(dlg->isVisible() && !dlg->closedFlag());
@@ -162,8 +159,7 @@ private slots:
         auto other = makeDlg("some.model");
         other->setViewOnly(true);
         other->reject();
-        QVERIFY(other->closedFlag());
-        QVERIFY(prompts.shown().isEmpty());
+        QVERIFY(other->closedFlag() && prompts.shown().isEmpty());
     }
 
     void categoriesAndReadOnlyMemory()
@@ -213,8 +209,7 @@ private slots:
         // The proposal prefers the host database, then the model library, then the current folder.
         auto fresh = makeDlg();
         fresh->setModelLibPath("/models/custom");
-        QVERIFY(!fresh->proposeFileName(QString()));
-        QVERIFY(fresh->proposeFileName("U9"));
+        QVERIFY(!fresh->proposeFileName(QString()) && fresh->proposeFileName("U9"));
         QCOMPARE(fresh->proposedFilePath(), "/models/custom/U9.model");
         PartwrightDlg::setDatabasePathProvider([] { return QStringLiteral("/db"); });
         QVERIFY(fresh->proposeFileName("U9"));
@@ -229,16 +224,14 @@ private slots:
     {
         QTemporaryDir tmp;
         QString message;
-        QVERIFY(createFolderPath(QDir(tmp.path() + "/a/b/c"), message));
-        QVERIFY(QDir(tmp.path() + "/a/b/c").exists());
+        QVERIFY(createFolderPath(QDir(tmp.path() + "/a/b/c"), message) && QDir(tmp.path() + "/a/b/c").exists());
         QVERIFY(createFolderPath(QDir("plainname"), message)); // nothing to walk
         QVERIFY(!QDir("plainname").exists());
         {
             // Backslashes split the path when there are any.
             const QString cwd = QDir::currentPath();
             QDir::setCurrent(tmp.path());
-            QVERIFY(createFolderPath(QDir("x\\y"), message));
-            QVERIFY(QDir(tmp.path() + "/x/y").exists());
+            QVERIFY(createFolderPath(QDir("x\\y"), message) && QDir(tmp.path() + "/x/y").exists());
             QDir::setCurrent(cwd);
         }
         QDir(tmp.path()).mkdir("locked");
