@@ -17,11 +17,7 @@ using namespace lxlib;
 
 namespace {
 
-struct Pin
-{
-    const char* name;
-    int signalType, bit;
-};
+struct Pin { const char* name; int signalType, bit; };
 
 // Columns, highest bit first: B (IO, 4), bit 3 without a pin, Y (OUT), A and OE (inputs).
 const QList<Pin> kPins{{"OE", ST_OE, 0}, {"A", ST_IN, 1}, {"Y", ST_OUT, 2}, {"B", ST_IO, 4}};
