@@ -114,9 +114,9 @@ private slots:
 
         GuiScript s;
         s.add("wizard on the file", [&] {
-            const auto w = GuiScript::wizards();
-            auto* name = w.size() == 1 ? w.first()->findChild<QLineEdit*>("leOpenExisistingModel") : nullptr;
-            auto* cancel = name ? w.first()->findChild<QPushButton*>("cancelButton") : nullptr;
+            QWidget* w = GuiScript::onlyWizard();
+            auto* name = w ? w->findChild<QLineEdit*>("leOpenExisistingModel") : nullptr;
+            auto* cancel = name ? w->findChild<QPushButton*>("cancelButton") : nullptr;
             if (!cancel || name->text() != file)
                 return false;
             cancel->click(); // view-only: closes without a question

@@ -56,6 +56,12 @@ public:
                 list << w;
         return list;
     }
+    // The one visible wizard; null while there is none or more than one.
+    static QWidget* onlyWizard()
+    {
+        const QList<QWidget*> list = wizards();
+        return list.size() == 1 ? list.first() : nullptr;
+    }
 
 private:
     QTimer m_timer;

@@ -34,10 +34,7 @@ bool clickChild(QWidget* w, const char* name)
 // Steps that close the only wizard with Cancel and confirm.
 void cancelWizard(GuiScript& s)
 {
-    s.add("cancel", [] {
-        const auto w = GuiScript::wizards();
-        return w.size() == 1 && clickChild(w.first(), "cancelButton");
-    });
+    s.add("cancel", [] { return clickChild(GuiScript::onlyWizard(), "cancelButton"); });
     s.answerMessageBox(QStringLiteral("Yes"));
 }
 
@@ -174,12 +171,10 @@ private slots:
         GuiScript s;
         QList<QPointer<QWidget>> seen;
         s.add("first wizard", [&] {
-            const auto w = GuiScript::wizards();
-            if (w.size() != 1)
-                return false;
-            seen << w.first();
-            return w.first()->isWindow() && !w.first()->parentWidget()
-                   && (w.first()->windowState() & Qt::WindowMaximized);
+            QWidget* w = GuiScript::onlyWizard();
+            if (w)
+                seen << w;
+            return w && w->isWindow() && !w->parentWidget() && (w->windowState() & Qt::WindowMaximized);
         });
         s.add("create", [&] {
             child<QRadioButton>(seen.first(), "rbCreateNewModel")->click();
@@ -188,13 +183,13 @@ private slots:
         s.add("back from page 1", [&] { return clickChild(seen.first(), "backButton"); });
         s.answerMessageBox(QStringLiteral("Yes"));
         s.add("fresh wizard", [&] {
-            const auto w = GuiScript::wizards();
-            if (w.size() != 1 || seen.contains(w.first()))
+            QWidget* w = GuiScript::onlyWizard();
+            if (!w || seen.contains(w))
                 return false;
-            seen << w.first();
+            seen << w;
             // The new wizard starts empty, on page 0.
-            return child<QLineEdit>(w.first(), "leDeviceId")->text().isEmpty()
-                   && child<QRadioButton>(w.first(), "rbEditExisistModel")->isChecked();
+            return child<QLineEdit>(w, "leDeviceId")->text().isEmpty()
+                   && child<QRadioButton>(w, "rbEditExisistModel")->isChecked();
         });
         cancelWizard(s);
         launch(*host, s);
@@ -236,7 +231,7 @@ private slots:
         auto* actions = host->create<LxiActions>(QStringLiteral("LxiActions"));
         QWidget* embedded = actions->createWidget(QString());
         QCOMPARE(embedded->parentWidget(), &main);
-        QVERIFY(!embedded->isVisible() && embedded->windowState() & Qt::WindowMaximized && !embedded->isModal());
+        QVERIFY(!embedded->isVisible() && (embedded->windowState() & Qt::WindowMaximized) && !embedded->isModal());
         delete embedded;
         host->refuse(QStringLiteral("LxiMainMenuEx"));
         embedded = actions->createWidget(QString());
@@ -252,11 +247,8 @@ private slots:
         GuiScript s;
         QPointer<QWidget> wizard;
         s.add("create-new start", [&] {
-            const auto w = GuiScript::wizards();
-            if (w.size() != 1)
-                return false;
-            wizard = w.first();
-            return child<QRadioButton>(wizard, "rbCreateNewModel")->isChecked()
+            wizard = GuiScript::onlyWizard();
+            return wizard && child<QRadioButton>(wizard, "rbCreateNewModel")->isChecked()
                    && child<QLineEdit>(wizard, "leOpenExisistingModel")->isReadOnly()
                    && !child<QPushButton>(wizard, "pbOpenExisistingModel")->isVisible();
         });
@@ -281,17 +273,14 @@ private slots:
         auto* pw = host->create<LxiPartwright>(QStringLiteral("LxiPartwright"));
         GuiScript s;
         s.add("edit start", [&] {
-            const auto w = GuiScript::wizards();
-            if (w.size() != 1)
-                return false;
-            auto* le = child<QLineEdit>(w.first(), "leOpenExisistingModel");
-            const QString expected = QDir::toNativeSeparators(QDir::cleanPath(root.path() + "/lib/part.model"));
-            return le->text() == expected && le->isReadOnly()
-                   && !child<QRadioButton>(w.first(), "rbCreateNewModel")->isVisible()
-                   && !child<QPushButton>(w.first(), "pbSaveModel")->isVisibleTo(w.first());
+            QWidget* w = GuiScript::onlyWizard();
+            auto* le = child<QLineEdit>(w, "leOpenExisistingModel");
+            return le && le->text() == QDir::toNativeSeparators(QDir::cleanPath(root.path() + "/lib/part.model"))
+                   && le->isReadOnly() && !child<QRadioButton>(w, "rbCreateNewModel")->isVisible()
+                   && !child<QPushButton>(w, "pbSaveModel")->isVisibleTo(w);
         });
         // View-only: Cancel closes without a question.
-        s.add("close", [&] { return clickChild(GuiScript::wizards().value(0), "cancelButton"); });
+        s.add("close", [&] { return clickChild(GuiScript::onlyWizard(), "cancelButton"); });
         QVERIFY(!pw->openModel(QStringLiteral("lib/part.model"), true));
         QVERIFY2(s.finished(), qPrintable(s.pending()));
         QVERIFY(s.messages().isEmpty());
