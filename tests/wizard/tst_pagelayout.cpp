@@ -83,7 +83,8 @@ private slots:
         // Empty, and filled with the long lists, tables and pin lists of a real part.
         for (const QString& model : {QString(), QStringLiteral(PW_EXAMPLES_DIR "/bus-transceiver-16245.model")})
             for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)})
-                QTest::addRow("%dx%d%s", size.width(), size.height(), model.isEmpty() ? "" : " loaded") << size << model;
+                QTest::addRow("%dx%d%s", size.width(), size.height(), model.isEmpty() ? "" : " loaded")
+                    << size << model;
     }
 
     void pagesFitTheScreen()

@@ -184,7 +184,8 @@ private slots:
         QVERIFY(dlg->leDeviceId->isReadOnly() && dlg->leModelName->isReadOnly());
         QVERIFY(!dlg->pbSaveModel->isEnabled() && !dlg->menuAction(PartwrightDlg::MenuSave)->isEnabled());
         dlg->accept();
-        QCOMPARE(prompts.lastText(), QStringLiteral("Warning: File \"%1\" is in ReadOnly mode and cannot be changed or saved")
+        QCOMPARE(prompts.lastText(), QStringLiteral("Warning: File \"%1\" is in ReadOnly mode and cannot be "
+                                                    "changed or saved")
                                          .arg(QDir::toNativeSeparators("/models/sram.model")));
         QVERIFY(dlg->closedFlag() && !dlg->finishedFlag());
     }
@@ -204,7 +205,8 @@ private slots:
                  QStringLiteral("U7 - Partwright - [U7.model (%1)]").arg(QDir::toNativeSeparators("/lib/custom")));
         dlg->setModelFileName("/lib/plain");
         dlg->updateCaption();
-        QVERIFY(dlg->windowTitle().endsWith(QStringLiteral("[plain.model (%1)]").arg(QDir::toNativeSeparators("/lib"))));
+        QVERIFY(dlg->windowTitle().endsWith(
+            QStringLiteral("[plain.model (%1)]").arg(QDir::toNativeSeparators("/lib"))));
 
         // The proposal prefers the host database, then the model library, then the current folder.
         auto fresh = makeDlg();
@@ -227,17 +229,14 @@ private slots:
         QVERIFY(createFolderPath(QDir(tmp.path() + "/a/b/c"), message) && QDir(tmp.path() + "/a/b/c").exists());
         QVERIFY(createFolderPath(QDir("plainname"), message)); // nothing to walk
         QVERIFY(!QDir("plainname").exists());
-        {
-            // Backslashes split the path when there are any.
-            const QString cwd = QDir::currentPath();
-            QDir::setCurrent(tmp.path());
-            QVERIFY(createFolderPath(QDir("x\\y"), message) && QDir(tmp.path() + "/x/y").exists());
-            QDir::setCurrent(cwd);
-        }
+        // Backslashes split the path when there are any.
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(tmp.path());
+        QVERIFY(createFolderPath(QDir("x\\y"), message) && QDir(tmp.path() + "/x/y").exists());
+        QDir::setCurrent(cwd);
         QDir(tmp.path()).mkdir("locked");
         QFile::setPermissions(tmp.path() + "/locked", QFile::ReadOwner | QFile::ExeOwner);
-        const bool root = QFileInfo("/root").isWritable();
-        if (!root) {
+        if (!QFileInfo("/root").isWritable()) { // root writes anywhere
             QVERIFY(!createFolderPath(QDir(tmp.path() + "/locked/sub"), message));
             QCOMPARE(message, "Unable to create folder name 'sub'");
         }
