@@ -26,20 +26,18 @@ QByteArray everything()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& text)
+bool writeFile(const QString& path, const QByteArray& text)
 {
-    QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text);
+    return QDir().mkpath(QFileInfo(path).path()) && f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
 }
 
-const ModelLibraryEntry* find(const QList<ModelLibraryEntry>& entries, const QString& name)
+QStringList namesOf(const QList<ModelLibraryEntry>& entries)
 {
+    QStringList names;
     for (const ModelLibraryEntry& e : entries)
-        if (e.name == name)
-            return &e;
-    return nullptr;
+        names << e.name;
+    return names;
 }
 
 } // namespace
@@ -54,48 +52,39 @@ private slots:
         QTemporaryDir root;
         const QByteArray good = everything();
         QVERIFY(!good.isEmpty());
-        writeFile(root.filePath("a.model"), good);
-        writeFile(root.filePath("custom/b.model"), good);
-        writeFile(root.filePath("broken.model"), "this is not a model\n");
-        writeFile(root.filePath("notes.txt"), good);
+        QVERIFY(writeFile(root.filePath("a.model"), good) && writeFile(root.filePath("custom/b.model"), good)
+                && writeFile(root.filePath("broken.model"), "this is not a model\n")
+                && writeFile(root.filePath("notes.txt"), good));
 
         ModelLibraryScanner scanner;
         QList<ModelLibraryEntry> entries = scanner.scan(root.path());
-        QCOMPARE(entries.size(), 3);
-        QCOMPARE(entries.at(0).name, QStringLiteral("a")); // sorted, case-insensitive
-        const ModelLibraryEntry* a = find(entries, "a");
-        const ModelLibraryEntry* b = find(entries, "custom/b");
-        const ModelLibraryEntry* broken = find(entries, "broken");
-        QVERIFY(a && b && broken);
-        QVERIFY2(a->problem.isEmpty(), qPrintable(a->problem));
-        QVERIFY(!a->deviceId.isEmpty());
-        QCOMPARE(b->deviceId, a->deviceId);
-        QVERIFY(!a->category.isEmpty());
-        QVERIFY(broken->problem.contains(QLatin1String("broken.model:1:")));
+        QCOMPARE(namesOf(entries), (QStringList{"a", "broken", "custom/b"}));
+        const ModelLibraryEntry &a = entries[0], &broken = entries[1];
+        QVERIFY2(a.problem.isEmpty(), qPrintable(a.problem));
+        QVERIFY(!a.deviceId.isEmpty() && !a.category.isEmpty());
+        QCOMPARE(entries[2].deviceId, a.deviceId);
+        QVERIFY(broken.problem.contains("broken.model:1:"));
 
         // A file rewritten in place is read again; a deleted one leaves the list.
-        QString renamed = QString::fromUtf8(good);
-        const QString id = a->deviceId;
-        renamed.replace(id, id + QStringLiteral("X"));
-        writeFile(root.filePath("a.model"), renamed.toUtf8());
+        const QString id = a.deviceId;
+        QVERIFY(writeFile(root.filePath("a.model"), QString::fromUtf8(good).replace(id, id + "X").toUtf8()));
         QFile file(root.filePath("a.model"));
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
         file.close();
         QVERIFY(QFile::remove(root.filePath("broken.model")));
         entries = scanner.scan(root.path());
-        QCOMPARE(entries.size(), 2);
-        QCOMPARE(find(entries, "a")->deviceId, id + QStringLiteral("X"));
-        QVERIFY(!find(entries, "broken"));
+        QCOMPARE(namesOf(entries), (QStringList{"a", "custom/b"}));
+        QCOMPARE(entries[0].deviceId, id + "X");
 
         QCOMPARE(scanner.scan(root.filePath("missing")).size(), 0);
-        QCOMPARE(ModelLibraryScanner::categoryName(lxlib::DK_PASSIVE), QStringLiteral("Passive"));
+        QCOMPARE(ModelLibraryScanner::categoryName(lxlib::DK_PASSIVE), "Passive");
     }
 
     void panelOpensTheWizardOnTheSelection()
     {
         QTemporaryDir root;
-        writeFile(root.filePath("a.model"), everything());
+        QVERIFY(writeFile(root.filePath("a.model"), everything()));
         OrvikHost host;
         host.setSetting(QStringLiteral("ModelLibPath"), root.path());
         host.setDatabasePath(root.filePath("db"));
@@ -103,18 +92,16 @@ private slots:
         // Without the plug-in the panel still lists, and says why it cannot open.
         {
             ModelLibraryPanel panel(host, root.path());
-            QCOMPARE(panel.list()->topLevelItemCount(), 1);
             auto* edit = panel.findChild<QPushButton*>("EditModel");
-            QVERIFY(!edit->isEnabled());
+            QVERIFY(panel.list()->topLevelItemCount() == 1 && !edit->isEnabled());
             panel.list()->setCurrentItem(panel.list()->topLevelItem(0));
             QVERIFY(edit->isEnabled());
             QSignalSpy edited(&panel, &ModelLibraryPanel::modelEdited);
             edit->click();
             QCOMPARE(edited.count(), 0);
-            bool told = false;
-            for (QLabel* label : panel.findChildren<QLabel*>())
-                told |= label->text().contains(QLatin1String("LxiPartwright"));
-            QVERIFY(told);
+            const QList<QLabel*> labels = panel.findChildren<QLabel*>();
+            QVERIFY(std::any_of(labels.begin(), labels.end(),
+                                [](QLabel* label) { return label->text().contains("LxiPartwright"); }));
         }
 
         QString error;
@@ -127,28 +114,22 @@ private slots:
 
         GuiScript s;
         s.add("wizard on the file", [&] {
-            const auto w = GuiScript::wizards();
-            if (w.size() != 1)
+            QWidget* w = GuiScript::onlyWizard();
+            auto* name = w ? w->findChild<QLineEdit*>("leOpenExisistingModel") : nullptr;
+            auto* cancel = name ? w->findChild<QPushButton*>("cancelButton") : nullptr;
+            if (!cancel || name->text() != file)
                 return false;
-            auto* name = w.first()->findChild<QLineEdit*>("leOpenExisistingModel");
-            if (!name || name->text() != file)
-                return false;
-            // View-only: Cancel closes without a question.
-            auto* cancel = w.first()->findChild<QPushButton*>("cancelButton");
-            if (!cancel)
-                return false;
-            cancel->click();
+            cancel->click(); // view-only: closes without a question
             return true;
         });
         QSignalSpy edited(&panel, &ModelLibraryPanel::modelEdited);
         panel.viewSelected();
         QVERIFY2(s.finished(), qPrintable(s.pending()));
         QCOMPARE(edited.count(), 1);
-        QCOMPARE(edited.at(0).at(0).toString(), file);
-        QCOMPARE(edited.at(0).at(1).toBool(), false);
+        QCOMPARE(edited.first(), QVariantList({file, false}));
 
         // A model saved into the library appears without a manual refresh.
-        writeFile(root.filePath("new.model"), everything());
+        QVERIFY(writeFile(root.filePath("new.model"), everything()));
         QTRY_COMPARE(panel.list()->topLevelItemCount(), 2);
     }
 };

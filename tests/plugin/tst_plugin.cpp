@@ -1,5 +1,3 @@
-// The real libpartwright, loaded through the host core as the host loads it.
-
 #include "GuiScript.h"
 #include "OrvikHost.h"
 
@@ -36,10 +34,7 @@ bool clickChild(QWidget* w, const char* name)
 // Steps that close the only wizard with Cancel and confirm.
 void cancelWizard(GuiScript& s)
 {
-    s.add("cancel", [] {
-        const auto w = GuiScript::wizards();
-        return w.size() == 1 && clickChild(w.first(), "cancelButton");
-    });
+    s.add("cancel", [] { return clickChild(GuiScript::onlyWizard(), "cancelButton"); });
     s.answerMessageBox(QStringLiteral("Yes"));
 }
 
@@ -56,6 +51,19 @@ private:
         QString error;
         if (!host->load(QStringLiteral(PW_PLUGIN_PATH), hook, &error))
             qFatal("cannot load plug-in: %s", qPrintable(error));
+        return host;
+    }
+
+    // A host with the model library at lib, refusing one interface, whose wizard is cancelled at once.
+    std::unique_ptr<OrvikHost> cancelledLaunch(const QString& lib, const QString& refused = QString(), bool hook = true)
+    {
+        auto host = makeHost(hook);
+        host->setSetting(QStringLiteral("ModelLibPath"), lib);
+        if (!refused.isEmpty())
+            host->refuse(refused);
+        GuiScript s;
+        cancelWizard(s);
+        launch(*host, s);
         return host;
     }
 
@@ -79,7 +87,7 @@ private:
     }
 
 private slots:
-    void interfaceQueries()
+    void interfacesAndAction()
     {
         auto host = makeHost();
         for (const char* name : {"LxiStartup", "LxiActions", "LxiDatabasePersist", "LxiPartwright"}) {
@@ -104,10 +112,18 @@ private slots:
         QCOMPARE(pi->metaObject()->className(), "PartwrightPI");
         QCOMPARE(static_cast<void*>(qobject_cast<LxiPartwright*>(pi)), other);
         QVERIFY(qobject_cast<LxiStartup*>(pi));
-        QVERIFY(qobject_cast<LxiDatabasePersist*>(pi));
         auto* persist = qobject_cast<LxiDatabasePersist*>(pi);
-        QVERIFY(persist->load(QString()) && persist->save(QString()));
+        QVERIFY(persist && persist->load(QString()) && persist->save(QString()));
         static_cast<LxiPartwright*>(other)->release();
+
+        QAction* a = actions->getAction("Partwright");
+        QCOMPARE(a->text(), "&Partwright Wizard");
+        QCOMPARE(a->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        QCOMPARE(a->objectName(), "Partwright");
+        QCOMPARE(a->toolTip(), "actionPartwright");
+        QVERIFY(a->isEnabled() && !a->icon().isNull());
+        for (const QString& name : {QStringLiteral("partwright"), QStringLiteral("PARTWRIGHT"), QString()})
+            QVERIFY(!actions->getAction(name));
         actions->release();
     }
 
@@ -125,7 +141,6 @@ private slots:
         p->release();
         QVERIFY(!action); // count reached 0: the object and its action are gone
         auto* again = host->create<LxiActions>(QStringLiteral("LxiActions"));
-        QVERIFY(again);
         QVERIFY(again->getAction(QStringLiteral("Partwright")));
         again->release();
     }
@@ -147,26 +162,7 @@ private slots:
         QCOMPARE(*manager, static_cast<void*>(second.get()));
         QVERIFY(*createProc);
         second.reset();
-        QVERIFY(!*manager);
-        QVERIFY(!*createProc);
-    }
-
-    void action()
-    {
-        auto host = makeHost();
-        auto* actions = host->create<LxiActions>(QStringLiteral("LxiActions"));
-        QAction* a = actions->getAction(QStringLiteral("Partwright"));
-        QVERIFY(a);
-        QCOMPARE(a->text(), QStringLiteral("&Partwright Wizard"));
-        QCOMPARE(a->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
-        QCOMPARE(a->objectName(), QStringLiteral("Partwright"));
-        QCOMPARE(a->toolTip(), QStringLiteral("actionPartwright"));
-        QVERIFY(a->isEnabled());
-        QVERIFY(!a->icon().isNull());
-        QVERIFY(!actions->getAction(QStringLiteral("partwright")));
-        QVERIFY(!actions->getAction(QStringLiteral("PARTWRIGHT")));
-        QVERIFY(!actions->getAction(QString()));
-        actions->release();
+        QVERIFY(!*manager && !*createProc);
     }
 
     void finishRestartsAndCancelEnds()
@@ -175,28 +171,25 @@ private slots:
         GuiScript s;
         QList<QPointer<QWidget>> seen;
         s.add("first wizard", [&] {
-            const auto w = GuiScript::wizards();
-            if (w.size() != 1)
-                return false;
-            seen << w.first();
-            return w.first()->isWindow() && !w.first()->parentWidget()
-                   && (w.first()->windowState() & Qt::WindowMaximized);
+            QWidget* w = GuiScript::onlyWizard();
+            if (w)
+                seen << w;
+            return w && w->isWindow() && !w->parentWidget() && (w->windowState() & Qt::WindowMaximized);
         });
         s.add("create", [&] {
-            auto* rb = child<QRadioButton>(seen.first(), "rbCreateNewModel");
-            rb->click();
+            child<QRadioButton>(seen.first(), "rbCreateNewModel")->click();
             return clickChild(seen.first(), "nextButton");
         });
         s.add("back from page 1", [&] { return clickChild(seen.first(), "backButton"); });
         s.answerMessageBox(QStringLiteral("Yes"));
         s.add("fresh wizard", [&] {
-            const auto w = GuiScript::wizards();
-            if (w.size() != 1 || seen.contains(w.first()))
+            QWidget* w = GuiScript::onlyWizard();
+            if (!w || seen.contains(w))
                 return false;
-            seen << w.first();
+            seen << w;
             // The new wizard starts empty, on page 0.
-            return child<QLineEdit>(w.first(), "leDeviceId")->text().isEmpty()
-                   && child<QRadioButton>(w.first(), "rbEditExisistModel")->isChecked();
+            return child<QLineEdit>(w, "leDeviceId")->text().isEmpty()
+                   && child<QRadioButton>(w, "rbEditExisistModel")->isChecked();
         });
         cancelWizard(s);
         launch(*host, s);
@@ -211,51 +204,23 @@ private slots:
     void modelLibraryFolderAndHostInterfaces()
     {
         QTemporaryDir root;
-        {
-            auto host = makeHost();
-            host->setSetting(QStringLiteral("ModelLibPath"), root.path());
-            GuiScript s;
-            cancelWizard(s);
-            launch(*host, s);
-            QVERIFY(QDir(root.path() + QStringLiteral("/custom")).exists());
-            QVERIFY(host->requests().contains(QStringLiteral("LxiMain")));
-            QCOMPARE(host->helpRegistrations().size(), 1);
-            QCOMPARE(host->helpRegistrations().first().context, QStringLiteral("Partwright Plugin"));
-            QCOMPARE(host->helpRegistrations().first().title, QStringLiteral("Partwright"));
-            QCOMPARE(host->outstandingReferences(), 0);
-        }
-        QDir(root.path()).rmdir(QStringLiteral("custom"));
-        {
-            // A missing model library gets no folder; a refused LxiMain and LxiWhatsThis are skipped.
-            auto host = makeHost();
-            const QString missing = root.path() + QStringLiteral("/missing");
-            host->setSetting(QStringLiteral("ModelLibPath"), missing);
-            host->refuse(QStringLiteral("LxiWhatsThis"));
-            GuiScript s;
-            cancelWizard(s);
-            launch(*host, s);
-            QVERIFY(!QDir(missing).exists());
-            QVERIFY(host->helpRegistrations().isEmpty());
-        }
-        {
-            auto host = makeHost();
-            host->setSetting(QStringLiteral("ModelLibPath"), root.path());
-            host->refuse(QStringLiteral("LxiMain"));
-            GuiScript s;
-            cancelWizard(s);
-            launch(*host, s);
-            QVERIFY(!QDir(root.path() + QStringLiteral("/custom")).exists());
-        }
-        {
-            // Without a hook every request fails, and the wizard still opens.
-            auto host = makeHost(false);
-            host->setSetting(QStringLiteral("ModelLibPath"), root.path());
-            GuiScript s;
-            cancelWizard(s);
-            launch(*host, s);
-            QVERIFY(host->requests().isEmpty());
-            QVERIFY(!QDir(root.path() + QStringLiteral("/custom")).exists());
-        }
+        const QString custom = root.path() + "/custom";
+        auto host = cancelledLaunch(root.path());
+        QVERIFY(QDir(custom).exists() && host->requests().contains("LxiMain"));
+        QCOMPARE(host->helpRegistrations().size(), 1);
+        QCOMPARE(host->helpRegistrations().first().context, "Partwright Plugin");
+        QCOMPARE(host->helpRegistrations().first().title, "Partwright");
+        QCOMPARE(host->outstandingReferences(), 0);
+        host.reset();
+        QDir(root.path()).rmdir("custom");
+
+        // A missing model library gets no folder; a refused LxiMain and LxiWhatsThis are skipped.
+        const QString missing = root.path() + "/missing";
+        QVERIFY(cancelledLaunch(missing, "LxiWhatsThis")->helpRegistrations().isEmpty() && !QDir(missing).exists());
+        cancelledLaunch(root.path(), "LxiMain");
+        QVERIFY(!QDir(custom).exists());
+        // Without a hook every request fails, and the wizard still opens.
+        QVERIFY(cancelledLaunch(root.path(), QString(), false)->requests().isEmpty() && !QDir(custom).exists());
     }
 
     void createWidgetParent()
@@ -266,9 +231,7 @@ private slots:
         auto* actions = host->create<LxiActions>(QStringLiteral("LxiActions"));
         QWidget* embedded = actions->createWidget(QString());
         QCOMPARE(embedded->parentWidget(), &main);
-        QVERIFY(!embedded->isVisible());
-        QVERIFY(embedded->windowState() & Qt::WindowMaximized);
-        QVERIFY(!embedded->isModal());
+        QVERIFY(!embedded->isVisible() && (embedded->windowState() & Qt::WindowMaximized) && !embedded->isModal());
         delete embedded;
         host->refuse(QStringLiteral("LxiMainMenuEx"));
         embedded = actions->createWidget(QString());
@@ -284,11 +247,8 @@ private slots:
         GuiScript s;
         QPointer<QWidget> wizard;
         s.add("create-new start", [&] {
-            const auto w = GuiScript::wizards();
-            if (w.size() != 1)
-                return false;
-            wizard = w.first();
-            return child<QRadioButton>(wizard, "rbCreateNewModel")->isChecked()
+            wizard = GuiScript::onlyWizard();
+            return wizard && child<QRadioButton>(wizard, "rbCreateNewModel")->isChecked()
                    && child<QLineEdit>(wizard, "leOpenExisistingModel")->isReadOnly()
                    && !child<QPushButton>(wizard, "pbOpenExisistingModel")->isVisible();
         });
@@ -313,17 +273,14 @@ private slots:
         auto* pw = host->create<LxiPartwright>(QStringLiteral("LxiPartwright"));
         GuiScript s;
         s.add("edit start", [&] {
-            const auto w = GuiScript::wizards();
-            if (w.size() != 1)
-                return false;
-            auto* le = child<QLineEdit>(w.first(), "leOpenExisistingModel");
-            const QString expected = QDir::toNativeSeparators(QDir::cleanPath(root.path() + "/lib/part.model"));
-            return le->text() == expected && le->isReadOnly()
-                   && !child<QRadioButton>(w.first(), "rbCreateNewModel")->isVisible()
-                   && !child<QPushButton>(w.first(), "pbSaveModel")->isVisibleTo(w.first());
+            QWidget* w = GuiScript::onlyWizard();
+            auto* le = child<QLineEdit>(w, "leOpenExisistingModel");
+            return le && le->text() == QDir::toNativeSeparators(QDir::cleanPath(root.path() + "/lib/part.model"))
+                   && le->isReadOnly() && !child<QRadioButton>(w, "rbCreateNewModel")->isVisible()
+                   && !child<QPushButton>(w, "pbSaveModel")->isVisibleTo(w);
         });
         // View-only: Cancel closes without a question.
-        s.add("close", [&] { return clickChild(GuiScript::wizards().value(0), "cancelButton"); });
+        s.add("close", [&] { return clickChild(GuiScript::onlyWizard(), "cancelButton"); });
         QVERIFY(!pw->openModel(QStringLiteral("lib/part.model"), true));
         QVERIFY2(s.finished(), qPrintable(s.pending()));
         QVERIFY(s.messages().isEmpty());
