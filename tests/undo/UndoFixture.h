@@ -105,9 +105,11 @@ struct BusExample
             const int at = dlg->currentIndex();
             QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
             if (dlg->currentIndex() == at)
-                return;
+                break;
         }
         before = save(QStringLiteral("before.model"));
+        QVERIFY2(!before.isEmpty() && dlg->currentIndex() == PartwrightForm::LogicPage,
+                 qPrintable(prompts.texts().join(u'|')));
     }
     QByteArray save(const QString& name)
     {

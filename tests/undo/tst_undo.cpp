@@ -1,40 +1,27 @@
 // Undo and redo: the binding of keys and menu entries to a history, and the steps of the
 // package table, the vector tables of a logic part and the diagnostics of a test sequence.
 
-#include "CLogic.h"
 #include "CPackage.h"
 #include "LxFindBar.h"
 #include "LxLibCheckItem.h"
 #include "LxLibLogicTable.h"
 #include "LxTableHistory.h"
-#include "LxUndoBinding.h"
 #include "LxUndoCommand.h"
 #include "PWDiagnoseEditor.h"
-#include "PWLogicPartsPage.h"
 #include "PWPackagePage.h"
 #include "PWPinListTab.h"
 #include "PWTestSequenceTab.h"
 #include "PWTestSequenceTable.h"
 #include "PWTruthTableTab.h"
 #include "PWVocabulary.h"
-#include "PWWizardContext.h"
 #include "PageFixture.h"
 #include "UndoFixture.h"
 #include "ui_PWLogicPage.h"
 #include "ui_PWPackagePage.h"
 #include "ui_PWTestSequenceTab.h"
-#include "ui_PWTruthTableTab.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QTableWidget>
-#include <QTest>
-#include <QUndoStack>
 #include <QtTest>
 
 using namespace lxlib;
@@ -45,7 +32,10 @@ namespace {
 class AppendCommand : public LxUndoCommand
 {
 public:
-    AppendCommand(QString* text, QChar letter, const bool* blocked) : m_text(text), m_letter(letter), m_blocked(blocked) {}
+    AppendCommand(QString* text, QChar letter, const bool* blocked)
+        : m_text(text), m_letter(letter), m_blocked(blocked)
+    {
+    }
     void redo() override { m_text->append(m_letter); }
     void undo() override { m_text->chop(1); }
     bool check(bool) override { return !*m_blocked; }
@@ -76,13 +66,6 @@ struct PackageFixture : PageFixture<PWPackagePage>
     {
         prompts.answerText(name);
         page.slotAddPackage();
-    }
-    // Package A with pins 1.., then package B, shown.
-    void addTwoPackages(ScriptedPrompter& prompts, int pinsOfA)
-    {
-        addPackage(prompts, QStringLiteral("A"));
-        page.slotPastePins(pinRows(1, pinsOfA));
-        addPackage(prompts, QStringLiteral("B"));
     }
     // The rows, the ids and the TAP flag: everything a package step may change.
     QString shown() const
@@ -124,16 +107,12 @@ struct LogicPart : PageFixture<PWLogicPartsPage>
         auto* package = new CPackage;
         package->addPackageId(QStringLiteral("SO4"));
         auto* pins = new CPinList(QStringLiteral("U1"));
-        const struct
-        {
-            const char* name;
-            int packageType;
-            int signalType;
-        } kinds[] = {{"OE", PPT_INPUT, ST_OE}, {"A", PPT_INPUT, ST_IN}, {"Y", PPT_OUTPUT, ST_OUT}, {"B", PPT_INOUT, ST_IO}};
+        const std::tuple<const char*, int, int> kinds[] = {
+            {"OE", PPT_INPUT, ST_OE}, {"A", PPT_INPUT, ST_IN}, {"Y", PPT_OUTPUT, ST_OUT}, {"B", PPT_INOUT, ST_IO}};
         int bit = 0;
-        for (const auto& kind : kinds) {
-            package->addPin(QString::number(bit + 1), QString::fromLatin1(kind.name), kind.packageType);
-            pins->addPin(QString::fromLatin1(kind.name), kind.signalType, bit++);
+        for (const auto& [name, packageType, signalType] : kinds) {
+            package->addPin(QString::number(bit + 1), QString::fromLatin1(name), packageType);
+            pins->addPin(QString::fromLatin1(name), signalType, bit++);
         }
         context.logic().insertPackage(0, package);
         context.rebuildPinNames();
@@ -185,19 +164,13 @@ class TestUndo : public QObject
     Q_OBJECT
 
 private slots:
-    void keysReachTheStackOfTheFocusedSubtree();
-    void menuEntriesFollowTheStack();
-    void refusedStepLeavesTheStack();
-    void everyKindOfStepUndoesAndRedoes();
-    void historyBelongsToTheShownPackage();
-    void findJumpsToPinsOfALargePackage();
-    void truthTableSteps();
-    void testSequenceSteps();
-    void stepsGoBackAndAgain();
-    void freshHistoryForEachVector();
+    void bindingsReachTheFocusedStackAndTheirMenu();
+    void packageSteps();
+    void vectorTableSteps();
+    void diagnosticSteps();
 };
 
-void TestUndo::keysReachTheStackOfTheFocusedSubtree()
+void TestUndo::bindingsReachTheFocusedStackAndTheirMenu()
 {
     QWidget page;
     auto* layout = new QHBoxLayout(&page);
@@ -210,28 +183,28 @@ void TestUndo::keysReachTheStackOfTheFocusedSubtree()
     LxUndoBinding listBinding(list);
     LxUndoBinding tableBinding(table);
     QString listText, tableText;
-    const bool open = false;
-    listBinding.stack()->push(new AppendCommand(&listText, QLatin1Char('l'), &open));
-    tableBinding.stack()->push(new AppendCommand(&tableText, QLatin1Char('a'), &open));
-    tableBinding.stack()->push(new AppendCommand(&tableText, QLatin1Char('b'), &open));
+    bool blocked = false;
+    listBinding.stack()->push(new AppendCommand(&listText, QLatin1Char('l'), &blocked));
+    tableBinding.stack()->push(new AppendCommand(&tableText, QLatin1Char('a'), &blocked));
+    tableBinding.stack()->push(new AppendCommand(&tableText, QLatin1Char('b'), &blocked));
     page.show();
     QApplication::setActiveWindow(&page);
     QVERIFY(QTest::qWaitForWindowActive(&page));
 
     table->setFocus();
     QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(tableText, QStringLiteral("a"));
-    QCOMPARE(listText, QStringLiteral("l"));
+    QCOMPARE(tableText, "a");
+    QCOMPARE(listText, "l");
     QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(tableText, QStringLiteral("ab"));
+    QCOMPARE(tableText, "ab");
     QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(tableText, QStringLiteral("ab"));
+    QCOMPARE(tableText, "ab");
 
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(listText, QString());
-    QCOMPARE(tableText, QStringLiteral("ab"));
+    QCOMPARE(tableText, "ab");
     // Nothing left to undo: the key does nothing at all.
     QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(listBinding.stack()->index(), 0);
@@ -240,64 +213,46 @@ void TestUndo::keysReachTheStackOfTheFocusedSubtree()
     find->setFocus();
     QTest::keyClicks(find, QStringLiteral("xy"));
     QTest::keyClick(find, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(tableText, QStringLiteral("ab"));
+    QCOMPARE(tableText, "ab");
     QVERIFY(find->text() != QStringLiteral("xy"));
-}
 
-void TestUndo::menuEntriesFollowTheStack()
-{
-    QWidget owner;
-    LxUndoBinding binding(&owner);
+    // The menu entries follow the stack.
     QMenu menu;
     menu.addAction(QStringLiteral("Insert"));
-    binding.appendTo(&menu);
+    tableBinding.appendTo(&menu);
     const QList<QAction*> actions = menu.actions();
     QCOMPARE(menuTexts(&menu), QStringList({"Insert", "|", "Undo", "Redo"}));
     QVERIFY(!actions[2]->icon().isNull() && !actions[3]->icon().isNull());
-    const auto enabled = [&] { return QString::number(actions[2]->isEnabled()) + QString::number(actions[3]->isEnabled()); };
-    QCOMPARE(enabled(), QStringLiteral("00"));
-
-    QString text;
-    const bool open = false;
-    binding.stack()->push(new AppendCommand(&text, QLatin1Char('a'), &open));
-    QCOMPARE(enabled(), QStringLiteral("10"));
+    const auto shown = [&] {
+        return QStringLiteral("%1%2 ").arg(actions[2]->isEnabled()).arg(actions[3]->isEnabled()) + tableText;
+    };
+    QCOMPARE(shown(), "10 ab");
     actions[2]->trigger();
-    QCOMPARE(text, QString());
-    QCOMPARE(enabled(), QStringLiteral("01"));
+    QCOMPARE(shown(), "11 a");
+    actions[2]->trigger();
+    QCOMPARE(shown(), "01 ");
     actions[3]->trigger();
-    QCOMPARE(text, QStringLiteral("a"));
+    QCOMPARE(shown(), "11 a");
+
+    // A step that refuses stays where it is, both ways.
+    blocked = true;
+    QVERIFY(!tableBinding.undo());
+    QVERIFY(!tableBinding.redo());
+    QCOMPARE(tableBinding.stack()->index(), 1);
+    QCOMPARE(shown(), "11 a");
+    blocked = false;
+    QVERIFY(tableBinding.redo());
+    QCOMPARE(shown(), "10 ab");
+    QVERIFY(!tableBinding.redo());
 }
 
-void TestUndo::refusedStepLeavesTheStack()
-{
-    QWidget owner;
-    QUndoStack stack;
-    LxUndoBinding binding(&owner, &stack);
-    QCOMPARE(binding.stack(), &stack);
-    QString text;
-    bool blocked = false;
-    stack.push(new AppendCommand(&text, QLatin1Char('a'), &blocked));
-    blocked = true;
-    QVERIFY(!binding.undo());
-    QCOMPARE(stack.index(), 1);
-    QCOMPARE(text, QStringLiteral("a"));
-    blocked = false;
-    QVERIFY(binding.undo());
-    blocked = true;
-    QVERIFY(!binding.redo());
-    QCOMPARE(stack.index(), 0);
-    QCOMPARE(text, QString());
-    blocked = false;
-    QVERIFY(binding.redo());
-    QCOMPARE(text, QStringLiteral("a"));
-    QVERIFY(!binding.redo());
-}
-
-void TestUndo::everyKindOfStepUndoesAndRedoes()
+void TestUndo::packageSteps()
 {
     ScriptedPrompter prompts;
     PackageFixture f;
-    f.addTwoPackages(prompts, 3);
+    f.addPackage(prompts, QStringLiteral("A"));
+    f.page.slotPastePins(pinRows(1, 3));
+    f.addPackage(prompts, QStringLiteral("B"));
     f.ui()->PackageLBox->setCurrentRow(0);
     const QStringList storedPins = f.modelPins(0);
     QCOMPARE(f.context.packageMarks.mark(0), int(PWEditMarks::Stored));
@@ -336,7 +291,6 @@ void TestUndo::everyKindOfStepUndoesAndRedoes()
         f.table()->columnClicked(0);
     });
     QCOMPARE(f.ui()->PackageLBox->item(0)->text(), QStringLiteral("A2"));
-    QCOMPARE(f.context.packageMarks.mark(0), int(PWEditMarks::Edited));
     undoAndRedoAll(f.binding(), states, [&] { return f.shown(); });
     QCOMPARE(f.context.packageMarks.mark(0), int(PWEditMarks::Edited));
     while (f.binding()->undo()) {
@@ -367,13 +321,8 @@ void TestUndo::everyKindOfStepUndoesAndRedoes()
     f.ui()->PackageLBox->setCurrentRow(1);
     QCOMPARE(f.modelPins(0), shownPins);
     QCOMPARE(f.context.logic().packages().at(0)->packageIds(), QStringList{QStringLiteral("A")});
-}
 
-void TestUndo::historyBelongsToTheShownPackage()
-{
-    ScriptedPrompter prompts;
-    PackageFixture f;
-    f.addTwoPackages(prompts, 2);
+    // The history belongs to the package shown.
     f.page.slotPastePins(pinRows(7, 1));
     typeInto(f.table(), 0, 1, QStringLiteral("RESET"));
     f.ui()->PackageLBox->setCurrentRow(0);
@@ -402,12 +351,8 @@ void TestUndo::historyBelongsToTheShownPackage()
     f.ui()->PackageLBox->setCurrentRow(1);
     QCOMPARE(f.modelPins(1), QStringList{QStringLiteral("7:RESET:1")});
     QCOMPARE(f.table()->text(0, 1), QStringLiteral("RESET"));
-}
 
-void TestUndo::findJumpsToPinsOfALargePackage()
-{
-    ScriptedPrompter prompts;
-    PackageFixture f;
+    // Find jumps to the pins of a large package.
     f.addPackage(prompts, QStringLiteral("BGA"));
     f.page.slotPastePins(pinRows(1, 2500));
     prompts.clearShown();
@@ -439,7 +384,7 @@ void TestUndo::findJumpsToPinsOfALargePackage()
     QVERIFY(bar->isHidden());
 }
 
-void TestUndo::truthTableSteps()
+void TestUndo::vectorTableSteps()
 {
     ScriptedPrompter prompts;
     LogicPart f;
@@ -488,59 +433,51 @@ void TestUndo::truthTableSteps()
     bar->lineEdit()->setText(QStringLiteral("nothing"));
     QVERIFY(!bar->findNext());
     QVERIFY(!bar->hasMatch());
-}
 
-void TestUndo::testSequenceSteps()
-{
-    ScriptedPrompter prompts;
-    LogicPart f;
+    // The steps of a test sequence.
     f.showTab(PWLogicPartsPage::TestSequenceTab);
-    PWTestSequenceTab* tab = f.page.testSequenceTab();
-    Ui::PWTestSequenceTab* ui = tab->form();
-    LxLibTable* table = ui->tbTestSequenceTable;
+    PWTestSequenceTab* sequenceTab = f.page.testSequenceTab();
+    Ui::PWTestSequenceTab* ui = sequenceTab->form();
+    LxLibTable* sequence = ui->tbTestSequenceTable;
     prompts.answerText(QStringLiteral("S1"));
-    tab->slotAddTestSequence();
-
-    QList<QList<QStringList>> states{shownRows(table)};
+    sequenceTab->slotAddTestSequence();
+    states = {shownRows(sequence)};
     ui->rbDiagVector->setChecked(true);
-    tab->slotAddVectorVectorTestSequence();
-    states << shownRows(table);
-    tab->slotAddVectorVectorTestSequence();
-    states << shownRows(table);
-    typeInto(table, 1, 2, QStringLiteral("1"));
-    states << shownRows(table);
-    table->setCurrentCell(1, 0);
-    tab->slotUpVectorVectorTestSequence();
-    states << shownRows(table);
-    table->setCurrentCell(0, 0);
+    sequenceTab->slotAddVectorVectorTestSequence();
+    states << shownRows(sequence);
+    sequenceTab->slotAddVectorVectorTestSequence();
+    states << shownRows(sequence);
+    typeInto(sequence, 1, 2, QStringLiteral("1"));
+    states << shownRows(sequence);
+    sequence->setCurrentCell(1, 0);
+    sequenceTab->slotUpVectorVectorTestSequence();
+    states << shownRows(sequence);
+    sequence->setCurrentCell(0, 0);
     prompts.answerYesNo(true);
-    tab->slotPasteVectors(vectors(4));
-    states << shownRows(table);
-    table->selectRow(2);
-    tab->slotDelTestSeqPinDefinition();
-    states << shownRows(table);
-    undoAndRedoAll(table->history()->binding(), states, [&] { return shownRows(table); });
+    sequenceTab->slotPasteVectors(vectors(4));
+    states << shownRows(sequence);
+    sequence->selectRow(2);
+    sequenceTab->slotDelTestSeqPinDefinition();
+    states << shownRows(sequence);
+    undoAndRedoAll(sequence->history()->binding(), states, [&] { return shownRows(sequence); });
 
     // The table's menu keeps its entries and offers the history at the end.
-    std::unique_ptr<QMenu> menu(tab->createTableMenu());
-    const QList<QAction*> actions = menu->actions();
-    QCOMPARE(actions.first()->text(), QStringLiteral("Delete"));
-    QCOMPARE(actions.at(actions.size() - 3)->isSeparator(), true);
-    QCOMPARE(actions.at(actions.size() - 2)->text(), QStringLiteral("Undo"));
-    QCOMPARE(actions.last()->text(), QStringLiteral("Redo"));
-    QVERIFY(!actions.last()->isEnabled());
+    std::unique_ptr<QMenu> menu(sequenceTab->createTableMenu());
+    const QStringList entries = menuTexts(menu.get());
+    QCOMPARE(entries.first(), "Delete");
+    QCOMPARE(entries.mid(entries.size() - 3), QStringList({"|", "Undo", "Redo"}));
+    QVERIFY(!menu->actions().last()->isEnabled());
 
     // Undone to nothing, the sequence is clean again and stores nothing new.
-    while (table->history()->binding()->undo()) {
+    while (sequence->history()->binding()->undo()) {
     }
-    QVERIFY(table->history()->stack()->isClean());
-    QCOMPARE(table->numRows(), 0);
+    QVERIFY(sequence->history()->stack()->isClean());
+    QCOMPARE(sequence->numRows(), 0);
 }
 
-void TestUndo::stepsGoBackAndAgain()
+void TestUndo::diagnosticSteps()
 {
     Example e;
-    QVERIFY2(!e.before.isEmpty(), qPrintable(e.prompts.texts().join(u'|')));
     e.show(0, 1);
     LxLibTable* dt = e.rules();
     PWDiagnoseEditor* d = e.tab()->diagnostics();
@@ -581,15 +518,7 @@ void TestUndo::stepsGoBackAndAgain()
     QVERIFY(!d->isEdited());
     QVERIFY(!e.tab()->isEdited());
     QCOMPARE(e.save(QStringLiteral("undone.model")), e.before);
-}
 
-void TestUndo::freshHistoryForEachVector()
-{
-    Example e;
-    QVERIFY(!e.before.isEmpty());
-    e.show(0, 1);
-    LxLibTable* dt = e.rules();
-    PWDiagnoseEditor* d = e.tab()->diagnostics();
     PWTestSequenceTable* rows = e.tab()->rows();
     const PWDiagnoseRules shown = rows->rules(1);
     chooseIn(dt, 0, 2, 3);
