@@ -25,16 +25,11 @@ class PassiveWidgetTest : public QObject
     Q_OBJECT
 
 private slots:
-    void paintsImageAndName();
-    void rename();
-    void contextMenu();
-    void editsMarkTheCurrentItem();
-    void picturesByType();
+    void itemsDrawTheirTypesPicture();
+    void renameAndContextMenu();
     void partShowAndStore();
     void connectionWithTwoConditions();
-    void conditionsOutliveTheirConnectionItem();
-    void typeDialog();
-    void okNeedsAName();
+    void dialogs();
 };
 
 namespace {
@@ -69,24 +64,38 @@ QStringList pins(const LxLibPinCombinationList& list)
 
 } // namespace
 
-void PassiveWidgetTest::paintsImageAndName()
+void PassiveWidgetTest::itemsDrawTheirTypesPicture()
 {
     lxListBox list;
-    list.resize(200, 80);
-    auto* named = new lxResistor(&list, nullptr, lxlib::PCT_CAPACITOR);
+    list.resize(200, 160);
+    const QList<QPair<lxPassiveItem*, QString>> items{
+        {new lxResistor(&list, nullptr, PCT_CAPACITOR), "PWCapacitor.png"},
+        {new lxResistor(&list, nullptr, PCT_INDUCTOR), "PWInductor.png"},
+        {new lxResistor(&list, nullptr, PCT_RESISTOR), "PWResistor.png"},
+        {new lxResistor(&list, nullptr, PCT_RESONATOR), "PWResonator.png"},
+        {new lxConnector(&list, nullptr, PCT_BOARD_CONTACT), "PWConnector.png"},
+        {new lxConnection(&list, nullptr, nullptr, PCT_CONNECTION), "PWConnection.png"},
+        {new lxCondition(&list, nullptr, nullptr, PCT_CONNECTION), "PWConditional.png"}};
+    for (const auto& [item, image] : items) {
+        QVERIFY2(!item->image().isNull() && item->image().toImage() == lxImage(image).toImage(), qPrintable(image));
+        QCOMPARE(lxPassiveItem::passiveItem(item), item);
+    }
+    QVERIFY(lxResistor(nullptr, nullptr, PCT_CONNECTOR).image().isNull());
+    QVERIFY(!lxConnection::connectionItem(items[4].first));
+    QVERIFY(lxConnection::connectionItem(items[6].first));
+
+    // An item with a name draws image and name, one without a name only its image.
+    lxPassiveItem* named = items[0].first;
     named->setText(QStringLiteral("C100"));
-    auto* unnamed = new lxResistor(&list, nullptr, lxlib::PCT_RESISTOR);
-    unnamed->setText(QString());
+    items[2].first->setText(QString());
     list.setCurrentItem(nullptr);
     list.clearSelection();
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
-
     const QImage shot = list.viewport()->grab().toImage();
     const QRgb base = list.palette().color(QPalette::Base).rgb();
     const int imageWidth = named->image().width();
-    QVERIFY(imageWidth > 0);
-    for (QListWidgetItem* item : {static_cast<QListWidgetItem*>(named), static_cast<QListWidgetItem*>(unnamed)}) {
+    for (QListWidgetItem* item : {static_cast<QListWidgetItem*>(named), static_cast<QListWidgetItem*>(items[2].first)}) {
         const QRect row = list.visualItemRect(item);
         QCOMPARE(row.height(), 16);
         QVERIFY(drawnIn(shot, QRect(row.left(), row.top(), imageWidth, 16), base));
@@ -95,13 +104,21 @@ void PassiveWidgetTest::paintsImageAndName()
     }
 }
 
-void PassiveWidgetTest::rename()
+void PassiveWidgetTest::renameAndContextMenu()
 {
     ScriptedPrompter prompter;
     lxListBox list;
-    auto* first = new lxResistor(&list, nullptr, lxlib::PCT_RESISTOR);
+    list.resize(200, 120);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QContextMenuEvent emptyEvent(QContextMenuEvent::Mouse, QPoint(5, 5), list.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(list.viewport(), &emptyEvent);
+    QVERIFY(!QApplication::activePopupWidget());
+    QVERIFY(!list.createContextMenu());
+
+    auto* first = new lxResistor(&list, nullptr, PCT_RESISTOR);
     first->setText(QStringLiteral("Part1"));
-    auto* second = new lxConnector(&list, nullptr, lxlib::PCT_CONNECTOR);
+    auto* second = new lxConnector(&list, nullptr, PCT_CONNECTOR);
     second->setText(QStringLiteral("Part2"));
     list.setCurrentItem(first);
 
@@ -133,25 +150,8 @@ void PassiveWidgetTest::rename()
     prompter.answerText(QString());
     list.renameItem();
     QCOMPARE(first->text() + '|' + second->text(), QStringLiteral("|Part2"));
-    QVERIFY(prompter.unexpected().isEmpty());
-}
-
-void PassiveWidgetTest::contextMenu()
-{
-    lxListBox list;
-    list.resize(200, 120);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    QContextMenuEvent emptyEvent(QContextMenuEvent::Mouse, QPoint(5, 5), list.mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(list.viewport(), &emptyEvent);
-    QVERIFY(!QApplication::activePopupWidget());
-    QVERIFY(!list.createContextMenu());
 
     // Below the last entry the menu still opens; "Rename ..." acts on the current entry.
-    auto* item = new lxResistor(&list, nullptr, lxlib::PCT_RESISTOR);
-    item->setText(QStringLiteral("R1"));
-    list.setCurrentItem(item);
-    ScriptedPrompter prompter;
     prompter.answerText(QStringLiteral("R2"));
     QStringList entries;
     QTimer::singleShot(0, &list, [&] {
@@ -172,42 +172,8 @@ void PassiveWidgetTest::contextMenu()
     QContextMenuEvent event(QContextMenuEvent::Mouse, below, list.viewport()->mapToGlobal(below));
     QApplication::sendEvent(list.viewport(), &event);
     QCOMPARE(entries, (QStringList{"Rename ...", "Sort", "Ascending+icon", "Descending+icon"}));
-    QCOMPARE(item->text(), QStringLiteral("R2"));
-}
-
-void PassiveWidgetTest::editsMarkTheCurrentItem()
-{
-    lxListBox list;
-    LxLibTable table;
-    auto* first = new lxResistor(&list, &table, lxlib::PCT_RESISTOR);
-    auto* second = new lxResistor(&list, &table, lxlib::PCT_RESISTOR);
-    list.setCurrentItem(second);
-    emit table.valueChanged(0, 0);
-    QVERIFY(second->isModified() && !first->isModified());
-    // A plain entry of the list carries no mark.
-    list.setCurrentItem(new QListWidgetItem(QStringLiteral("plain"), &list));
-    emit table.valueChanged(1, 1);
-    QVERIFY(!first->isModified());
-}
-
-void PassiveWidgetTest::picturesByType()
-{
-    lxListBox list;
-    const QList<QPair<lxPassiveItem*, QString>> items{
-        {new lxResistor(&list, nullptr, PCT_CAPACITOR), "PWCapacitor.png"},
-        {new lxResistor(&list, nullptr, PCT_INDUCTOR), "PWInductor.png"},
-        {new lxResistor(&list, nullptr, PCT_RESISTOR), "PWResistor.png"},
-        {new lxResistor(&list, nullptr, PCT_RESONATOR), "PWResonator.png"},
-        {new lxConnector(&list, nullptr, PCT_BOARD_CONTACT), "PWConnector.png"},
-        {new lxConnection(&list, nullptr, nullptr, PCT_CONNECTION), "PWConnection.png"},
-        {new lxCondition(&list, nullptr, nullptr, PCT_CONNECTION), "PWConditional.png"}};
-    for (const auto& [item, image] : items) {
-        QVERIFY2(!item->image().isNull() && item->image().toImage() == lxImage(image).toImage(), qPrintable(image));
-        QCOMPARE(lxPassiveItem::passiveItem(item), item);
-    }
-    QVERIFY(lxResistor(nullptr, nullptr, PCT_CONNECTOR).image().isNull());
-    QVERIFY(!lxConnection::connectionItem(items[4].first));
-    QVERIFY(lxConnection::connectionItem(items[6].first));
+    QCOMPARE(second->text(), QStringLiteral("R2"));
+    QVERIFY(prompter.unexpected().isEmpty());
 }
 
 void PassiveWidgetTest::partShowAndStore()
@@ -249,6 +215,14 @@ void PassiveWidgetTest::partShowAndStore()
     contact->storeItem();
     QCOMPARE(contact->libObject()->GetType(), int(PCT_BOARD_CONTACT));
     QVERIFY(contact->libObject()->GetPinCombinationList().isEmpty());
+
+    // An edit in the table marks the current item only; a plain entry carries no mark.
+    list.setCurrentItem(contact);
+    emit table.valueChanged(0, 0);
+    QVERIFY(contact->isModified() && !item->isModified());
+    list.setCurrentItem(new QListWidgetItem(QStringLiteral("plain"), &list));
+    emit table.valueChanged(1, 1);
+    QVERIFY(!item->isModified());
 }
 
 void PassiveWidgetTest::connectionWithTwoConditions()
@@ -306,33 +280,18 @@ void PassiveWidgetTest::connectionWithTwoConditions()
     third->storeItem();
     QCOMPARE(object->GetConditionList().count(), 3);
     QCOMPARE(object->GetConditionList().at(2), third->condition());
-}
 
-void PassiveWidgetTest::conditionsOutliveTheirConnectionItem()
-{
-    lxListBox parts;
-    lxListBox conditions;
-    LxLibTable conditionTable;
-    LxLibTable nonConditional;
-    auto* connection = new lxConnection(&parts, &conditionTable, &nonConditional, PCT_CONNECTION);
-    connection->setConditionList(&conditions);
-    connection->setModified(true);
-    connection->storeItem();
-    auto* condition = new lxCondition(&conditions, &conditionTable, &nonConditional, PCT_CONNECTION);
-    condition->setLink(connection->sharedLibObject());
+    // The part goes first; a condition still has its connection to store into.
     setRows(conditionTable, {{"1", "2"}});
-    condition->setModified(true);
-
-    // The part goes first; the condition still has its connection to store into.
+    third->setModified(true);
     delete connection;
-    condition->storeItem();
-    auto* object = dynamic_cast<LxLibPassiveCompConnection*>(condition->libObject());
-    QVERIFY(object);
-    QCOMPARE(object->GetConditionList().count(), 1);
-    QCOMPARE(pins(condition->condition()->GetPinCombinationList()), (QStringList{"1-2"}));
+    third->storeItem();
+    QCOMPARE(dynamic_cast<LxLibPassiveCompConnection*>(third->libObject()), object);
+    QCOMPARE(object->GetConditionList().count(), 3);
+    QCOMPARE(pins(third->condition()->GetPinCombinationList()), (QStringList{"1-2"}));
 }
 
-void PassiveWidgetTest::typeDialog()
+void PassiveWidgetTest::dialogs()
 {
     ScriptedPrompter prompter;
     QStringList seen;
@@ -350,13 +309,13 @@ void PassiveWidgetTest::typeDialog()
         });
     };
     answer(-1, QStringLiteral("C7"));
-    int type = lxlib::PCT_CAPACITOR;
+    int type = PCT_CAPACITOR;
     QCOMPARE(lxPassiveTypeDlg().getPassiveType(QStringLiteral("Part3"), type), QStringLiteral("C7"));
-    QCOMPARE(type, int(lxlib::PCT_CAPACITOR));
+    QCOMPARE(type, int(PCT_CAPACITOR));
     answer(5, QStringLiteral("Y1"));
     type = 0;
     QCOMPARE(lxPassiveTypeDlg().getPassiveType(QStringLiteral("Part1"), type), QStringLiteral("Y1"));
-    QCOMPARE(type, int(lxlib::PCT_RESONATOR));
+    QCOMPARE(type, int(PCT_RESONATOR));
     QCOMPARE(seen, (QStringList{"Capacitor fixed", "Part3", "Connection", "Part1"}));
 
     // Cancel leaves the type alone.
@@ -365,32 +324,29 @@ void PassiveWidgetTest::typeDialog()
         return d->result();
     });
     QCOMPARE(lxPassiveTypeDlg().getPassiveType(QStringLiteral("Part1"), type), QString());
-    QCOMPARE(type, int(lxlib::PCT_RESONATOR));
+    QCOMPARE(type, int(PCT_RESONATOR));
     QVERIFY(prompter.unexpected().isEmpty());
-    QCOMPARE(lxPassiveTypeDlg::passiveTypeCode(QStringLiteral("boardcontact")), int(lxlib::PCT_BOARD_CONTACT));
+    QCOMPARE(lxPassiveTypeDlg::passiveTypeCode(QStringLiteral("boardcontact")), int(PCT_BOARD_CONTACT));
     QCOMPARE(lxPassiveTypeDlg::passiveTypeCode(QStringLiteral("Board Contact")), 0);
-}
 
-void PassiveWidgetTest::okNeedsAName()
-{
-    lxPassiveTypeDlg type;
-    type.show();
-    type.PartNameLineEdit->clear();
-    type.OkButton->click();
-    QVERIFY(type.isVisible());
-    type.PartNameLineEdit->setText(QStringLiteral("R1"));
-    type.cbPassiveType->setCurrentIndex(3);
-    type.OkButton->click();
-    QVERIFY(!type.isVisible());
-    QCOMPARE(type.passiveType(), int(lxlib::PCT_RESISTOR));
+    // Ok needs a name in both dialogs.
+    lxPassiveTypeDlg dialog;
+    dialog.show();
+    dialog.PartNameLineEdit->clear();
+    dialog.OkButton->click();
+    QVERIFY(dialog.isVisible());
+    dialog.PartNameLineEdit->setText(QStringLiteral("R1"));
+    dialog.cbPassiveType->setCurrentIndex(3);
+    dialog.OkButton->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.passiveType(), int(PCT_RESISTOR));
 
     lxPassiveConditionDlg condition;
     condition.show();
     condition.ConditionalLEdit->clear();
     condition.OkButton->click();
     QVERIFY(condition.isVisible());
-
-    ScriptedPrompter prompter;
+    prompter.clearShown();
     prompter.answerText(QStringLiteral("Enabled"));
     QCOMPARE(condition.getConditionName(QStringLiteral("Condition2")), QStringLiteral("Enabled"));
     QCOMPARE(prompter.shown().first().text, QStringLiteral("PassiveConditionForm"));
