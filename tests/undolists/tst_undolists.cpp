@@ -51,9 +51,8 @@ QString modelNames(const CLogic& logic)
     return parts.join(u'/');
 }
 
-// One step on a list of the logic part page: the tab and part it is taken on,
-// the name typed (none: the question is answered yes), what it does and the
-// list it shows in.
+// One step on a list of the logic part page: the tab and part it is taken on, the name
+// typed (none: the question is answered yes), what it does and the list it shows in.
 struct ListStep
 {
     int tab;
@@ -107,8 +106,7 @@ private slots:
         std::unique_ptr<QMenu> menu(f.page.createPackageMenu(list->item(0)));
         QCOMPARE(menuTexts(menu.get()),
                  QStringList({"New ...", "Rename ...", "Delete ", "|", "Copy From...", "|", "Undo", "Redo"}));
-        QVERIFY(menu->actions().at(6)->isEnabled());
-        QVERIFY(!menu->actions().at(7)->isEnabled());
+        QVERIFY(menu->actions().at(6)->isEnabled() && !menu->actions().at(7)->isEnabled());
 
         // A step taken back shows and holds what was there before it, and comes again as it was.
         const auto state = [&] {
@@ -229,10 +227,7 @@ private slots:
                                     << modelNames(e.dlg->context().logic());
         };
         const QStringList before = state();
-        if (step.answer.isEmpty())
-            e.prompts.answerYesNo(true);
-        else
-            e.prompts.answerText(step.answer);
+        step.answer.isEmpty() ? e.prompts.answerYesNo(true) : e.prompts.answerText(step.answer);
         step.act(page);
         QCOMPARE(listTexts(list), step.shownAfter);
         const QStringList after = state();
