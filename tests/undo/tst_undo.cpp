@@ -355,6 +355,11 @@ void TestUndo::packageSteps()
     QCOMPARE(bar->findChild<QLabel*>(QStringLiteral("FindStatus"))->text(), QStringLiteral("No match"));
     QCOMPARE(f.table()->currentRow(), 2498);
     QCOMPARE(prompts.count(), 0);
+    // Typed from the middle, an exact name before the current row wins over later rows that contain it.
+    f.table()->setCurrentCell(100, 0);
+    bar->lineEdit()->clear();
+    QTest::keyClicks(bar->lineEdit(), QStringLiteral("p2"));
+    QCOMPARE(f.table()->currentRow(), 1);
     bar->close();
     QVERIFY(bar->isHidden());
 }
