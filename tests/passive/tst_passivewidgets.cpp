@@ -86,8 +86,9 @@ void PassiveWidgetTest::itemsDrawTheirTypesPicture()
 
     // An item with a name draws image and name, one without a name only its image.
     lxPassiveItem* named = items[0].first;
+    lxPassiveItem* unnamed = items[2].first;
     named->setText(QStringLiteral("C100"));
-    items[2].first->setText(QString());
+    unnamed->setText(QString());
     list.setCurrentItem(nullptr);
     list.clearSelection();
     list.show();
@@ -95,7 +96,7 @@ void PassiveWidgetTest::itemsDrawTheirTypesPicture()
     const QImage shot = list.viewport()->grab().toImage();
     const QRgb base = list.palette().color(QPalette::Base).rgb();
     const int imageWidth = named->image().width();
-    for (QListWidgetItem* item : {static_cast<QListWidgetItem*>(named), static_cast<QListWidgetItem*>(items[2].first)}) {
+    for (const lxPassiveItem* item : {named, unnamed}) {
         const QRect row = list.visualItemRect(item);
         QCOMPARE(row.height(), 16);
         QVERIFY(drawnIn(shot, QRect(row.left(), row.top(), imageWidth, 16), base));

@@ -109,11 +109,10 @@ struct LogicPart : PageFixture<PWLogicPartsPage>
         context.logic().insertPackage(0, package);
         context.rebuildPinNames();
         page.addLogicPart(QStringLiteral("U1"));
-        part()->insertPinList(0, pins);
+        context.logic().logicParts().at(0)->insertPinList(0, pins);
         context.logic().rebuildSignalIndex(0);
         page.pinListTab()->slotPinListChanged(0);
     }
-    CLogicPart* part() { return context.logic().logicParts().at(0); }
     void showTab(int index) { page.form()->LogicPartTWidget->setCurrentIndex(index); }
 };
 
@@ -397,7 +396,7 @@ void TestUndo::vectorTableSteps()
     QVERIFY(table->history()->binding()->undo());
     const QList<QStringList> shown = table->tableTexts();
     f.showTab(PWLogicPartsPage::PinListTab);
-    QCOMPARE(f.part()->truthTable().count(), shown.size());
+    QCOMPARE(f.context.logic().logicParts().at(0)->truthTable().count(), shown.size());
     f.showTab(PWLogicPartsPage::TruthTableTab);
     QCOMPARE(table->tableTexts(), shown);
     QVERIFY(!table->history()->binding()->undo());
