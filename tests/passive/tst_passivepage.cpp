@@ -4,25 +4,14 @@
 #include "LxLibPassive.h"
 #include "LxLibWriter.h"
 #include "LxTableHistory.h"
-#include "LxUndoBinding.h"
 #include "PWPassiveDocument.h"
 #include "PWPassivePage.h"
-#include "PartwrightDlg.h"
-#include "ScriptedPrompter.h"
-#include "TestFiles.h"
 #include "lxListBox.h"
 #include "lxPassiveTypeDlg.h"
+#include "tests/undo/UndoFixture.h"
 #include "ui_PWPassivePage.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMenu>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QUndoStack>
-
-#include <memory>
 
 namespace {
 
@@ -64,14 +53,6 @@ void addPins(QPushButton* add, LxLibTable* t, const QString& a, const QString& b
     add->click();
     typeCell(t, t->rowCount() - 1, 0, a);
     typeCell(t, t->rowCount() - 1, 1, b);
-}
-
-QStringList names(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
 }
 
 } // namespace
@@ -119,26 +100,19 @@ class TestPassivePage : public QObject
         const auto state = [&] {
             QStringList shown{QString::number(page()->passiveType()), QString::fromUtf8(modelText())};
             for (const LxLibTable* table : {ui().lxNonConditionalTable, ui().PassiveResistorTable})
-                for (const QStringList& row : rows(table))
+                for (const QStringList& row : table->tableTexts())
                     shown << row.join(u'-');
-            return shown << names(parts()) << QStringLiteral("|") << names(conditions());
+            return shown << listTexts(parts()) << QStringLiteral("|") << listTexts(conditions());
         };
         const QStringList before = state();
         act();
-        QCOMPARE(names(parts()), partsAfter);
-        QCOMPARE(names(conditions()), conditionsAfter);
+        QCOMPARE(listTexts(parts()), partsAfter);
+        QCOMPARE(listTexts(conditions()), conditionsAfter);
         const QStringList after = state();
         history()->undo();
         QCOMPARE(state(), before);
         history()->redo();
         QCOMPARE(state(), after);
-    }
-    static QList<QStringList> rows(const LxLibTable* table)
-    {
-        QList<QStringList> texts;
-        for (int r = 0; r < table->rowCount(); ++r)
-            texts.append({table->text(r, 0), table->text(r, 1)});
-        return texts;
     }
 
     void start()
@@ -225,7 +199,7 @@ private slots:
         addPart("Connector", "Part2", &offered);
         QCOMPARE(offered, std::make_pair(type, false));
         addPart(type, "Part3");
-        QCOMPARE(names(parts()), QStringList({"Part1", "Part2", "Part3"}));
+        QCOMPARE(listTexts(parts()), QStringList({"Part1", "Part2", "Part3"}));
         QCOMPARE(parts()->currentRow(), 2);
         QCOMPARE(stackPage(), page);
         QCOMPARE(m_dlg->passivePage()->passiveType(), code);
@@ -235,9 +209,9 @@ private slots:
         m_prompts->answerText(QStringLiteral("Part10"));
         parts()->renameItem();
         parts()->slotSort(1);
-        QCOMPARE(names(parts()), QStringList({"Part10", "Part2", "Part3"}));
+        QCOMPARE(listTexts(parts()), QStringList({"Part10", "Part2", "Part3"}));
         parts()->slotSort(0);
-        QCOMPARE(names(parts()), QStringList({"Part3", "Part2", "Part10"}));
+        QCOMPARE(listTexts(parts()), QStringList({"Part3", "Part2", "Part10"}));
         QCOMPARE(parts()->currentItem()->text(), QStringLiteral("Part10"));
 
         // Deleting keeps the old position, or the last entry past the end.
@@ -276,7 +250,7 @@ private slots:
         QCOMPARE(conditions()->count(), 0);
         m_prompts->answerText(QStringLiteral("Open"));
         addPin->click();
-        QCOMPARE(names(conditions()), QStringList({"Open"}));
+        QCOMPARE(listTexts(conditions()), QStringList({"Open"}));
         QCOMPARE(pins->rowCount(), 1);
         typeCell(pins, 0, 0, "A");
         typeCell(pins, 0, 1, "A");
@@ -296,22 +270,22 @@ private slots:
         ui().DeleteConnectionPinDefinition->click();
         conditions()->setCurrentRow(1);
         QVERIFY(m_dlg->nextButton()->isEnabled());
-        QCOMPARE(rows(ui().PassiveConnectionTable), QList<QStringList>());
+        QCOMPARE(ui().PassiveConnectionTable->tableTexts(), QList<QStringList>());
         addPins(addPin, pins, "B", "C");
 
         // Both conditions hold their own pairs, also after the part was left and shown again.
         addPart(QString(), "JP2");
         QCOMPARE(conditions()->count(), 0);
         parts()->setCurrentRow(0);
-        QCOMPARE(names(conditions()), QStringList({"Open", "Closed"}));
+        QCOMPARE(listTexts(conditions()), QStringList({"Open", "Closed"}));
         conditions()->setCurrentRow(0);
-        QCOMPARE(rows(ui().PassiveConnectionTable), QList<QStringList>({{"A", "B"}}));
+        QCOMPARE(ui().PassiveConnectionTable->tableTexts(), QList<QStringList>({{"A", "B"}}));
         conditions()->setCurrentRow(1);
-        QCOMPARE(rows(ui().PassiveConnectionTable), QList<QStringList>({{"B", "C"}}));
+        QCOMPARE(ui().PassiveConnectionTable->tableTexts(), QList<QStringList>({{"B", "C"}}));
 
         m_prompts->answerYesNo(true);
         ui().DeleteCondition->click();
-        QCOMPARE(names(conditions()), QStringList({"Open"}));
+        QCOMPARE(listTexts(conditions()), QStringList({"Open"}));
         const QByteArray model = modelText();
         QVERIFY(model.contains("condition \"Open\"") && !model.contains("Closed"));
 
@@ -326,7 +300,7 @@ private slots:
         });
         ui().AddCondition->click();
         QCOMPARE(proposed, QStringLiteral("Condition2"));
-        QCOMPARE(names(conditions()), QStringList({"Open", "Condition1"}));
+        QCOMPARE(listTexts(conditions()), QStringList({"Open", "Condition1"}));
 
         // A renamed condition goes back to its name and place.
         addPins(addPin, pins, "C1", "C2");
@@ -336,7 +310,7 @@ private slots:
         m_prompts->answerText(QStringLiteral("Shut"));
         conditions()->renameItem();
         history()->undo();
-        QCOMPARE(names(conditions()), QStringList({"Open", "Condition1"}));
+        QCOMPARE(listTexts(conditions()), QStringList({"Open", "Condition1"}));
         QCOMPARE(modelText(), full);
         // Deleting a condition, or the whole connection with its conditions, is taken back and done again.
         conditions()->setCurrentRow(0);
@@ -380,14 +354,14 @@ private slots:
 
         open(saved);
         QCOMPARE(m_dlg->deviceCategory(), int(PartwrightDlg::Passive));
-        QCOMPARE(names(parts()), QStringList({"JP1", "JP0"}));
+        QCOMPARE(listTexts(parts()), QStringList({"JP1", "JP0"}));
         QCOMPARE(parts()->currentRow(), 0);
-        QCOMPARE(rows(ui().lxNonConditionalTable), QList<QStringList>({{"1", "2"}}));
-        QCOMPARE(names(conditions()), QStringList({"Up", "Down"}));
+        QCOMPARE(ui().lxNonConditionalTable->tableTexts(), QList<QStringList>({{"1", "2"}}));
+        QCOMPARE(listTexts(conditions()), QStringList({"Up", "Down"}));
         conditions()->setCurrentRow(0);
-        QCOMPARE(rows(ui().PassiveConnectionTable), QList<QStringList>({{"1", "3"}}));
+        QCOMPARE(ui().PassiveConnectionTable->tableTexts(), QList<QStringList>({{"1", "3"}}));
         conditions()->setCurrentRow(1);
-        QCOMPARE(rows(ui().PassiveConnectionTable), QList<QStringList>({{"3", "4"}}));
+        QCOMPARE(ui().PassiveConnectionTable->tableTexts(), QList<QStringList>({{"3", "4"}}));
         const QString again = path(QStringLiteral("again.model"));
         QVERIFY(finishTo(again));
         QCOMPARE(contentOf(again), contentOf(saved));
@@ -397,7 +371,7 @@ private slots:
         QString in = example;
         for (const char* out : {"example.model", "again.model"}) {
             open(in);
-            QCOMPARE(names(parts()), QStringList({"RN1", "J1", "JP1"}));
+            QCOMPARE(listTexts(parts()), QStringList({"RN1", "J1", "JP1"}));
             // Every part and condition shown once, as a user looking at the model does.
             for (int i = 0; i < parts()->count(); ++i) {
                 parts()->setCurrentRow(i);
@@ -430,14 +404,11 @@ private slots:
         QVERIFY(!binding->undo());
         QCOMPARE(m_prompts->lastText(), QStringLiteral("Part name \"C1\" is already used"));
         QCOMPARE(history()->index(), 2);
-        QCOMPARE(names(parts()), (QStringList{"Cap", "c1"}));
+        QCOMPARE(listTexts(parts()), (QStringList{"Cap", "c1"}));
 
         // The list's menu keeps its own entries first, then the history's.
         std::unique_ptr<QMenu> menu(parts()->createContextMenu());
-        QStringList entries;
-        for (QAction* a : menu->actions())
-            entries << a->text();
-        QCOMPARE(entries, (QStringList{"Rename ...", "Sort", QString(), "Undo", "Redo"}));
+        QCOMPARE(menuTexts(menu.get()), QStringList({"Rename ...", "Sort", "|", "Undo", "Redo"}));
         // An empty list opens no menu, history or not.
         lxListBox empty;
         empty.setHistory(binding);

@@ -15,7 +15,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>

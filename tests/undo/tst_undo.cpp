@@ -1,5 +1,4 @@
-// Undo and redo: the binding of keys and menu entries to a history, and the steps of the
-// package table, the vector tables of a logic part and the diagnostics of a test sequence.
+// Undo and redo: keys and menu entries bound to a history; steps of the package, vector and diagnostics tables.
 
 #include "CPackage.h"
 #include "LxFindBar.h"
@@ -36,8 +35,6 @@ public:
     void redo() override { m_text->append(m_letter); }
     void undo() override { m_text->chop(1); }
     bool check(bool) override { return !*m_blocked; }
-
-private:
     QString* m_text;
     QChar m_letter;
     const bool* m_blocked;
@@ -416,12 +413,11 @@ void TestUndo::vectorTableSteps()
     // The steps of a test sequence.
     f.showTab(PWLogicPartsPage::TestSequenceTab);
     PWTestSequenceTab* sequenceTab = f.page.testSequenceTab();
-    Ui::PWTestSequenceTab* ui = sequenceTab->form();
-    LxLibTable* sequence = ui->tbTestSequenceTable;
+    LxLibTable* sequence = sequenceTab->form()->tbTestSequenceTable;
     prompts.answerText(QStringLiteral("S1"));
     sequenceTab->slotAddTestSequence();
     states = {shownRows(sequence)};
-    ui->rbDiagVector->setChecked(true);
+    sequenceTab->form()->rbDiagVector->setChecked(true);
     sequenceTab->slotAddVectorVectorTestSequence();
     states << shownRows(sequence);
     sequenceTab->slotAddVectorVectorTestSequence();
@@ -461,12 +457,9 @@ void TestUndo::diagnosticSteps()
     PWTestSequenceTab* tab = e.page()->testSequenceTab();
     LxLibTable* sequence = tab->form()->tbTestSequenceTable;
     LxLibTable* dt = tab->form()->DiagnoseTable;
-    const auto show = [&](int k, int row) {
-        e.page()->form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::TestSequenceTab);
-        tab->selectItem(e.page()->currentLogicPart(), k);
-        sequence->setCurrentCell(row, 0);
-    };
-    show(0, 1);
+    e.page()->form()->LogicPartTWidget->setCurrentIndex(PWLogicPartsPage::TestSequenceTab);
+    tab->selectItem(e.page()->currentLogicPart(), 0);
+    sequence->setCurrentCell(1, 0);
     PWDiagnoseEditor* d = tab->diagnostics();
     LxUndoBinding* binding = dt->history()->binding();
     QCOMPARE(dt->numRows(), 2);
@@ -534,7 +527,8 @@ void TestUndo::diagnosticSteps()
     QVERIFY(tab->isEdited());
 
     // Another sequence starts afresh as well.
-    show(1, 1);
+    tab->selectItem(e.page()->currentLogicPart(), 1);
+    sequence->setCurrentCell(1, 0);
     QCOMPARE(dt->numRows(), 2);
     QVERIFY(!tab->isEdited());
 

@@ -2,12 +2,10 @@
 // logic part pages, taken back and done again through the pages' histories.
 
 #include "CLogic.h"
-#include "LxLibTable.h"
 #include "PWDisableTab.h"
 #include "PWEditMarks.h"
 #include "PWEnableTab.h"
 #include "PWListHistory.h"
-#include "PWLogicPartsPage.h"
 #include "PWPackagePage.h"
 #include "PWPinListTab.h"
 #include "PWTestSequenceTab.h"
@@ -18,8 +16,6 @@
 #include "ui_PWTestSequenceTab.h"
 #include "tests/undo/UndoFixture.h"
 
-#include <QListWidget>
-#include <QMenu>
 #include <QtTest>
 
 namespace {
