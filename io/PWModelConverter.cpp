@@ -160,7 +160,7 @@ CTestSequences* convertStatements(typename From::Lists& list, const QString& nam
         case LxLibLogicStatement::TestVector: {
             auto& v = static_cast<typename From::Vector&>(statement);
             sequence->appendStatement(convertVector<From>(v));
-            setRow(rows, row, rowDiagnose<From>(v));
+            setRow(rows, row++, rowDiagnose<From>(v));
             break;
         }
         case LxLibLogicStatement::TestLoop: {
@@ -179,6 +179,7 @@ CTestSequences* convertStatements(typename From::Lists& list, const QString& nam
                 return true;
             });
             setRow(rows, inner, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::EndRow));
+            row = inner + 1;
             break;
         }
         case LxLibLogicStatement::Wait: {
@@ -186,13 +187,12 @@ CTestSequences* convertStatements(typename From::Lists& list, const QString& nam
             auto* wait = new CWaitTestSequence(w.GetWaitTime(), w.GetTimeUnit().GetTimeUnit());
             wait->setSourcePosition(CSourcePosition(w));
             sequence->appendStatement(wait);
-            setRow(rows, row, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::WaitRow));
+            setRow(rows, row++, new CLogicDiagnose(CLogicDiagnose::NotDefined, CLogicDiagnose::WaitRow));
             break;
         }
         default:
             return refuse(statement);
         }
-        row += sequence->statements().last()->rowCount();
         return true;
     });
     return done ? sequence.release() : nullptr;
