@@ -4,12 +4,24 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace lxlib {
 
 namespace {
+
+// Keywords are looked up by length and first letter: a model names a signal
+// type or stuck-at code on every diagnostic rule.
+constexpr int kBucketLengths = 16;
+int bucketOf(int length, char first)
+{
+    if (first >= 'a' && first <= 'z')
+        first = static_cast<char>(first - 'a' + 'A');
+    return std::min(length, kBucketLengths - 1) * 64 + (static_cast<unsigned char>(first) & 63);
+}
 
 struct CodeTableDef
 {
@@ -17,11 +29,27 @@ struct CodeTableDef
     QList<QByteArray> keywords; // upper case, index = code
     QList<std::pair<QByteArray, int>> extra;
     QString hint;
+    // Every keyword and extra spelling with its code, in the order they are tried.
+    std::vector<std::vector<std::pair<QByteArray, int>>> buckets;
+
+    CodeTableDef& indexed()
+    {
+        buckets.assign(kBucketLengths * 64, {});
+        const auto add = [this](const QByteArray& word, int code) {
+            if (!word.isEmpty())
+                buckets[size_t(bucketOf(int(word.size()), word[0]))].emplace_back(word, code);
+        };
+        for (int code = 1; code < keywords.size(); ++code)
+            add(keywords[code], code);
+        for (const auto& [word, code] : extra)
+            add(word, code);
+        return *this;
+    }
 };
 
 CodeTableDef makeTable(const char* what, QString (*keyword)(int), int count)
 {
-    CodeTableDef def{what, {}, {}, {}};
+    CodeTableDef def{what, {}, {}, {}, {}};
     QStringList shown;
     for (int i = 0; i < count; ++i) {
         def.keywords.append(keyword(i).toUpper().toLatin1());
@@ -34,7 +62,7 @@ CodeTableDef makeTable(const char* what, QString (*keyword)(int), int count)
 
 CodeTableDef makeFixed(const char* what, std::initializer_list<const char*> words)
 {
-    CodeTableDef def{what, {QByteArray()}, {}, {}};
+    CodeTableDef def{what, {QByteArray()}, {}, {}, {}};
     QStringList shown;
     for (const char* w : words) {
         def.keywords.append(QByteArray(w).toUpper());
@@ -47,18 +75,18 @@ CodeTableDef makeFixed(const char* what, std::initializer_list<const char*> word
 const CodeTableDef& table(LxLibParser::CodeTable t)
 {
     static const CodeTableDef tables[] = {
-        makeTable("a signal type", signalTypeKeyword, ST_COUNT),
-        makeTable("a pin type", packagePinTypeKeyword, PPT_COUNT),
-        makeTable("a die pin type", diePinTypeKeyword, DPT_COUNT),
+        makeTable("a signal type", signalTypeKeyword, ST_COUNT).indexed(),
+        makeTable("a pin type", packagePinTypeKeyword, PPT_COUNT).indexed(),
+        makeTable("a die pin type", diePinTypeKeyword, DPT_COUNT).indexed(),
         [] {
             CodeTableDef d = makeTable("a passive type", passiveTypeKeyword, PCT_COUNT);
             d.extra.append({QByteArray("BOARDCONTACT"), PCT_BOARD_CONTACT});
-            return d;
+            return d.indexed();
         }(),
-        makeTable("a time unit", timeUnitKeyword, TU_COUNT),
-        makeTable("a stuck-at type", stuckAtKeyword, SA_COUNT),
-        makeFixed("a header type", {"general", "history", "warning", "note"}),
-        makeFixed("a break mode", {"no-error", "error"}),
+        makeTable("a time unit", timeUnitKeyword, TU_COUNT).indexed(),
+        makeTable("a stuck-at type", stuckAtKeyword, SA_COUNT).indexed(),
+        makeFixed("a header type", {"general", "history", "warning", "note"}).indexed(),
+        makeFixed("a break mode", {"no-error", "error"}).indexed(),
     };
     return tables[t];
 }
@@ -281,16 +309,9 @@ bool LxLibParser::takeCode(const LxLibLine& line, int& i, CodeTable t, int& out)
             out = static_cast<int>(v);
             return true;
         }
-        for (int code = 1; code < def.keywords.size(); ++code) {
-            if (equalsUpper(token, def.keywords[code])) {
+        for (const auto& [word, code] : def.buckets[size_t(bucketOf(token.length, c))]) {
+            if (equalsUpper(token, word)) {
                 out = code;
-                ++i;
-                return true;
-            }
-        }
-        for (const auto& e : def.extra) {
-            if (equalsUpper(token, e.first)) {
-                out = e.second;
                 ++i;
                 return true;
             }

@@ -239,6 +239,19 @@ private slots:
             QVERIFY2(r.read(text), qPrintable(r.errors.join('\n')));
             QCOMPARE(r.info.GetComponent()->GetPackageList().first()->GetPackagePinList().first()->GetPinType(), code);
         }
+        // Passive types too, with the second spelling of board contacts.
+        QList<std::pair<QByteArray, int>> passives{{"BoardContact", PCT_BOARD_CONTACT}};
+        for (int code = 1; code < PCT_COUNT; ++code)
+            passives.append({passiveTypeKeyword(code).toLower().toLatin1(), code});
+        for (const auto& [keyword, code] : passives) {
+            Recorded r;
+            QVERIFY2(r.read("model-format 1.1\ncomponent \"C\" {\n passive \"X\" " + keyword + " {\n }\n}\n"),
+                     qPrintable(r.errors.join('\n')));
+            QCOMPARE(r.info.GetComponent()->GetDescriptorList().first()->kind(), int(DK_PASSIVE));
+            QCOMPARE(static_cast<const LxLibPassiveComponent*>(r.info.GetComponent()->GetDescriptorList().first())
+                         ->GetType(),
+                     code);
+        }
     }
 
     void everyConstructRoundTrips()
