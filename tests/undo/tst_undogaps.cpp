@@ -105,6 +105,7 @@ private slots:
     void marksFollowTheHistories();
     void passiveMarksFollowTheHistories();
     void diagnosticsStoredOnRowChangeAreAStep();
+    void diagnosticsSwitchedOffStayOffAfterRedo();
 };
 
 void TestUndoGaps::fieldsBesideTheTablesAreSteps()
@@ -264,6 +265,34 @@ void TestUndoGaps::diagnosticsStoredOnRowChangeAreAStep()
     QVERIFY(tab->isEdited());
     QVERIFY(binding->undo());
     QCOMPARE(e.save(QStringLiteral("undone.model")), before);
+}
+
+void TestUndoGaps::diagnosticsSwitchedOffStayOffAfterRedo()
+{
+    Example e;
+    e.showTab(PWLogicPartsPage::TestSequenceTab);
+    PWTestSequenceTab* tab = e.page()->testSequenceTab();
+    tab->selectItem(0, 0);
+    LxLibTable* sequence = tab->form()->tbTestSequenceTable;
+    LxUndoBinding* binding = sequence->history()->binding();
+    const int column = tab->rows()->optionColumn();
+    sequence->setCurrentCell(0, column);
+    const PWDiagnoseRules shown = tab->rows()->rules(0);
+    QVERIFY(!shown.isEmpty());
+    e.prompts.answerYesNo(true);
+    QTest::keyClick(sequence, Qt::Key_Space);
+    QVERIFY(!tab->rows()->isDiagnosed(0));
+    QVERIFY(tab->rows()->rules(0).isEmpty());
+    QVERIFY(binding->undo());
+    QCOMPARE(tab->rows()->rules(0), shown);
+    QVERIFY(binding->redo());
+    QVERIFY(!tab->rows()->isDiagnosed(0));
+    QVERIFY(tab->rows()->rules(0).isEmpty());
+    sequence->setCurrentCell(0, column);
+    QTest::keyClick(sequence, Qt::Key_Space);
+    QVERIFY(tab->rows()->isDiagnosed(0));
+    QVERIFY(tab->rows()->rules(0).isEmpty());
+    QVERIFY(tab->diagnostics()->rules().isEmpty());
 }
 
 QTEST_MAIN(TestUndoGaps)
