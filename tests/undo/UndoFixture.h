@@ -10,6 +10,7 @@
 #include "ScriptedPrompter.h"
 #include "TestFiles.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -88,18 +89,19 @@ void undoAndRedoAll(LxUndoBinding* binding, const QList<std::invoke_result_t<Sho
     }
 }
 
-// The example bus transceiver opened on the logic part page and saved once as it came.
-struct BusExample
+// An example opened on the logic part page and saved once as it came.
+struct OpenedExample
 {
     ScriptedPrompter prompts;
     QTemporaryDir tmp;
     std::unique_ptr<PartwrightDlg> dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), QString());
     QByteArray before;
 
-    BusExample()
+    explicit OpenedExample(const QString& name = QStringLiteral("bus-transceiver-16245.model"))
     {
         dlg->show();
-        dlg->leOpenExisistingModel->setText(QStringLiteral(PW_EXAMPLES_DIR "/bus-transceiver-16245.model"));
+        QApplication::setActiveWindow(dlg.get());
+        dlg->leOpenExisistingModel->setText(QStringLiteral(PW_EXAMPLES_DIR "/") + name);
         while (dlg->currentIndex() != PartwrightForm::LogicPage) {
             const int at = dlg->currentIndex();
             QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);

@@ -453,7 +453,7 @@ void TestUndo::vectorTableSteps()
 void TestUndo::diagnosticSteps()
 {
     // The example's sequence "A to B" holds diagnostic rules on its second vector.
-    BusExample e;
+    OpenedExample e;
     PWTestSequenceTab* tab = e.page()->testSequenceTab();
     LxLibTable* sequence = tab->form()->tbTestSequenceTable;
     LxLibTable* dt = tab->form()->DiagnoseTable;

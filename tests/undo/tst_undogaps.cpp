@@ -42,34 +42,9 @@
 
 namespace {
 
-struct Example
-{
-    ScriptedPrompter prompts;
-    QTemporaryDir tmp;
-    std::unique_ptr<PartwrightDlg> dlg = std::make_unique<PartwrightDlg>(nullptr, QString(), QString());
+void showTab(const OpenedExample& e, int tab) { e.page()->form()->LogicPartTWidget->setCurrentIndex(tab); }
 
-    Example()
-    {
-        dlg->show();
-        QApplication::setActiveWindow(dlg.get());
-        dlg->leOpenExisistingModel->setText(QStringLiteral(PW_EXAMPLES_DIR "/octal-latch-373.model"));
-        while (dlg->currentIndex() != PartwrightForm::LogicPage) {
-            const int at = dlg->currentIndex();
-            QTest::mouseClick(dlg->nextButton(), Qt::LeftButton);
-            if (dlg->currentIndex() == at)
-                return;
-        }
-    }
-    QByteArray save(const QString& name)
-    {
-        const QString file = tmp.filePath(name);
-        dlg->leModelName->setText(file);
-        return dlg->modelFile()->buildAndSave() ? contentOf(file) : QByteArray();
-    }
-    PWLogicPartsPage* page() const { return dlg->logicPage(); }
-    void showTab(int tab) const { page()->form()->LogicPartTWidget->setCurrentIndex(tab); }
-    const CLogicPart& part() const { return *dlg->context().logic().logicParts().at(0); }
-};
+const CLogicPart& firstPart(const OpenedExample& e) { return *e.dlg->context().logic().logicParts().at(0); }
 
 // Picks the first entry of box other than the one shown, as the user does.
 void pickOther(QComboBox* box)
@@ -110,9 +85,9 @@ private slots:
 
 void TestUndoGaps::fieldsBesideTheTablesAreSteps()
 {
-    Example e;
+    OpenedExample e(QStringLiteral("octal-latch-373.model"));
     QVERIFY(QTest::qWaitForWindowActive(e.dlg.get()));
-    e.showTab(PWLogicPartsPage::LatchTab);
+    showTab(e, PWLogicPartsPage::LatchTab);
     PWLatchTab* tab = e.page()->latchTab();
     // Each choice is one step among the rows' steps, taken back from the box with the focus.
     const QStringList shown = condition(tab);
@@ -133,13 +108,13 @@ void TestUndoGaps::fieldsBesideTheTablesAreSteps()
     QCOMPARE(condition(tab), picked);
 
     // The pin list's name field shows renames, and takes them back.
-    e.showTab(PWLogicPartsPage::PinListTab);
+    showTab(e, PWLogicPartsPage::PinListTab);
     QLineEdit* name = e.page()->pinListTab()->form()->PinListNameLEdit;
     e.prompts.answerText(QStringLiteral("Bus"));
     e.page()->pinListTab()->slotRenamePinList();
     press(name, Qt::CTRL | Qt::Key_Z);
     QCOMPARE(name->text(), QStringLiteral("Latch"));
-    QCOMPARE(e.part().pinLists().at(0)->name(), QStringLiteral("Latch"));
+    QCOMPARE(firstPart(e).pinLists().at(0)->name(), QStringLiteral("Latch"));
     press(name, Qt::CTRL | Qt::Key_Y);
     QCOMPARE(name->text(), QStringLiteral("Bus"));
     QCOMPARE(e.page()->pinListTab()->form()->PinListLBox->currentItem()->text(), QStringLiteral("Bus"));
@@ -147,13 +122,13 @@ void TestUndoGaps::fieldsBesideTheTablesAreSteps()
 
 void TestUndoGaps::marksFollowTheHistories()
 {
-    Example e;
-    const QByteArray before = e.save(QStringLiteral("before.model"));
+    OpenedExample e(QStringLiteral("octal-latch-373.model"));
+    const QByteArray& before = e.before;
     QVERIFY(!before.isEmpty());
     // A field and a row edited, both undone, one redone and undone again.
     const auto editUndoRedo = [&e](PWPatternListTab* tab, LxLibTable* table, int tabIndex,
                                    const std::function<void()>& edit) {
-        e.showTab(tabIndex);
+        showTab(e, tabIndex);
         LxUndoBinding* binding = table->history()->binding();
         edit();
         table->selectRow(0);
@@ -184,7 +159,7 @@ void TestUndoGaps::marksFollowTheHistories()
     e.page()->storeCurrentTab();
     QVERIFY(latch->table()->history()->binding()->undo());
     QCOMPARE(latch->mark(0, 0), int(PWEditMarks::Edited));
-    e.showTab(PWLogicPartsPage::PinListTab);
+    showTab(e, PWLogicPartsPage::PinListTab);
     LxLibTable* pins = e.page()->pinListTab()->form()->PinListTable;
     e.page()->pinListTab()->slotAddPinListPinDefinition();
     e.page()->storeCurrentTab();
@@ -238,9 +213,9 @@ void TestUndoGaps::passiveMarksFollowTheHistories()
 
 void TestUndoGaps::diagnosticsStoredOnRowChangeAreAStep()
 {
-    Example e;
-    const QByteArray before = e.save(QStringLiteral("before.model"));
-    e.showTab(PWLogicPartsPage::TestSequenceTab);
+    OpenedExample e(QStringLiteral("octal-latch-373.model"));
+    const QByteArray& before = e.before;
+    showTab(e, PWLogicPartsPage::TestSequenceTab);
     PWTestSequenceTab* tab = e.page()->testSequenceTab();
     tab->selectItem(0, 0);
     LxLibTable* sequence = tab->form()->tbTestSequenceTable;
@@ -269,8 +244,8 @@ void TestUndoGaps::diagnosticsStoredOnRowChangeAreAStep()
 
 void TestUndoGaps::diagnosticsSwitchedOffStayOffAfterRedo()
 {
-    Example e;
-    e.showTab(PWLogicPartsPage::TestSequenceTab);
+    OpenedExample e(QStringLiteral("octal-latch-373.model"));
+    showTab(e, PWLogicPartsPage::TestSequenceTab);
     PWTestSequenceTab* tab = e.page()->testSequenceTab();
     tab->selectItem(0, 0);
     LxLibTable* sequence = tab->form()->tbTestSequenceTable;

@@ -204,7 +204,7 @@ private slots:
     void logicListStepGoesBackAndAgain()
     {
         QFETCH(ListStep, step);
-        BusExample e;
+        OpenedExample e;
         PWLogicPartsPage* page = e.page();
         page->selectItem(0, step.part);
         page->form()->LogicPartTWidget->setCurrentIndex(step.tab);
@@ -239,7 +239,7 @@ private slots:
 
     void logicListStepBringsItsPartAndTabBack()
     {
-        BusExample e;
+        OpenedExample e;
         PWLogicPartsPage* page = e.page();
         PWListHistory* history = page->listHistory();
         QTabWidget* tabs = page->form()->LogicPartTWidget;
