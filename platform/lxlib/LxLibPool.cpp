@@ -107,6 +107,9 @@ private:
     std::atomic_flag m_flag = ATOMIC_FLAG_INIT;
 };
 
+// Sizes up to MaxSlot, as most objects are: slots in steps of Granule.
+constexpr std::size_t smallClassOf(std::size_t size) { return (size - 1) / Granule; }
+
 std::size_t sizeOfClass(std::size_t index)
 {
     if (index < SmallClasses)
@@ -154,7 +157,8 @@ struct PoolState
     std::atomic<bool> hasRemote{false};
     bool locked = false;
 
-    void* take(std::size_t index)
+    // A freed slot or one cut from the stretch at hand; null when a new stretch is needed.
+    void* takeCut(std::size_t index)
     {
         SizeClass& c = classes[index];
         if (FreeSlot* slot = c.free) {
@@ -163,10 +167,16 @@ struct PoolState
         }
         const std::size_t slotSize = sizeOfClass(index);
         if (c.bumpEnd - c.bump < static_cast<std::ptrdiff_t>(slotSize))
-            return takeFromNewStretch(index, slotSize);
+            return nullptr;
         void* slot = c.bump;
         c.bump += slotSize;
         return slot;
+    }
+
+    void* take(std::size_t index)
+    {
+        void* slot = takeCut(index);
+        return slot ? slot : takeFromNewStretch(index, sizeOfClass(index));
     }
 
     void give(void* p, std::size_t index)
@@ -366,7 +376,7 @@ void releaseElsewhere(PoolState& s, void* p, std::size_t index)
 std::size_t classOf(std::size_t size)
 {
     if (size <= LxLibPool::MaxSlot)
-        return (size + Granule - 1) / Granule - 1;
+        return smallClassOf(size);
     // Which quarter of the span between the powers of two around size.
     const unsigned bits = unsigned(std::bit_width(size - 1));
     const std::size_t quarter = (size - (std::size_t(1) << (bits - 1)) + (std::size_t(1) << (bits - 3)) - 1) >> (bits - 3);
@@ -383,19 +393,10 @@ void* LxLibPool::allocate(std::size_t size)
 {
     PoolState* s = t_state;
     if (!LXLIB_POOL_BYPASS && s && size - 1 < MaxSlot) {
-        SizeClass& c = s->classes[(size - 1) / Granule];
-        void* slot = c.free;
-        if (slot) {
-            c.free = c.free->next;
-        } else {
-            const std::size_t slotSize = ((size - 1) / Granule + 1) * Granule;
-            if (c.bumpEnd - c.bump < static_cast<std::ptrdiff_t>(slotSize))
-                return allocateElse(size);
-            slot = c.bump;
-            c.bump += slotSize;
+        if (void* slot = s->takeCut(smallClassOf(size))) {
+            s->addLive(1);
+            return slot;
         }
-        s->addLive(1);
-        return slot;
     }
     return allocateElse(size);
 }
@@ -427,7 +428,7 @@ void LxLibPool::release(void* p, std::size_t size) noexcept
         // Not the last object, nothing to collect: only the slot goes back.
         if (owner == t_state && owner->live.load(std::memory_order_relaxed) > 1 &&
             !owner->hasRemote.load(std::memory_order_relaxed)) {
-            owner->give(p, (size - 1) / Granule);
+            owner->give(p, smallClassOf(size));
             owner->addLive(-1);
             return;
         }
